@@ -1,0 +1,31 @@
+// Impedance of a capacitor and a coil in parallel or in series, away from
+// resonance (C in pF, f in MHz, L in uH, Z and the wire resistance in ohm).
+#pragma once
+
+#include <cstdint>
+
+#include "core/outcome.h"
+
+namespace ampero {
+
+enum ImpField { ImpC = 0, ImpF = 1, ImpL = 2, ImpZ = 3 };
+
+inline constexpr const char* kFrequencyMissingMessage = "Frekvens måste vara ifylld";
+
+// Parallel routines use 1/Z = 1/XL - 1/XC throughout.
+double CalcParallelImpedance(double xc, double xl);
+double CalcSeriesImpedance(double xc, double xl, float coilWireResistance);
+double CalcParallelCapacitance(double z, double f, double xl);
+double CalcSeriesCapacitance(double z, double f, double xl);
+double CalcParallelInductance(double z, double f, double xc);
+double CalcSeriesInductance(double z, double f, double xc);
+
+// The wire resistance as the window holds it: the field read by the prefix
+// rule, in single precision.
+float CoilWireResistanceFrom(const std::string& text);
+
+// selection 3: Z; 4: L; 6: C; anything else computes nothing.
+Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance,
+                      const FieldTexts& fields);
+
+} // namespace ampero
