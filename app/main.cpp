@@ -1,0 +1,15 @@
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "ui/mainwindow.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ampero"));
+    QApplication::setApplicationVersion(QStringLiteral(AMPERO_VERSION));
+    ampero::ui::SetupApplicationLook();
+    ampero::ui::MainWindow w;
+    w.show();
+    w.PlaceOnScreen();
+    return app.exec();
+}

@@ -1,0 +1,302 @@
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "core/placement.h"
+#include "ui/colors.h"
+#include "ui/pages/cappage.h"
+#include "ui/pages/coilpage.h"
+#include "ui/pages/ohmpage.h"
+#include "ui/pages/rcpage.h"
+#include "ui/pages/respage.h"
+#include "ui/twips.h"
+#include "ui/widgets.h"
+
+static void InitResources() { Q_INIT_RESOURCE(assets); }
+
+namespace ampero::ui {
+
+namespace {
+constexpr int kClientWidthTwips = 11820;
+constexpr int kClientHeightTwips = 7425;
+constexpr int kTileW = 20, kTileH = 220;
+} // namespace
+
+// ---------------------------------------------------------------- Backdrop
+
+Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Client"));
+    // The picture is 20 x 223 px; its top 20 x 220 block is the tile.
+    QSvgRenderer svg(QStringLiteral(":/img/wood.svg"));
+    const qreal dpr = devicePixelRatioF();
+    QPixmap full(QSize(20, 223) * dpr);
+    full.setDevicePixelRatio(dpr);
+    full.fill(kFormGrey);
+    if (svg.isValid()) {
+        QPainter p(&full);
+        svg.render(&p, QRectF(0, 0, 20, 223));
+    }
+    tile_ = full.copy(QRect(0, 0, qRound(kTileW * dpr), qRound(kTileH * dpr)));
+    tile_.setDevicePixelRatio(dpr);
+}
+
+void Backdrop::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    const QRect dirty = e->rect();
+    for (int y = 0; y < height(); y += kTileH)
+        for (int x = 0; x < width(); x += kTileW)
+            if (dirty.intersects(QRect(x, y, kTileW, kTileH))) p.drawPixmap(x, y, tile_);
+}
+
+// ---------------------------------------------------------------- MainWindow
+
+MainWindow::MainWindow() {
+    InitResources();
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral(" Ampero"));
+    setWindowIcon(QIcon(QStringLiteral(":/img/ampero.svg")));
+    setFont(FormFont());
+    helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/Info.html");
+
+    auto* client = new Backdrop(this);
+    client->setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
+    setCentralWidget(client);
+
+    buildMenus();
+    buildHeader(client);
+    buildStartPage(client);
+
+    // The pages, created in navigation order so that tab order follows.
+    ohm_ = new OhmPage(client, *this);
+    rc_ = new RCPage(client, *this);
+    cap_ = new CapPage(client, *this);
+    coil_ = new CoilPage(client, *this);
+    res_ = new ResPage(client, *this);
+    buildNavigation(client);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    QMenu* arkiv = bar->addMenu(QStringLiteral("   Arkiv"));
+    arkiv->setObjectName(QStringLiteral("mnuArkiv"));
+    arkiv->menuAction()->setObjectName(QStringLiteral("mnuArkivAction"));
+    QAction* end = arkiv->addAction(QStringLiteral("Avsluta"));
+    end->setObjectName(QStringLiteral("mnuEnd"));
+    end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    end->setShortcutContext(Qt::ApplicationShortcut);
+    connect(end, &QAction::triggered, this, &MainWindow::mnuEnd_Click);
+
+    QAction* info = bar->addAction(QStringLiteral("  Info"));
+    info->setObjectName(QStringLiteral("mnuInfo"));
+    connect(info, &QAction::triggered, this, &MainWindow::mnuInfo_Click);
+    QAction* om = bar->addAction(QStringLiteral("Om"));
+    om->setObjectName(QStringLiteral("mnuOm"));
+    connect(om, &QAction::triggered, this, &MainWindow::mnuOm_Click);
+}
+
+void MainWindow::buildNavigation(QWidget* client) {
+    struct Nav { const char* name; const char* caption; const char* icon; int top; int pan; };
+    const Nav navs[] = {
+        {"cmdOhm", "&Ohm: s Lag", "nav_ohm", 1470, 2},
+        {"cmdRC", "R C  Nät", "nav_rc", 2460, 6},
+        {"cmdKond", "&Kondensator", "nav_cap", 3450, 4},
+        {"cmdIndukt", "&Spolar", "nav_coil", 4440, 3},
+        {"cmdReso", "&Resonans", "nav_res", 5430, 5},
+    };
+    for (const Nav& n : navs) {
+        auto* b = new QPushButton(QString::fromUtf8(n.caption), client);
+        b->setObjectName(QString::fromLatin1(n.name));
+        b->setGeometry(Tw(300, n.top, 1680, 435));
+        QIcon icon(QStringLiteral(":/img/%1.svg").arg(QString::fromLatin1(n.icon)));
+        if (!icon.isNull()) {
+            b->setIcon(icon);
+            b->setIconSize(QSize(16, 16));
+        }
+        const int pan = n.pan;
+        connect(b, &QPushButton::clicked, this, [this, pan] { ShowPage(pan); });
+    }
+}
+
+void MainWindow::buildHeader(QWidget* client) {
+    auto* pan0 = new QFrame(client);
+    pan0->setObjectName(QStringLiteral("pan_0"));
+    pan0->setFrameShape(QFrame::Panel);
+    pan0->setFrameShadow(QFrame::Raised);
+    pan0->setLineWidth(2);
+    pan0->setAutoFillBackground(true);
+    pan0->setGeometry(Tw(3030, 90, 7500, 735));
+    auto* logo = new QGroupBox(QStringLiteral(" I am Your Ampero "), pan0);
+    logo->setObjectName(QStringLiteral("fraLogo"));
+    logo->setAlignment(Qt::AlignHCenter);
+    logo->setGeometry(QRect(6, 2, pan0->width() - 12, pan0->height() - 6));
+    new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"),
+                   QRect(10, 12, 30, 30));
+    new SvgPicture(logo, QStringLiteral("imgLogo_1"), QStringLiteral("logo_right"),
+                   QRect(logo->width() - 40, 12, 30, 30));
+}
+
+void MainWindow::buildStartPage(QWidget* client) {
+    auto* pan1 = new QFrame(client);
+    pan1->setObjectName(QStringLiteral("pan_1"));
+    pan1->setFrameShape(QFrame::Panel);
+    pan1->setFrameShadow(QFrame::Raised);
+    pan1->setLineWidth(2);
+    pan1->setAutoFillBackground(true);
+    pan1->setGeometry(Tw(3030, 1230, 7500, 4335));
+    const int w = 150, h = 125, gapX = (pan1->width() - 3 * w) / 4, gapY = (pan1->height() - 2 * h) / 3;
+    for (int k = 0; k < 6; ++k) {
+        int col = k % 3, row = k / 3;
+        new SvgPicture(pan1, QStringLiteral("imgM%1").arg(k + 1), QStringLiteral("start_m%1").arg(k + 1),
+                       QRect(gapX + col * (w + gapX), gapY + row * (h + gapY), w, h));
+    }
+}
+
+Page* MainWindow::page(int pan) const {
+    switch (pan) {
+    case 2: return ohm_;
+    case 3: return coil_;
+    case 4: return cap_;
+    case 5: return res_;
+    case 6: return rc_;
+    default: return nullptr;
+    }
+}
+
+void MainWindow::ShowPage(int pan) {
+    Page* target = page(pan);
+    if (!target) return;
+    state_.ResetEntryState();
+    for (int p = 2; p <= 6; ++p)
+        if (p != pan) page(p)->hide();
+    target->Opened();
+    target->show();
+    target->raise();
+    // The first field sits on the first tab; show that tab so it can take
+    // the focus.
+    if (target->tabs()->currentIndex() != 0) target->tabs()->setCurrentIndex(0);
+    if (QWidget* f = target->FirstField()) f->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::cmdEval_Click(int index) {
+    switch (index) {
+    case 0: ohm_->Evaluate(); break;
+    case 1: cap_->Evaluate(); break;
+    case 2: coil_->Evaluate(); break;
+    case 3: res_->Evaluate(); break;
+    case 4: rc_->Evaluate(); break;
+    default: break;
+    }
+}
+
+void MainWindow::cmdNew_Click(int index) {
+    switch (index) {
+    case 0: ohm_->NewClicked(); break;
+    case 1: coil_->NewClicked(); break;
+    case 2: cap_->NewClicked(); break;
+    case 3: res_->NewClicked(); break;
+    case 4: rc_->NewClicked(); break;
+    default: break;
+    }
+}
+
+void MainWindow::cmdExit_Click(int index) {
+    if (index < 0 || index > 4) return;
+    for (int p = 2; p <= 6; ++p) page(p)->hide();
+    if (index == 0) {
+        ohm_->ExitClear();
+        return;
+    }
+    coil_->ExitClear();
+    cap_->ExitClear();
+    res_->ExitClear();
+    rc_->ExitClear();
+    for (QString& h : state_.EntryHistory) h.clear();
+    state_.ResetEntryState();
+}
+
+void MainWindow::ShowMessage(const QString& text) {
+    QMessageBox box(this);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setWindowTitle(QStringLiteral("Ampero"));
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void MainWindow::PlaceOnScreen() {
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect scr = s->geometry();
+    const QSize win = frameGeometry().size();
+    const int x = static_cast<int>(CenteredOrigin(scr.width() * 15.0, win.width() * 15.0) / 15);
+    const int y = static_cast<int>(CenteredOrigin(scr.height() * 15.0, win.height() * 15.0) / 15);
+    move(scr.x() + x, scr.y() + y);
+}
+
+void MainWindow::mnuEnd_Click() { close(); }
+
+void MainWindow::mnuInfo_Click() {
+    QFile f(helpFile_);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ShowMessage(QStringLiteral("Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf"));
+        return;
+    }
+    const QString html = QString::fromUtf8(f.readAll());
+    if (!help_) {
+        auto* dlg = new QDialog(this);
+        dlg->setObjectName(QStringLiteral("HelpWindow"));
+        dlg->setWindowTitle(QStringLiteral("Ampero – Info"));
+        dlg->resize(620, 520);
+        auto* lay = new QVBoxLayout(dlg);
+        auto* browser = new QTextBrowser(dlg);
+        browser->setObjectName(QStringLiteral("HelpText"));
+        browser->setOpenExternalLinks(false);
+        lay->addWidget(browser);
+        help_ = dlg;
+    }
+    help_->findChild<QTextBrowser*>(QStringLiteral("HelpText"))->setHtml(html);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindow::mnuOm_Click() {
+    QMessageBox box(this);
+    box.setObjectName(QStringLiteral("AboutBox"));
+    box.setWindowTitle(QStringLiteral("Om Ampero"));
+    box.setText(QStringLiteral("Ampero"));
+    box.setInformativeText(QStringLiteral(
+        "Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
+        "kondensatorer, spolar, resonans och impedans.\nVersion %1")
+                               .arg(QCoreApplication::applicationVersion().isEmpty()
+                                        ? QStringLiteral("1.0.0")
+                                        : QCoreApplication::applicationVersion()));
+    QPixmap icon = QIcon(QStringLiteral(":/img/ampero.svg")).pixmap(64, 64);
+    if (!icon.isNull()) box.setIconPixmap(icon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace ampero::ui

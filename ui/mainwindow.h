@@ -1,0 +1,81 @@
+// The one window: navigation column, header strip, start page, the five
+// calculator pages, the menus, and the dispatch of the page buttons.
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <array>
+
+#include "ui/entrystate.h"
+#include "ui/shell.h"
+
+class QPushButton;
+class QAction;
+
+namespace ampero::ui {
+
+class Page;
+class OhmPage;
+class RCPage;
+class CapPage;
+class CoilPage;
+class ResPage;
+
+// The client area: paints the wood grain in 20 x 220 px tiles.
+class Backdrop : public QWidget {
+    Q_OBJECT
+public:
+    explicit Backdrop(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPixmap tile_;
+};
+
+class MainWindow : public QMainWindow, public Shell {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    EntryState& State() override { return state_; }
+    void cmdEval_Click(int index) override;
+    void cmdNew_Click(int index) override;
+    void cmdExit_Click(int index) override;
+    void ShowMessage(const QString& text) override;
+
+    // Navigation to page p (2..6), as the navigation buttons do.
+    void ShowPage(int pan);
+    Page* page(int pan) const;
+
+    // The help document beside the executable; tests may point elsewhere.
+    QString helpFile() const { return helpFile_; }
+    void setHelpFile(const QString& f) { helpFile_ = f; }
+
+    // Centres the window on its screen.
+    void PlaceOnScreen();
+
+public Q_SLOTS:
+    void mnuEnd_Click();
+    void mnuInfo_Click();
+    void mnuOm_Click();
+
+private:
+    void buildMenus();
+    void buildNavigation(QWidget* client);
+    void buildHeader(QWidget* client);
+    void buildStartPage(QWidget* client);
+
+    EntryState state_;
+    OhmPage* ohm_ = nullptr;
+    RCPage* rc_ = nullptr;
+    CapPage* cap_ = nullptr;
+    CoilPage* coil_ = nullptr;
+    ResPage* res_ = nullptr;
+    QString helpFile_;
+    QWidget* help_ = nullptr;
+};
+
+} // namespace ampero::ui

@@ -1,0 +1,143 @@
+#include "ui/page.h"
+
+#include "ui/colors.h"
+#include "ui/twips.h"
+
+namespace ampero::ui {
+
+Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabName)
+    : QFrame(parent), shell_(shell), state_(shell.State()), idx_(idx) {
+    setObjectName(QStringLiteral("pan_%1").arg(idx.pan));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    setGeometry(Tw(3030, 990, 7500, 5985));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(tabName);
+    tabs_->setGeometry(Tw(45, 45, 5940, 4830));
+    tabs_->setUsesScrollButtons(false);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { TabChanged(t); });
+
+    eval_ = new QPushButton(QStringLiteral("Räkna"), this);
+    eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(idx.eval));
+    eval_->setGeometry(Tw(6120, 660, 1230, 435));
+    connect(eval_, &QPushButton::clicked, this, [this] { shell_.cmdEval_Click(idx_.eval); });
+
+    auto* f12 = MakeLabel(this, QStringLiteral("lblF12"), QStringLiteral("F 12"), Tw(6120, 1125, 1230, 255));
+    f12->setAlignment(Qt::AlignCenter);
+
+    new_ = new QPushButton(QStringLiteral("&Ny"), this);
+    new_->setObjectName(QStringLiteral("cmdNew_%1").arg(idx.newer));
+    new_->setGeometry(Tw(6120, 1560, 1230, 435));
+    connect(new_, &QPushButton::clicked, this, [this] { shell_.cmdNew_Click(idx_.newer); });
+
+    exit_ = new QPushButton(QStringLiteral("E&xit"), this);
+    exit_->setObjectName(QStringLiteral("cmdExit_%1").arg(idx.exit));
+    exit_->setGeometry(Tw(6120, 2160, 1230, 435));
+    connect(exit_, &QPushButton::clicked, this, [this] { shell_.cmdExit_Click(idx_.exit); });
+    hide();
+}
+
+QWidget* Page::addTab(const QString& caption) {
+    auto* w = new QWidget;
+    w->setObjectName(QStringLiteral("%1_tab%2").arg(tabs_->objectName()).arg(tabs_->count()));
+    const QSignalBlocker block(tabs_);
+    tabs_->addTab(w, caption);
+    return w;
+}
+
+QGroupBox* Page::addFrame(QWidget* tab, const QString& name, const QString& caption, const QString& hint) {
+    auto* box = new QGroupBox(caption, tab);
+    box->setObjectName(name);
+    box->setGeometry(QRect(3, 0, Px(5940) - 12, Px(4830) - 32));
+    if (!hint.isEmpty()) box->setToolTip(hint);
+    box->lower();
+    return box;
+}
+
+std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString& prefix,
+                                       std::array<int, 4> gridOrder, int count) {
+    auto* heading = MakeLabel(this, headingName, QStringLiteral("Historia"), Tw(4110, 4900, 2565, 255));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    const QPoint cells[4] = {{4110, 5160}, {5460, 5160}, {4110, 5490}, {5460, 5490}};
+    std::vector<QLabel*> labels(static_cast<size_t>(count));
+    for (int k = 0; k < 4; ++k) {
+        int i = gridOrder[static_cast<size_t>(k)];
+        if (i >= count) continue;
+        auto* l = MakeLabel(this, QStringLiteral("%1_%2").arg(prefix).arg(i), QString(),
+                            Tw(cells[k].x(), cells[k].y(), 1215, 255));
+        l->setObjectName(QStringLiteral("%1_%2").arg(prefix).arg(i));
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setAutoFillBackground(true);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Window, QColor(250, 248, 232));
+        l->setPalette(pal);
+        l->setIndent(3);
+        labels[static_cast<size_t>(i)] = l;
+    }
+    return labels;
+}
+
+EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const QRect& geometry,
+                            const QString& caption, const QString& frameName) {
+    auto* frame = new DisplayFrame(tab, frameName.isEmpty() ? QStringLiteral("img%1").arg(name) : frameName,
+                                   geometry, caption);
+    frame->lower();
+    auto* f = new EntryField(tab, name, index, nullptr, kFieldNormal, kFieldFocus);
+    f->setGeometry(geometry);
+    return f;
+}
+
+Lamp* Page::makeLamp(QWidget* tab, const QString& name, const QRect& geometry) {
+    auto* l = new Lamp(tab, name, kLampGrey);
+    l->setGeometry(geometry);
+    return l;
+}
+
+EntryProtocol* Page::makeProtocol(ProtocolParams params) {
+    protocols_.push_back(std::make_unique<EntryProtocol>(
+        state_, std::move(params), [this](int i) { shell_.cmdEval_Click(i); },
+        [this](const QString& m) { shell_.ShowMessage(m); }));
+    return protocols_.back().get();
+}
+
+void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields,
+                 const std::vector<Lamp*>& lamps) {
+    for (const std::string& m : outcome.messages) shell_.ShowMessage(QString::fromStdString(m));
+    for (const FieldResult& r : outcome.fields) {
+        size_t i = static_cast<size_t>(r.index);
+        if (i < fields.size() && fields[i]) fields[i]->setText(QString::fromStdString(r.text));
+        if (i < lamps.size() && lamps[i]) lamps[i]->setColor(kLampGreen);
+    }
+    for (const CaptionResult& c : outcome.captions)
+        if (auto* l = findChild<QLabel*>(QString::fromStdString(c.target)))
+            l->setText(QString::fromStdString(c.text));
+}
+
+void Page::clearFields(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps,
+                       const std::vector<QLabel*>& captions, int first, int last) {
+    for (int i = first; i <= last; ++i) {
+        size_t u = static_cast<size_t>(i);
+        if (u < lamps.size() && lamps[u]) lamps[u]->setColor(kLampGrey);
+        if (u < fields.size() && fields[u]) fields[u]->setText(QString());
+        state_.EntryHistory[u].clear();
+        if (u < captions.size() && captions[u]) captions[u]->setText(QString());
+    }
+}
+
+std::vector<std::string> Page::Texts(const std::vector<EntryField*>& fields) {
+    std::vector<std::string> t;
+    t.reserve(fields.size());
+    for (EntryField* f : fields) t.push_back(f ? f->text().toStdString() : std::string());
+    return t;
+}
+
+void Page::copyHistory(const std::vector<EntryField*>& fields, int first, int last) {
+    for (int i = first; i <= last; ++i)
+        state_.EntryHistory[static_cast<size_t>(i)] = fields[static_cast<size_t>(i)]->text();
+}
+
+} // namespace ampero::ui

@@ -1,0 +1,272 @@
+#include "ui/pages/ohmpage.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include "core/colourcode.h"
+#include "core/led.h"
+#include "core/ohm.h"
+#include "ui/colors.h"
+#include "ui/twips.h"
+
+namespace ampero::ui {
+
+namespace {
+
+QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+const char* const kLedHelp[] = {
+    "När du trycker <Enter> i Ohmrutan sker uträkning",
+    "Obs Max mA  är högsta rekommenderade ström",
+    "enl. databladet.Du kan sänka detta värde till hälften",
+    "",
+    "Vf = den spänning som krävs för att tända LED",
+    "",
+    "LysDiod  LED : räkneexempel : Drivspänning: 12V",
+    "Lysdiod: 2 V     15mA",
+    "(12  -  2)  /  0,015 = 666 ohm = 680 ohm  (E12)",
+    "",
+    "Drivspänning:    5V",
+    "Lysdiod: 2 V    15mA",
+    "(5 - 2) / 0,015 = 200 ohm      = 220 ohm  (E12)",
+    "",
+    "Drivspänning:    5V",
+    "Lysdiod: 3,6 V    25mA",
+    "(5 - 3,6) / 0,025 = 56 ohm      = 56 ohm  (E12)",
+    "",
+    "Drivspänning:   9V",
+    "Tre dioder i serie ( 2V  15 mA)",
+    "( 9 - 6 ) / 0,015 =  200 ohm   =  220 ohm (E12)",
+};
+
+} // namespace
+
+// A colour swatch: a filled square that reports clicks.
+class SwatchLabel : public QLabel {
+public:
+    SwatchLabel(QWidget* parent, int digit, std::function<void(int)> click)
+        : QLabel(parent), digit_(digit), click_(std::move(click)) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) click_(digit_);
+        QLabel::mouseReleaseEvent(e);
+    }
+
+private:
+    int digit_;
+    std::function<void(int)> click_;
+};
+
+// The LED fields: digits, "," (as "."), "." , Backspace and Enter; Enter
+// moves on, and in the last field computes.
+class OhmPage::LedKeys : public KeyHandler {
+public:
+    explicit LedKeys(OhmPage& page) : page_(page) {}
+    int KeyPress(int index, int key) override {
+        const bool digit = key >= '0' && key <= '9';
+        if (!(digit || key == ',' || key == '.' || key == 8 || key == 13)) return 0;
+        if (key == ',') key = '.';
+        if (key == 13) {
+            FocusNextInTabOrder(page_.led_[static_cast<size_t>(index)]);
+            if (index == 4) page_.CalcLedSeriesResistor();
+        }
+        return key;
+    }
+    void KeyUp(int, int) override {}
+
+private:
+    OhmPage& page_;
+};
+
+OhmPage::OhmPage(QWidget* parent, Shell& shell)
+    : Page(parent, shell, PageIndexes{2, 0, 0, 0}, QStringLiteral("TabOhm")) {
+    auto* ohmTab = addTab(QStringLiteral("Ohm : s Lag"));
+    auto* ledTab = addTab(QStringLiteral("LED beräkningar"));
+    auto* infoTab = addTab(QStringLiteral("Info"));
+    buildOhmTab(ohmTab);
+    buildLedTab(ledTab);
+    buildInfoTab(infoTab);
+
+    history_ = makeHistory(QStringLiteral("LblHiOhm"), QStringLiteral("lblOhm"));
+
+    // The ten swatches under the tab control, in view whatever tab is shown.
+    for (int d = 0; d < 10; ++d) {
+        auto* s = new SwatchLabel(this, d, [this](int digit) { ColourClick(digit); });
+        s->setObjectName(QStringLiteral("lCol_%1").arg(d));
+        s->setGeometry(Tw(840 + 270 * d, 4920, 255, 255));
+        s->setAutoFillBackground(true);
+        QPalette pal = s->palette();
+        pal.setColor(QPalette::Window, ToQColor(kColourCode[static_cast<size_t>(d)]));
+        s->setPalette(pal);
+        s->setFrameShape(QFrame::Box);
+        s->setToolTip(QStringLiteral("Klicka på färg "));
+        s->setCursor(Qt::PointingHandCursor);
+        swatches_.push_back(s);
+    }
+    auto* hint = MakeLabel(this, QStringLiteral("lblSkriv"),
+                           QStringLiteral("Skriv in två värde.  Validera med < Enter >  "),
+                           Tw(240, 5340, 3780, 255));
+    hint->setAlignment(Qt::AlignCenter);
+
+    ProtocolParams p;
+    p.fields = ohm_;
+    p.lamps = lamps_;
+    p.history = history_;
+    p.confirmLimit = 2;
+    p.backspaceBlanksComputed = true;
+    p.evaluateIndex = 0;
+    makeProtocol(std::move(p));
+}
+
+OhmPage::~OhmPage() = default;
+
+void OhmPage::buildOhmTab(QWidget* tab) {
+    addFrame(tab, QStringLiteral("fraOhm"), QStringLiteral("Ohm :s Lag"));
+    struct F { int left, top, lampLeft, lampTop; const char* unit; };
+    const F fields[] = {
+        {450, 600, 2160, 255, "Ohm"},
+        {3570, 600, 5280, 255, "Volt"},
+        {450, 3120, 2160, 2760, "Watt"},
+        {3570, 3120, 5280, 2760, "Amper"},
+    };
+    new SvgPicture(tab, QStringLiteral("imgResistor"), QStringLiteral("resistor"), QRect(90, 116, 190, 51));
+    for (int i = 0; i < 4; ++i) {
+        const F& f = fields[i];
+        ohm_.push_back(makeField(tab, QStringLiteral("Ohm_%1").arg(i), i, TabTw(f.left, f.top, 1755, 420),
+                                 QString::fromUtf8(f.unit)));
+        lamps_.push_back(makeLamp(tab, QStringLiteral("sOhm_%1").arg(i), TabTw(f.lampLeft, f.lampTop, 255, 135)));
+    }
+    for (int i = 0; i < 3; ++i) {
+        auto* band = new Lamp(tab, QStringLiteral("rCol_%1").arg(i), ToQColor(kDefaultBands[static_cast<size_t>(i)]),
+                              Lamp::Shape::Rect);
+        band->setGeometry(TabTw(2220 + 315 * i, 1860, 300, 525));
+        bands_.push_back(band);
+    }
+    auto* fixed = new Lamp(tab, QStringLiteral("rCol_3"), ToQColor(kFixedBand), Lamp::Shape::Rect);
+    fixed->setGeometry(TabTw(3390, 1860, 75, 525));
+    bulbOff_ = new SvgPicture(tab, QStringLiteral("imgLamp_0"), QStringLiteral("bulb_off"), QRect(160, 172, 65, 80));
+    bulbOn_ = new SvgPicture(tab, QStringLiteral("imgLamp_1"), QStringLiteral("bulb_on"), QRect(160, 172, 65, 80));
+    bulbOn_->hide();
+    for (int i = 1; i < 4; ++i) QWidget::setTabOrder(ohm_[static_cast<size_t>(i - 1)], ohm_[static_cast<size_t>(i)]);
+}
+
+void OhmPage::buildLedTab(QWidget* tab) {
+    ledKeys_ = std::make_unique<LedKeys>(*this);
+    new SvgPicture(tab, QStringLiteral("imgLed"), QStringLiteral("leds"), TabTw(300, 60, 5295, 1425));
+    auto* l3 = MakeLabel(tab, QStringLiteral("Label3"),
+                         QStringLiteral("Lysdioder skall normalt alltid serikopplas med en resistans på minus sidan"),
+                         TabTw(300, 1500, 5295, 255));
+    l3->setAlignment(Qt::AlignCenter);
+    QFont small = FormFont();
+    small.setPixelSize(10);
+    l3->setFont(small);
+    auto* l4 = MakeLabel(tab, QStringLiteral("Label4"),
+                         QStringLiteral("Drivspänning      Vf           Max   mA    Antal i ser.   Ohm i serie"),
+                         TabTw(300, 1890, 5400, 255));
+    l4->setFont(small);
+    const char* start[] = {"5", "2", "8", "1", "375"};
+    for (int i = 0; i < 5; ++i) {
+        auto* f = new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, ledKeys_.get(), kLedFieldNormal,
+                                 kLedFieldFocus);
+        f->setGeometry(TabTw(300 + (i == 0 ? 0 : i == 1 ? 1110 : i == 2 ? 2190 : i == 3 ? 3300 : 4380), 2190, 915, 360));
+        QFont ff = FieldFont();
+        ff.setPixelSize(13);
+        f->setFont(ff);
+        f->setText(QString::fromLatin1(start[i]));
+        led_.push_back(f);
+    }
+    led_[4]->setReadOnly(true);
+    for (int i = 1; i < 5; ++i) QWidget::setTabOrder(led_[static_cast<size_t>(i - 1)], led_[static_cast<size_t>(i)]);
+    auto* text1 = new QPlainTextEdit(tab);
+    text1->setObjectName(QStringLiteral("Text1"));
+    text1->setGeometry(TabTw(300, 2610, 5295, 1845));
+    text1->setReadOnly(true);
+    text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QStringList lines;
+    for (const char* l : kLedHelp) lines << QString::fromUtf8(l);
+    text1->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QFont tf(QStringLiteral("DejaVu Sans Mono"));
+    tf.setPixelSize(11);
+    text1->setFont(tf);
+    text1->setFocusPolicy(Qt::ClickFocus);
+}
+
+void OhmPage::buildInfoTab(QWidget* tab) {
+    auto* l10 = MakeLabel(tab, QStringLiteral("Label10"),
+                          QStringLiteral("I Ohm:s Lag kan du klicka på en färgruta för att få ett färgvärde"),
+                          TabTw(240, 120, 5400, 420), true);
+    l10->setAlignment(Qt::AlignCenter);
+    new SvgPicture(tab, QStringLiteral("imgInfoLpt"), QStringLiteral("info_lpt"), TabTw(300, 700, 2700, 2250));
+    new SvgPicture(tab, QStringLiteral("imgInfoOpto"), QStringLiteral("info_opto"), TabTw(3300, 700, 2250, 2250));
+    auto* l5 = MakeLabel(tab, QStringLiteral("Label5"),
+                         QStringLiteral("Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
+                         TabTw(240, 3150, 5400, 420), true);
+    l5->setAlignment(Qt::AlignCenter);
+}
+
+void OhmPage::TabChanged(int tab) {
+    // Switching between the Ohm and LED tabs keeps the confirmations.
+    if (tab == 0) ohm_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1) led_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void OhmPage::Evaluate() {
+    if (tabs()->currentIndex() == 1) {
+        CalcLedSeriesResistor();
+        return;
+    }
+    if (state_.Count(0, 3) < 2) return;
+    apply(EvalOhmsLaw(state_.EntryConfirmed, Texts(ohm_)), ohm_, lamps_);
+    bulbOn_->show();
+    bulbOn_->raise();
+    copyHistory(ohm_, 0, 3);
+}
+
+void OhmPage::CalcLedSeriesResistor() {
+    std::vector<EntryField*> inputs(led_.begin(), led_.begin() + 4);
+    if (std::optional<std::string> r = ampero::CalcLedSeriesResistor(Texts(inputs)))
+        led_[4]->setText(QString::fromStdString(*r));
+}
+
+void OhmPage::resetBands() {
+    for (int i = 0; i < 3; ++i) bands_[static_cast<size_t>(i)]->setColor(ToQColor(kDefaultBands[static_cast<size_t>(i)]));
+}
+
+void OhmPage::NewClicked() {
+    bulbOn_->hide();
+    state_.ResetEntryState();
+    clearFields(ohm_, lamps_, history_, 0, 3);
+    resetBands();
+    ohm_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void OhmPage::ExitClear() {
+    for (int i = 0; i < 4; ++i) {
+        ohm_[static_cast<size_t>(i)]->setText(QString());
+        lamps_[static_cast<size_t>(i)]->setColor(kLampGrey);
+    }
+    state_.ResetEntryState();
+    colourClickCount_ = 0;
+    bulbOn_->hide();
+    resetBands();
+}
+
+void OhmPage::ColourClick(int digit) {
+    std::string text = ohm_[0]->text().toStdString();
+    ColourClickResult r = ApplyColourClick(colourClickCount_, digit, text);
+    ohm_[0]->setText(QString::fromStdString(text));
+    if (r.complete) {
+        if (QWidget* w = QApplication::focusWidget()) {
+            QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+            QApplication::sendEvent(w, &end);
+        }
+    }
+    if (r.band >= 0)
+        bands_[static_cast<size_t>(r.band)]->setColor(swatches_[static_cast<size_t>(digit)]->palette().color(QPalette::Window));
+    if (r.complete) ohm_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace ampero::ui

@@ -1,0 +1,351 @@
+#include "ui/widgets.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+
+namespace ampero::ui {
+
+// ---------------------------------------------------------------- Lamp
+
+Lamp::Lamp(QWidget* parent, const QString& name, QColor color, Shape shape)
+    : QWidget(parent), color_(color), shape_(shape) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Lamp::setColor(const QColor& c) {
+    if (c == color_) return;
+    color_ = c;
+    update();
+}
+
+void Lamp::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (shape_ == Shape::Circle) {
+        qreal d = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+    }
+    p.setPen(QPen(QColor(32, 40, 48), 1));
+    p.setBrush(color_);
+    if (shape_ == Shape::Circle) p.drawEllipse(r);
+    else p.drawRect(r);
+    // A small highlight makes it read as a lamp; the fill stays the state.
+    if (shape_ == Shape::Circle && r.width() >= 6) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 110));
+        p.drawEllipse(QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.18,
+                             r.width() * 0.3, r.height() * 0.3));
+    }
+}
+
+// ---------------------------------------------------------------- EntryField
+
+EntryField::EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler,
+                       QColor normal, QColor focus)
+    : QLineEdit(parent), index_(index), handler_(handler), normal_(normal), focus_(focus) {
+    setObjectName(name);
+    setFont(FieldFont());
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setFrame(true);
+    setBackground(normal_);
+}
+
+QColor EntryField::background() const { return palette().color(QPalette::Base); }
+
+void EntryField::setColors(QColor normal, QColor focus) {
+    normal_ = normal;
+    focus_ = focus;
+    setBackground(hasFocus() ? focus_ : normal_);
+}
+
+void EntryField::setBackground(const QColor& c) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+}
+
+void EntryField::focusInEvent(QFocusEvent* e) {
+    setBackground(focus_);
+    QLineEdit::focusInEvent(e);
+}
+
+void EntryField::focusOutEvent(QFocusEvent* e) {
+    setBackground(normal_);
+    QLineEdit::focusOutEvent(e);
+}
+
+void EntryField::apply(int code) {
+    if (code == 0) return;
+    if (isReadOnly() && code != 13 && code != 27) return;
+    switch (code) {
+    case 8:
+        backspace();
+        return;
+    case 13:
+    case 27:
+        // Passed on; a single-line field does nothing visible with them.
+        return;
+    default:
+        insert(QString(QChar(code)));
+    }
+}
+
+void EntryField::typeCharacter(int code) {
+    int out = handler_ ? handler_->KeyPress(index_, code) : code;
+    apply(out);
+}
+
+void EntryField::pasteText(const QString& text) {
+    for (QChar c : text) typeCharacter(c.unicode());
+}
+
+void EntryField::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (e->matches(QKeySequence::Paste)) {
+        pasteText(QApplication::clipboard()->text());
+        e->accept();
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+        typeCharacter(8);
+        e->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        typeCharacter(13);
+        e->accept();
+        return;
+    case Qt::Key_Escape:
+        typeCharacter(27);
+        e->accept();
+        return;
+    default:
+        break;
+    }
+    // Keys that type nothing keep their usual effect (arrows, Home, End,
+    // Delete, function keys).
+    if (e->key() >= Qt::Key_Escape || e->text().isEmpty()) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    // Ctrl-combinations type control characters, which no field accepts.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+        e->accept();
+        return;
+    }
+    for (QChar c : e->text()) typeCharacter(c.unicode());
+    e->accept();
+}
+
+void EntryField::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) {
+        QLineEdit::keyReleaseEvent(e);
+        return;
+    }
+    int code = 0;
+    if (e->key() == Qt::Key_Delete) code = 46;
+    else if (e->key() == Qt::Key_F12) code = 123;
+    if (code && handler_) {
+        handler_->KeyUp(index_, code);
+        e->accept();
+        return;
+    }
+    QLineEdit::keyReleaseEvent(e);
+}
+
+void EntryField::contextMenuEvent(QContextMenuEvent* e) {
+    // Copy, a paste that goes through the key rule, and select all; nothing
+    // that would change the text behind the calculator's back.
+    QMenu menu(this);
+    QAction* copy = menu.addAction(tr("&Kopiera"));
+    copy->setObjectName("edit-copy");
+    copy->setEnabled(hasSelectedText());
+    QAction* paste = menu.addAction(tr("Klistra &in"));
+    paste->setObjectName("edit-paste");
+    paste->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());
+    menu.addSeparator();
+    QAction* all = menu.addAction(tr("Markera &allt"));
+    all->setObjectName("select-all");
+    all->setEnabled(!text().isEmpty());
+    QAction* chosen = menu.exec(e->globalPos());
+    if (chosen == copy) this->copy();
+    else if (chosen == paste) pasteText(QApplication::clipboard()->text());
+    else if (chosen == all) selectAll();
+}
+
+void EntryField::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::MiddleButton) {
+        // The selection clipboard is pasted through the key rule too.
+        if (!isReadOnly()) pasteText(QApplication::clipboard()->text(QClipboard::Selection));
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+// ---------------------------------------------------------------- DisplayFrame
+
+namespace {
+constexpr int kBezelX = 7, kBezelTop = 5, kCaptionH = 16;
+}
+
+DisplayFrame::DisplayFrame(QWidget* parent, const QString& name, const QRect& fieldRect, const QString& caption)
+    : QWidget(parent), caption_(caption) {
+    setObjectName(name);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(fieldRect.adjusted(-kBezelX, -kBezelTop, kBezelX, kCaptionH + 2));
+    lower();
+}
+
+void DisplayFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(70, 78, 88));
+    g.setColorAt(1, QColor(38, 44, 52));
+    p.setPen(QPen(QColor(20, 24, 30), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 5, 5);
+    // Screws in the corners of the bezel.
+    p.setBrush(QColor(150, 156, 164));
+    p.setPen(Qt::NoPen);
+    const qreal s = 2.2;
+    p.drawEllipse(QPointF(r.left() + 3.5, r.bottom() - 3.5), s, s);
+    p.drawEllipse(QPointF(r.right() - 3.5, r.bottom() - 3.5), s, s);
+    QFont f = FormFont();
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.setPen(QColor(236, 226, 160));
+    QRectF cap(r.left() + 6, r.bottom() - kCaptionH - 1, r.width() - 12, kCaptionH);
+    p.drawText(cap, Qt::AlignCenter, caption_);
+}
+
+// ---------------------------------------------------------------- SvgPicture
+
+SvgPicture::SvgPicture(QWidget* parent, const QString& objectName, const QString& resource, const QRect& geometry)
+    : QWidget(parent), renderer_(new QSvgRenderer(this)) {
+    setObjectName(objectName);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(geometry);
+    setResource(resource);
+}
+
+void SvgPicture::setResource(const QString& resource) {
+    resource_ = resource;
+    renderer_->load(QStringLiteral(":/img/%1.svg").arg(resource));
+    update();
+}
+
+bool SvgPicture::isValidPicture() const { return renderer_->isValid(); }
+
+void SvgPicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (renderer_->isValid()) {
+        QSizeF s = renderer_->defaultSize();
+        QSizeF fit = s.scaled(size(), Qt::KeepAspectRatio);
+        QRectF target(QPointF((width() - fit.width()) / 2, (height() - fit.height()) / 2), fit);
+        renderer_->render(&p, target);
+    } else {
+        p.setPen(QPen(QColor(32, 40, 48), 1, Qt::DashLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// ---------------------------------------------------------------- LineShape
+
+LineShape::LineShape(QWidget* parent, const QString& name, QPoint start, QPoint end, QColor color, int width)
+    : QWidget(parent), start_(start), end_(end), color_(color), width_(width) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    place();
+}
+
+void LineShape::setStart(QPoint p) {
+    start_ = p;
+    place();
+    update();
+}
+
+void LineShape::place() {
+    QRect r = QRect(start_, end_).normalized().adjusted(-width_ - 1, -width_ - 1, width_ + 1, width_ + 1);
+    setGeometry(r);
+}
+
+void LineShape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(color_, width_, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(start_ - pos(), end_ - pos());
+}
+
+// ---------------------------------------------------------------- helpers
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    l->setWordWrap(wrap);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QFont FormFont() {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    f.setBold(true);
+    return f;
+}
+
+QFont FieldFont() {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(15);
+    f.setBold(true);
+    return f;
+}
+
+char LocaleDecimalSeparator() {
+    QString d = QLocale().decimalPoint();
+    return d.isEmpty() ? '.' : d.at(0).toLatin1() ? d.at(0).toLatin1() : '.';
+}
+
+} // namespace ampero::ui
+
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace ampero::ui {
+
+void SetupApplicationLook() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette pal = QApplication::style()->standardPalette();
+    pal.setColor(QPalette::Window, QColor(200, 200, 196));
+    pal.setColor(QPalette::Button, QColor(214, 212, 206));
+    pal.setColor(QPalette::WindowText, QColor(24, 28, 34));
+    pal.setColor(QPalette::ButtonText, QColor(24, 28, 34));
+    pal.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    pal.setColor(QPalette::ToolTipText, Qt::black);
+    QApplication::setPalette(pal);
+    QApplication::setFont(FormFont());
+}
+
+} // namespace ampero::ui
