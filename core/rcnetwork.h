@@ -1,6 +1,8 @@
 // RC network (corner frequency) and two-transistor astable multivibrator.
 #pragma once
 
+#include <cstdint>
+
 #include "core/outcome.h"
 
 namespace ampero {
