@@ -9,9 +9,13 @@ packages=(
   libgtest-dev googletest
   fonts-dejavu-core
 )
-if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth)
-fi
+for arg in "$@"; do
+  case "$arg" in
+    --test) packages+=(xvfb xauth) ;;
+    # libFuzzer and the sanitizer runtimes come with clang.
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

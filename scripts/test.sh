@@ -9,3 +9,8 @@ cmake --preset default
 cmake --build --preset default -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --preset default -j"$(nproc)"
+
+# The fuzz targets: the stored corpus replayed, then a short run of each
+# (about a minute in all; skipped when clang cannot be had).
+unset QT_QPA_PLATFORM
+bash scripts/fuzz.sh
