@@ -1,0 +1,47 @@
+// What one keystroke costs in the window: a typed digit and an Enter through
+// the entry protocol, and an F12 evaluation through to the painted result.
+#include "uitest.h"
+
+using namespace uitest;
+
+class KeystrokeBench : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ui> ui;
+
+private Q_SLOTS:
+    void init() {
+        ui = std::make_unique<Ui>();
+        ui->nav("cmdOhm");
+    }
+    void cleanup() { ui.reset(); }
+
+    void typedDigit() {
+        EntryField* f = ui->field("Ohm_0");
+        QBENCHMARK {
+            QTest::keyClick(f, Qt::Key_1);
+            if (f->text().size() >= 8) f->clear();
+        }
+        QVERIFY(!f->text().isEmpty());
+    }
+
+    void enter() {
+        EntryField* f = ui->field("Ohm_0");
+        ui->confirm("Ohm_0", "100");
+        QBENCHMARK { QTest::keyClick(f, Qt::Key_Return); }
+        QCOMPARE(ui->state().ConfirmedCount, 1);
+    }
+
+    void evaluationRepainted() {
+        ui->confirm("Ohm_0", "100");
+        ui->confirm("Ohm_1", "12");
+        EntryField* f = ui->field("Ohm_1");
+        QBENCHMARK {
+            QTest::keyClick(f, Qt::Key_F12);
+            ui->w->repaint();
+        }
+        QCOMPARE(ui->text("Ohm_3"), QString("0.12"));
+    }
+};
+
+AMPERO_UI_TEST_MAIN(KeystrokeBench)
+#include "bench_keystroke.moc"
