@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -242,7 +243,14 @@ void MainWindow::ShowMessage(const QString& text) {
     box.setTextFormat(Qt::PlainText);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    const QPointer<QWidget> before = QApplication::focusWidget();
     box.exec();
+    // The keyboard goes back to the field the user was in, also where no
+    // window manager hands the activation back to the window.
+    if (before && before->window() == this && isVisible()) {
+        activateWindow();
+        before->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::PlaceOnScreen() {
