@@ -20,6 +20,8 @@ constexpr int kCompW = 450, kCompH = 420;
 
 // Grey ground with light yellow writing, as on the multivibrator's controls.
 void PaintGreyYellow(QWidget* w) {
+    // A check box fills with its button colour, a label with the window's.
+    w->setBackgroundRole(QPalette::Window);
     w->setAutoFillBackground(true);
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, kLampGrey);
