@@ -2,6 +2,7 @@
 #include <QStyleFactory>
 
 #include "ui/mainwindow.h"
+#include "ui/widgets.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

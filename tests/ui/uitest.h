@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
 #include <memory>

@@ -108,8 +108,11 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell)
     }
     auto* hint = MakeLabel(this, QStringLiteral("lblSkriv"),
                            QStringLiteral("Skriv in två värde.  Validera med < Enter >  "),
-                           Tw(240, 5340, 3780, 255));
+                           Tw(90, 5310, 3960, 255));
     hint->setAlignment(Qt::AlignCenter);
+    QFont hintFont = FormFont();
+    hintFont.setPixelSize(10);
+    hint->setFont(hintFont);
 
     ProtocolParams p;
     p.fields = ohm_;
@@ -266,7 +269,12 @@ void OhmPage::ColourClick(int digit) {
     }
     if (r.band >= 0)
         bands_[static_cast<size_t>(r.band)]->setColor(swatches_[static_cast<size_t>(digit)]->palette().color(QPalette::Window));
-    if (r.complete) ohm_[0]->setFocus(Qt::OtherFocusReason);
+    if (r.complete) {
+        // The value is in the Ohm's-law field: bring its tab up so the focus
+        // can go there.
+        if (tabs()->currentIndex() != 0) tabs()->setCurrentIndex(0);
+        ohm_[0]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 } // namespace ampero::ui

@@ -1,0 +1,70 @@
+// Every picture the window shows exists and draws something; with
+// AMPERO_SHOTS_DIR set, a screenshot of the start page and of every tab is
+// saved there for review.
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTabWidget>
+
+#include "uitest.h"
+
+using namespace uitest;
+using ampero::ui::SvgPicture;
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyPictureRenders() {
+        Ui ui;
+        const auto pictures = ui.w->findChildren<SvgPicture*>();
+        QVERIFY(pictures.size() >= 30);
+        for (SvgPicture* p : pictures) {
+            QVERIFY2(p->isValidPicture(), qPrintable(p->objectName() + " " + p->resource()));
+            QSvgRenderer r(QStringLiteral(":/img/%1.svg").arg(p->resource()));
+            QImage img(r.defaultSize(), QImage::Format_ARGB32);
+            img.fill(Qt::transparent);
+            QPainter painter(&img);
+            r.render(&painter);
+            painter.end();
+            int inked = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qAlpha(img.pixel(x, y)) > 0) ++inked;
+            QVERIFY2(inked > img.width() * img.height() / 50, qPrintable(p->resource() + " is nearly empty"));
+        }
+    }
+
+    void backgroundTileIsWood() {
+        Ui ui;
+        QImage shot = ui.w->centralWidget()->grab().toImage();
+        // The navigation column shows the wood, in 20 x 220 px tiles.
+        QColor c = shot.pixelColor(5, 5);
+        QVERIFY2(c != QColor(192, 192, 192) && c.red() > c.blue(), qPrintable(c.name()));
+        QCOMPARE(shot.pixelColor(5, 5), shot.pixelColor(25, 5));
+        QCOMPARE(shot.pixelColor(7, 10), shot.pixelColor(7, 230));
+        QCOMPARE(shot.pixelColor(3, 300), shot.pixelColor(763, 300));
+    }
+
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("AMPERO_SHOTS_DIR");
+        if (dir.isEmpty()) QSKIP("set AMPERO_SHOTS_DIR to save screenshots");
+        QDir().mkpath(dir);
+        Ui ui;
+        QVERIFY(ui.w->grab().save(dir + "/start.png"));
+        const char* navs[] = {"cmdOhm", "cmdRC", "cmdKond", "cmdIndukt", "cmdReso"};
+        const char* tabs[] = {"TabOhm", "TabRC", "TabCap", "TabCoil", "TabRes"};
+        for (int n = 0; n < 5; ++n) {
+            ui.nav(navs[n]);
+            auto* t = ui.get<QTabWidget>(tabs[n]);
+            for (int i = 0; i < t->count(); ++i) {
+                ui.selectTab(tabs[n], i);
+                QVERIFY(ui.w->grab().save(QStringLiteral("%1/%2_%3.png").arg(dir, tabs[n]).arg(i)));
+            }
+            ui.selectTab(tabs[n], 0);
+        }
+    }
+};
+
+AMPERO_UI_TEST_MAIN(PicturesTest)
+#include "test_pictures.moc"
