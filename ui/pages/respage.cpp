@@ -33,8 +33,8 @@ const Slot kResSlots[] = {
 const Slot kImpSlots[] = {
     {450, 600, 2160, 255, "Kapacitans pF"},
     {3570, 600, 5280, 255, "Frekvens Mhz"},
-    {450, 3120, 2160, 2760, "Induktans µH"},
-    {3570, 3120, 5280, 2760, "Impedans Z ohm"},
+    {450, 3420, 2160, 3060, "Induktans µH"},
+    {3570, 3420, 5280, 3060, "Impedans Z ohm"},
 };
 
 const QString kFrequencyHint = QStringLiteral("Här måste alltid Frekvensboxen vara ifylld  ");
@@ -123,6 +123,9 @@ void ResPage::buildResonanceTab(QWidget* tab) {
     needle_ = new LineShape(tab, QStringLiteral("LnjInstr"), NeedlePoint(kNeedleRest), NeedlePoint(kNeedlePivot),
                             kLampRed, 2);
     needle_->raise();
+    // The display frames stand in front of the drawing.
+    pic->lower();
+    fraRes0_->lower();
 }
 
 void ResPage::buildImpedanceTab(QWidget* tab) {
@@ -130,8 +133,8 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
              QStringLiteral("  Icke Resonans") + QString(25, QLatin1Char(' ')) + QStringLiteral("Filterberäkning"),
              kFrequencyHint);
 
-    imgPar_ = new SvgPicture(tab, QStringLiteral("imgPar"), QStringLiteral("imp_par"), TabTw(450, 1365, 2250, 1650));
-    imgSerie_ = new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), TabTw(450, 1365, 2250, 1650));
+    imgPar_ = new SvgPicture(tab, QStringLiteral("imgPar"), QStringLiteral("imp_par"), TabTw(450, 1350, 2250, 1650));
+    imgSerie_ = new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), TabTw(450, 1350, 2250, 1650));
     imgSerie_->hide();
 
     for (int i = 0; i < 4; ++i) {
@@ -147,15 +150,15 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
 
     optPar_ = new QRadioButton(QStringLiteral("&Parallell koppling"), tab);
     optPar_->setObjectName(QStringLiteral("optPar"));
-    optPar_->setGeometry(TabTw(3000, 1395, 2655, 300));
+    optPar_->setGeometry(TabTw(3000, 1500, 2655, 300));
     optPar_->setChecked(true);
     optSerie_ = new QRadioButton(QStringLiteral("Ser&ie koppling"), tab);
     optSerie_->setObjectName(QStringLiteral("optSerie"));
-    optSerie_->setGeometry(TabTw(3000, 1725, 2655, 300));
+    optSerie_->setGeometry(TabTw(3000, 1860, 2655, 300));
     connect(optPar_, &QRadioButton::clicked, this, [this] { optPar_Click(); });
     connect(optSerie_, &QRadioButton::clicked, this, [this] { optSerie_Click(); });
 
-    auto* lblR2 = MakeLabel(tab, QStringLiteral("lblR2"), QStringLiteral("Motstånd  Rs"), TabTw(3000, 2430, 1320, 300));
+    auto* lblR2 = MakeLabel(tab, QStringLiteral("lblR2"), QStringLiteral("Motstånd  Rs"), TabTw(3000, 2445, 1320, 300));
     lblR2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The coil's wire resistance: a plain field outside the entry protocol,
     // read at every evaluation.
