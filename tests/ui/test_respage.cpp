@@ -298,6 +298,12 @@ void ResPageTest::capacitorCaption() {
     QCOMPARE(ui.caption(lbl), QStringLiteral("2200"));
     ui.click(QStringLiteral("cmdNew_3"));
     QCOMPARE(ui.caption(lbl), QString());
+    // A long value is shown whole on the capacitor's narrow slot.
+    Confirm(ui, Res(0), QStringLiteral("1234567.8"));
+    auto* slot = ui.get<QLabel>(lbl);
+    QCOMPARE(slot->text(), QStringLiteral("1234567.8"));
+    QVERIFY(QFontMetrics(slot->font()).horizontalAdvance(slot->text()) <= slot->contentsRect().width());
+    ui.click(QStringLiteral("cmdNew_3"));
     // A computed capacitance does not reach the caption.
     Confirm(ui, Res(1), QStringLiteral("5.032921"));
     Confirm(ui, Res(2), QStringLiteral("10"));

@@ -1,5 +1,6 @@
 #include "ui/pages/respage.h"
 
+#include <QFontMetrics>
 #include <QRadioButton>
 
 #include "core/impedance.h"
@@ -41,18 +42,30 @@ const QString kFrequencyHint = QStringLiteral("Här måste alltid Frekvensboxen 
 
 // A caption printed on a picture: no background of its own.
 QLabel* PictureCaption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                       Qt::Alignment align) {
+                       Qt::Alignment align, int pixelSize) {
     QLabel* l = MakeLabel(parent, name, text, geometry);
     l->setAttribute(Qt::WA_TranslucentBackground);
     l->setAutoFillBackground(false);
     l->setAlignment(align);
     QFont f = FormFont();
-    f.setPixelSize(10);
+    f.setPixelSize(pixelSize);
     l->setFont(f);
     QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, QColor(20, 24, 30));
+    pal.setColor(QPalette::WindowText, QColor(32, 40, 48)); // the ink of the drawing
     l->setPalette(pal);
     return l;
+}
+
+// The capacitor's slot is narrow: a long value is set in a smaller face
+// rather than cut off.
+void ShowOnCapacitor(QLabel* label, const QString& text) {
+    QFont f = label->font();
+    for (int px = 11; px >= 7; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text) <= label->width()) break;
+    }
+    label->setFont(f);
+    label->setText(text);
 }
 
 } // namespace
@@ -77,7 +90,7 @@ ResPage::ResPage(QWidget* parent, Shell& shell)
     rp.evaluateIndex = idx_.eval;
     rp.lastGoesToFirst = true;
     rp.onConfirmed = [this](int i) {
-        if (i == ResC) lblcReso_->setText(res_[ResC]->text());
+        if (i == ResC) ShowOnCapacitor(lblcReso_, res_[ResC]->text());
     };
     makeProtocol(std::move(rp));
 
@@ -111,14 +124,16 @@ void ResPage::buildResonanceTab(QWidget* tab) {
     }
     for (int i = 1; i < 3; ++i) QWidget::setTabOrder(res_[static_cast<size_t>(i - 1)], res_[static_cast<size_t>(i)]);
 
-    // The capacitor's value printed on its body, with its unit after it.
+    // The capacitor's value printed on its body, with its unit after it. The
+    // drawing prints that "pF" itself; the caption lies exactly over it in
+    // the same face, so it reads the same with or without the drawing.
     lblcReso_ = PictureCaption(tab, QStringLiteral("LblcReso"), QString(), QRect(origin + QPoint(18, 34), QSize(52, 18)),
-                               Qt::AlignRight | Qt::AlignVCenter);
+                               Qt::AlignRight | Qt::AlignVCenter, 11);
     PictureCaption(tab, QStringLiteral("LblmFReso_0"), QStringLiteral("pF"),
-                   QRect(origin + QPoint(72, 34), QSize(20, 18)), Qt::AlignLeft | Qt::AlignVCenter);
-    // The meter's tuning scale is marked in pF too.
+                   QRect(origin + QPoint(73, 37), QSize(20, 14)), Qt::AlignLeft | Qt::AlignTop, 11);
+    // The meter's dial is marked in pF too, on the face under the pivot.
     PictureCaption(tab, QStringLiteral("LblmFReso_1"), QStringLiteral("pF"),
-                   QRect(origin + QPoint(137, 128), QSize(20, 14)), Qt::AlignCenter);
+                   QRect(origin + QPoint(137, 168), QSize(20, 12)), Qt::AlignCenter, 9);
 
     needle_ = new LineShape(tab, QStringLiteral("LnjInstr"), NeedlePoint(kNeedleRest), NeedlePoint(kNeedlePivot),
                             kLampRed, 2);
