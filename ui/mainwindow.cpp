@@ -152,9 +152,9 @@ void MainWindow::buildHeader(QWidget* client) {
     logo->setAlignment(Qt::AlignHCenter);
     logo->setGeometry(QRect(6, 2, pan0->width() - 12, pan0->height() - 6));
     new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"),
-                   QRect(10, 12, 30, 30));
+                   QRect(12, 16, 24, 24));
     new SvgPicture(logo, QStringLiteral("imgLogo_1"), QStringLiteral("logo_right"),
-                   QRect(logo->width() - 40, 12, 30, 30));
+                   QRect(logo->width() - 36, 16, 24, 24));
 }
 
 void MainWindow::buildStartPage(QWidget* client) {
