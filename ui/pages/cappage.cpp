@@ -188,6 +188,11 @@ void CapPage::buildSerieTab(QWidget* tab) {
     for (int i = 1; i <= 8; ++i) QWidget::setTabOrder(serie_[static_cast<size_t>(i - 1)], serie_[static_cast<size_t>(i)]);
     QWidget::setTabOrder(serie_[8], ny);
     QWidget::setTabOrder(ny, serie_[9]);
+    // After the last field the page's own buttons follow, so the focus
+    // stays on the page.
+    QWidget::setTabOrder(serie_[9], eval_);
+    QWidget::setTabOrder(eval_, new_);
+    QWidget::setTabOrder(new_, exit_);
 }
 
 void CapPage::Cap_Change() {

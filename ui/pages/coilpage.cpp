@@ -108,6 +108,12 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
     al.evaluateIndex = idx_.eval;
     al.lastGoesToFirst = false;
     makeProtocol(std::move(al));
+
+    // After the last field of a tab the page's own buttons follow, so the
+    // focus stays on the page.
+    QWidget::setTabOrder(coil_[3], eval_);
+    QWidget::setTabOrder(eval_, new_);
+    QWidget::setTabOrder(new_, exit_);
 }
 
 void CoilPage::buildXlTab(QWidget* tab) {
