@@ -412,6 +412,8 @@ private Q_SLOTS:
         ui->click("cmdSerieNy");
         ui->key(Qt::Key_Tab);
         QCOMPARE(ui->focusName(), QString("txtSerie_9"));
+        ui->key(Qt::Key_Tab); // the page's buttons follow, the focus stays on the page
+        QCOMPARE(ui->focusName(), QString("cmdEval_1"));
     }
 
     void serieKeysAndColours() {
