@@ -100,6 +100,7 @@ private Q_SLOTS:
         if (byButton) ui->click("cmdEval_2");
         else ui->f12();
         QCOMPARE(ui->text(kInd[computed]), expected);
+        QCOMPARE(ui->field(kInd[computed])->cursorPosition(), 0); // the leading digits in view
         QCOMPARE(ui->lamp(QStringLiteral("sInd_%1").arg(computed)), kGreen);
         QCOMPARE(ui->state().EntryHistory[computed], expected);
     }
