@@ -77,12 +77,15 @@ CapPage::CapPage(QWidget* parent, Shell& shell)
     buildXcTab(xcTab);
     buildSerieTab(serieTab);
 
-    new SvgPicture(infoTab, QStringLiteral("imgInfoCap"), QStringLiteral("info_cap"), TabTw(180, 120, 3750, 3450));
+    new SvgPicture(infoTab, QStringLiteral("imgInfoCap"), QStringLiteral("info_cap"), TabTw(180, 120, 3600, 3450));
     auto* l7 = MakeLabel(infoTab, QStringLiteral("Label7"),
                          QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
                              QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret."),
-                         TabTw(4050, 300, 1700, 2400), true);
+                         TabTw(3900, 300, 1860, 2400), true);
     l7->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    QFont small = FormFont();
+    small.setPixelSize(10);
+    l7->setFont(small);
     auto* red = new Lamp(infoTab, QStringLiteral("sRes_6"), kLampRed);
     red->setGeometry(TabTw(4200, 2900, 255, 255));
     auto* green = new Lamp(infoTab, QStringLiteral("sRes_5"), kLampGreen);
