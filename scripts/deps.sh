@@ -9,9 +9,12 @@ packages=(
   libgtest-dev googletest
   fonts-dejavu-core
 )
-if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth)
-fi
+case "${1:-}" in
+  # The window tests, and the validators of the menu entry and the metainfo.
+  --test) packages+=(xvfb xauth appstream desktop-file-utils) ;;
+  # Building the Debian package: dpkg-shlibdeps and file, which CPack uses.
+  --package) packages+=(dpkg-dev file) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

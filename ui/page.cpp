@@ -88,6 +88,7 @@ EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const 
     frame->lower();
     auto* f = new EntryField(tab, name, index, nullptr, kFieldNormal, kFieldFocus);
     f->setGeometry(geometry);
+    f->setAccessibleName(caption);
     return f;
 }
 
