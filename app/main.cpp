@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ampero"));
     QApplication::setApplicationVersion(QStringLiteral(AMPERO_VERSION));
+    // Ties the window to its menu entry (se.ampero.Ampero.desktop) and icon.
+    QApplication::setDesktopFileName(QStringLiteral("se.ampero.Ampero"));
     ampero::ui::SetupApplicationLook();
     ampero::ui::MainWindow w;
     w.show();

@@ -6,10 +6,6 @@ namespace ampero {
 
 namespace {
 
-double FieldValue(const FieldTexts& fields, int index) {
-    return index < static_cast<int>(fields.size()) ? ParsePrefix(fields[index]) : 0.0;
-}
-
 // 1000000 * (1 / (a * TWO_PI_APPROX * b)), rounded; 0 on a zero divisor or
 // any step out of the double range.
 double MegaOverProduct(double a, double b, int decimals) {

@@ -12,10 +12,6 @@ namespace ampero {
 
 namespace {
 
-double FieldValue(const FieldTexts& fields, int index) {
-    return index < static_cast<int>(fields.size()) ? ParsePrefix(fields[index]) : 0.0;
-}
-
 // 1 / (1/a - 1/b), the parallel combination under 1/Z = 1/XL - 1/XC.
 double ReciprocalDifference(FaultGuard& g, double a, double b) {
     double ra = g(1.0 / a);

@@ -8,10 +8,6 @@ namespace ampero {
 
 namespace {
 
-double FieldValue(const FieldTexts& fields, int index) {
-    return index < static_cast<int>(fields.size()) ? ParsePrefix(fields[index]) : 0.0;
-}
-
 // numerator / (factor * TWO_PI_APPROX), rounded; 0 when the divisor is zero
 // or any step leaves the double range.
 double DivideByTwoPiProduct(double numerator, double factor, int decimals) {

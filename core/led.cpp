@@ -8,11 +8,6 @@ namespace ampero {
 
 namespace {
 
-const std::string& FieldText(const FieldTexts& fields, size_t index) {
-    static const std::string empty;
-    return index < fields.size() ? fields[index] : empty;
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // True when the text starts (after blanks and a sign) with something the

@@ -26,11 +26,6 @@ void Step(int32_t& var, double value) {
     if (std::optional<int32_t> v = RoundToInt32(value)) var = *v;
 }
 
-const std::string& FieldText(const FieldTexts& fields, int index) {
-    static const std::string empty;
-    return index < static_cast<int>(fields.size()) ? fields[static_cast<size_t>(index)] : empty;
-}
-
 // A time as the labels show it: one decimal in us below 1 ms, else in ms.
 struct ShownTime {
     double value = 0.0;

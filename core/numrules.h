@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/outcome.h"
+
 namespace ampero {
 
 // 2*pi as every reactance, RC and resonance formula uses it.
@@ -19,6 +21,9 @@ inline constexpr double TWO_PI_APPROX = 6.283185308;
 // continue the number; no number reads as 0. A magnitude beyond the double
 // range saturates to the largest finite double (never inf or nan).
 double ParsePrefix(std::string_view text);
+
+// Field `index` read by the prefix rule; a missing field reads as 0.
+inline double FieldValue(const FieldTexts& fields, int index) { return ParsePrefix(FieldText(fields, index)); }
 
 // The general number format: at most 15 significant digits, trailing zeros
 // dropped, no leading blank, exponent form ("1E+15", "1.5E+20") from 1E+15

@@ -16,11 +16,6 @@ double Finish(const FaultGuard& g, double value) {
     return g.Result(RoundHalfEven(value, kOhmDecimals));
 }
 
-const std::string& FieldText(const FieldTexts& fields, int index) {
-    static const std::string empty;
-    return index < static_cast<int>(fields.size()) ? fields[static_cast<size_t>(index)] : empty;
-}
-
 double ReadField(const FieldTexts& fields, int index) {
     return ParsePrefix(FieldText(fields, index));
 }

@@ -28,4 +28,10 @@ struct Outcome {
 
 using FieldTexts = std::vector<std::string>;
 
+// Field `index` of an evaluation's texts; a field that is not there is empty.
+inline const std::string& FieldText(const FieldTexts& fields, int index) {
+    static const std::string empty;
+    return index >= 0 && index < static_cast<int>(fields.size()) ? fields[static_cast<size_t>(index)] : empty;
+}
+
 } // namespace ampero

@@ -17,11 +17,6 @@ double Rounded(const FaultGuard& g, double value, int decimals) {
     return g.Result(RoundHalfEven(value, decimals));
 }
 
-const std::string& FieldText(const FieldTexts& fields, int index) {
-    static const std::string empty;
-    return index < static_cast<int>(fields.size()) ? fields[static_cast<size_t>(index)] : empty;
-}
-
 } // namespace
 
 double CalcRCFrequency(double r, double c) {

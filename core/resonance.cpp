@@ -6,10 +6,6 @@ namespace ampero {
 
 namespace {
 
-double FieldValue(const FieldTexts& fields, int index) {
-    return index < static_cast<int>(fields.size()) ? ParsePrefix(fields[index]) : 0.0;
-}
-
 } // namespace
 
 // Scaling C to microfarad (routines 1 and 2) cannot fail; every later step

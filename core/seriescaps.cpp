@@ -12,18 +12,13 @@ constexpr int kValueCount = 8;
 constexpr int kTotalField = 8;
 constexpr int kNextField = 9;
 
-const std::string& Text(const FieldTexts& fields, int index) {
-    static const std::string empty;
-    return index < static_cast<int>(fields.size()) ? fields[index] : empty;
-}
-
-bool Filled(const FieldTexts& fields, int index) { return !Text(fields, index).empty(); }
+bool Filled(const FieldTexts& fields, int index) { return !FieldText(fields, index).empty(); }
 
 // S := 1/value + S over the filled value fields, in index order.
 double ReciprocalSum(FaultGuard& g, const FieldTexts& fields) {
     double s = 0.0;
     for (int i = 0; i < kValueCount; ++i)
-        if (Filled(fields, i)) s = g(g(1.0 / ParsePrefix(Text(fields, i))) + s);
+        if (Filled(fields, i)) s = g(g(1.0 / ParsePrefix(FieldText(fields, i))) + s);
     return s;
 }
 
@@ -43,7 +38,7 @@ Outcome EvalSeriesCapacitors(const FieldTexts& fields) {
         if (Filled(fields, i)) ++filled;
     double given = 0.0;
     if (filled >= 1) given = g(1.0 / ReciprocalSum(g, fields));
-    double wanted = ParsePrefix(Text(fields, kTotalField));
+    double wanted = ParsePrefix(FieldText(fields, kTotalField));
     double gap = g(g(1.0 / given) - g(1.0 / wanted));
     double next = std::fabs(g(1.0 / gap));
     if (!g.Failed())

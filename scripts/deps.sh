@@ -11,7 +11,10 @@ packages=(
 )
 for arg in "$@"; do
   case "$arg" in
-    --test) packages+=(xvfb xauth) ;;
+    # The window tests, and the validators of the menu entry and the metainfo.
+    --test) packages+=(xvfb xauth appstream desktop-file-utils) ;;
+    # Building the Debian package: dpkg-shlibdeps and file, which CPack uses.
+    --package) packages+=(dpkg-dev file) ;;
     # libFuzzer and the sanitizer runtimes come with clang.
     --fuzz) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
   esac

@@ -4,13 +4,16 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -71,7 +74,7 @@ MainWindow::MainWindow() {
     setWindowTitle(QStringLiteral(" Ampero"));
     setWindowIcon(QIcon(QStringLiteral(":/img/ampero.svg")));
     setFont(FormFont());
-    helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/Info.html");
+    helpFile_ = LocateHelpFile(QCoreApplication::applicationDirPath());
 
     auto* client = new Backdrop(this);
     client->setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
@@ -150,9 +153,9 @@ void MainWindow::buildHeader(QWidget* client) {
     logo->setAlignment(Qt::AlignHCenter);
     logo->setGeometry(QRect(6, 2, pan0->width() - 12, pan0->height() - 6));
     new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"),
-                   QRect(10, 12, 30, 30));
+                   QRect(12, 16, 24, 24));
     new SvgPicture(logo, QStringLiteral("imgLogo_1"), QStringLiteral("logo_right"),
-                   QRect(logo->width() - 40, 12, 30, 30));
+                   QRect(logo->width() - 36, 16, 24, 24));
 }
 
 void MainWindow::buildStartPage(QWidget* client) {
@@ -242,7 +245,14 @@ void MainWindow::ShowMessage(const QString& text) {
     box.setTextFormat(Qt::PlainText);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    const QPointer<QWidget> before = QApplication::focusWidget();
     box.exec();
+    // The keyboard goes back to the field the user was in, also where no
+    // window manager hands the activation back to the window.
+    if (before && before->window() == this && isVisible()) {
+        activateWindow();
+        before->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::PlaceOnScreen() {
@@ -253,6 +263,18 @@ void MainWindow::PlaceOnScreen() {
     const int x = static_cast<int>(CenteredOrigin(scr.width() * 15.0, win.width() * 15.0) / 15);
     const int y = static_cast<int>(CenteredOrigin(scr.height() * 15.0, win.height() * 15.0) / 15);
     move(scr.x() + x, scr.y() + y);
+}
+
+QString MainWindow::LocateHelpFile(const QString& appDir) {
+    const QDir dir(appDir);
+    const QString beside = dir.filePath(QStringLiteral("Info.html"));
+    if (QFileInfo::exists(beside)) return beside;
+    // An installed tree keeps data apart from programs: <prefix>/bin/ampero
+    // and <prefix>/share/ampero/Info.html.
+    const QString shared =
+        QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
+    if (QFileInfo::exists(shared)) return shared;
+    return beside;
 }
 
 void MainWindow::mnuEnd_Click() { close(); }

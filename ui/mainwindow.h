@@ -50,7 +50,9 @@ public:
     void ShowPage(int pan);
     Page* page(int pan) const;
 
-    // The help document beside the executable; tests may point elsewhere.
+    // The help document: Info.html beside the executable, else
+    // ../share/ampero/Info.html relative to it; tests may point elsewhere.
+    static QString LocateHelpFile(const QString& appDir);
     QString helpFile() const { return helpFile_; }
     void setHelpFile(const QString& f) { helpFile_ = f; }
 

@@ -88,6 +88,7 @@ EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const 
     frame->lower();
     auto* f = new EntryField(tab, name, index, nullptr, kFieldNormal, kFieldFocus);
     f->setGeometry(geometry);
+    f->setAccessibleName(caption);
     return f;
 }
 
@@ -109,7 +110,11 @@ void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields,
     for (const std::string& m : outcome.messages) shell_.ShowMessage(QString::fromStdString(m));
     for (const FieldResult& r : outcome.fields) {
         size_t i = static_cast<size_t>(r.index);
-        if (i < fields.size() && fields[i]) fields[i]->setText(QString::fromStdString(r.text));
+        if (i < fields.size() && fields[i]) {
+            fields[i]->setText(QString::fromStdString(r.text));
+            // A result longer than its field shows its leading digits.
+            fields[i]->setCursorPosition(0);
+        }
         if (i < lamps.size() && lamps[i]) lamps[i]->setColor(kLampGreen);
     }
     for (const CaptionResult& c : outcome.captions)

@@ -14,8 +14,11 @@ void FocusNextInTabOrder(QWidget* from) {
 
 EntryProtocol::EntryProtocol(EntryState& state, ProtocolParams params, Evaluate evaluate, Message message)
     : s_(state), p_(std::move(params)), evaluate_(std::move(evaluate)), message_(std::move(message)) {
-    for (EntryField* f : p_.fields)
-        if (f) f->setHandler(this);
+    for (size_t i = 0; i < p_.fields.size(); ++i) {
+        if (!p_.fields[i]) continue;
+        p_.fields[i]->setHandler(this);
+        if (i < p_.lamps.size() && p_.lamps[i]) p_.lamps[i]->setBuddy(p_.fields[i]);
+    }
 }
 
 void EntryProtocol::withdraw(int index) {

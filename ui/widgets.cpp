@@ -24,7 +24,21 @@ Lamp::Lamp(QWidget* parent, const QString& name, QColor color, Shape shape)
 void Lamp::setColor(const QColor& c) {
     if (c == color_) return;
     color_ = c;
+    describeBuddy();
     update();
+}
+
+void Lamp::setBuddy(QWidget* field) {
+    buddy_ = field;
+    describeBuddy();
+}
+
+void Lamp::describeBuddy() {
+    if (!buddy_) return;
+    QString d;
+    if (color_ == QColor(255, 0, 0)) d = QStringLiteral("bekräftad");
+    else if (color_ == QColor(0, 255, 0)) d = QStringLiteral("beräknad");
+    buddy_->setAccessibleDescription(d);
 }
 
 void Lamp::paintEvent(QPaintEvent*) {

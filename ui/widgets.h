@@ -20,13 +20,18 @@ public:
     Lamp(QWidget* parent, const QString& name, QColor color, Shape shape = Shape::Circle);
     QColor color() const { return color_; }
     void setColor(const QColor& c);
+    // The field whose state this lamp shows: its accessible description
+    // follows the lamp ("bekräftad", "beräknad" or empty).
+    void setBuddy(QWidget* field);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void describeBuddy();
     QColor color_;
     Shape shape_;
+    QWidget* buddy_ = nullptr;
 };
 
 // What an entry field asks of its calculator. Key codes are those a user

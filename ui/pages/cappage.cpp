@@ -1,9 +1,72 @@
 #include "ui/pages/cappage.h"
 
+#include "core/capacitive.h"
+#include "core/seriescaps.h"
 #include "ui/colors.h"
 #include "ui/twips.h"
 
 namespace ampero::ui {
+
+namespace {
+
+// The reactance fields: left and top of the field, left and top of its lamp.
+struct XcPlace { int left, top, lampLeft, lampTop; const char* caption; };
+const XcPlace kXcPlaces[] = {
+    {450, 600, 2160, 255, "Frekvens Mhz"},
+    {3570, 600, 5280, 255, "Kapacitans pF"},
+    {450, 3120, 2160, 2760, "Reaktans Ohm"},
+};
+
+// The generator-and-capacitor picture sits between the fields, right of the
+// reactance display. Its overlays are placed in the picture's own pixels.
+constexpr int kPictureLeft = 2430, kPictureTop = 1335, kPictureW = 3300, kPictureH = 2250;
+const QRect kDotOnDial(25, 35, 10, 10);          // the generator's pilot light
+const QRect kPrintBand(140, 62, 60, 16);         // free band on the capacitor, "µF" follows
+const QRect kPicoUnit(140, 44, 60, 16);          // unit of the capacitance field
+const QColor kPilotGreen(0, 192, 0);
+
+// The series list, in twips from the corner of its frame.
+constexpr int kSerieLefts[4] = {360, 1680, 3000, 4320};
+constexpr int kSerieRowTops[2] = {1500, 2190};
+constexpr int kSerieW = 1020, kSerieH = 375;
+
+const QString kSerieInstruction = QStringLiteral(
+    "Här kan du räkna på seriekopplade kapacitanser   och parallellkopplade motstånd."
+    "                               Tänk på att använda samma sort tex .    pF , ohm");
+
+QFont SerieFont(int pixels) {
+    QFont f = FieldFont();
+    f.setPixelSize(pixels);
+    return f;
+}
+
+} // namespace
+
+// The series list takes digits, "," (typed as "."), "." , Backspace and
+// Enter. Enter moves on in tab order, from the eighth value back to the
+// first; F12 on release calculates. Tab moves the focus by itself and is
+// never inserted as a character.
+class CapPage::SerieKeys : public KeyHandler {
+public:
+    explicit SerieKeys(CapPage& page) : page_(page) {}
+
+    int KeyPress(int index, int key) override {
+        const bool digit = key >= '0' && key <= '9';
+        if (!(digit || key == ',' || key == '.' || key == 8 || key == 13)) return 0;
+        if (key == 13) {
+            if (index == 7) page_.serie_[0]->setFocus(Qt::OtherFocusReason);
+            else FocusNextInTabOrder(page_.serie_[static_cast<size_t>(index)]);
+        }
+        if (key == ',') key = '.';
+        return key;
+    }
+    void KeyUp(int, int keyCode) override {
+        if (keyCode == 123) page_.cmdSerieCap_Click();
+    }
+
+private:
+    CapPage& page_;
+};
 
 CapPage::CapPage(QWidget* parent, Shell& shell)
     : Page(parent, shell, PageIndexes{4, 1, 2, 2}, QStringLiteral("TabCap")) {
@@ -11,25 +74,169 @@ CapPage::CapPage(QWidget* parent, Shell& shell)
     auto* serieTab = addTab(QStringLiteral("Seriekoppling"));
     auto* infoTab = addTab(QStringLiteral("Info"));
     addFrame(xcTab, QStringLiteral("fraCap_0"), QStringLiteral("Kondensator"));
-    addFrame(serieTab, QStringLiteral("fraCap_1"), QStringLiteral("Seriekoppling "));
-    new SvgPicture(infoTab, QStringLiteral("imgInfoCap"), QStringLiteral("info_cap"), TabTw(180, 120, 3750, 3450));
+    buildXcTab(xcTab);
+    buildSerieTab(serieTab);
+
+    new SvgPicture(infoTab, QStringLiteral("imgInfoCap"), QStringLiteral("info_cap"), TabTw(180, 120, 3600, 3450));
     auto* l7 = MakeLabel(infoTab, QStringLiteral("Label7"),
                          QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
                              QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret."),
-                         TabTw(4050, 300, 1700, 2400), true);
+                         TabTw(3900, 300, 1860, 2400), true);
     l7->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    QFont small = FormFont();
+    small.setPixelSize(10);
+    l7->setFont(small);
     auto* red = new Lamp(infoTab, QStringLiteral("sRes_6"), kLampRed);
     red->setGeometry(TabTw(4200, 2900, 255, 255));
     auto* green = new Lamp(infoTab, QStringLiteral("sRes_5"), kLampGreen);
     green->setGeometry(TabTw(4200, 3300, 255, 255));
+
     history_ = makeHistory(QStringLiteral("LblHiCap"), QStringLiteral("lblCap"), {0, 1, 2, 3}, 3);
+
+    ProtocolParams p;
+    p.fields = cap_;
+    p.lamps = lamps_;
+    p.history = history_;
+    p.confirmLimit = 2;
+    p.backspaceBlanksComputed = true;
+    p.evaluateIndex = idx_.eval;
+    p.lastGoesToFirst = true;
+    makeProtocol(std::move(p));
 }
 
-void CapPage::Evaluate() {}
-void CapPage::NewClicked() {}
-void CapPage::ExitClear() {}
-void CapPage::Opened() {}
-QWidget* CapPage::FirstField() const { return nullptr; }
-void CapPage::TabChanged(int) { state_.ResetEntryState(); }
+CapPage::~CapPage() = default;
+
+void CapPage::buildXcTab(QWidget* tab) {
+    auto* picture = new SvgPicture(tab, QStringLiteral("imgCapXC"), QStringLiteral("cap_xc"),
+                                   TabTw(kPictureLeft, kPictureTop, kPictureW, kPictureH));
+    auto* dot = new Lamp(picture, QStringLiteral("sCap_3"), kPilotGreen);
+    dot->setGeometry(kDotOnDial);
+
+    QFont print = FormFont();
+    print.setPixelSize(10);
+    microfarad_ = MakeLabel(picture, QStringLiteral("lblcCap"), QString(), kPrintBand);
+    microfarad_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    microfarad_->setFont(print);
+    microfarad_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* pico = MakeLabel(picture, QStringLiteral("LblmFC_1"), QStringLiteral("pF"), kPicoUnit);
+    pico->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pico->setFont(print);
+    pico->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    for (int i = 0; i < 3; ++i) {
+        const XcPlace& f = kXcPlaces[i];
+        EntryField* field = makeField(tab, QStringLiteral("Cap_%1").arg(i), i, TabTw(f.left, f.top, 1755, 420),
+                                      QString::fromUtf8(f.caption));
+        cap_.push_back(field);
+        lamps_.push_back(makeLamp(tab, QStringLiteral("sCap_%1").arg(i), TabTw(f.lampLeft, f.lampTop, 255, 135)));
+        connect(field, &QLineEdit::textChanged, this, [this] { Cap_Change(); });
+    }
+    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(cap_[static_cast<size_t>(i - 1)], cap_[static_cast<size_t>(i)]);
+}
+
+void CapPage::buildSerieTab(QWidget* tab) {
+    serieKeys_ = std::make_unique<SerieKeys>(*this);
+    QGroupBox* frame = addFrame(tab, QStringLiteral("fraCap_1"), QStringLiteral("Seriekoppling "));
+
+    auto* instruction = MakeLabel(frame, QStringLiteral("lblSerie_17"), kSerieInstruction,
+                                  Tw(360, 330, 4800, 840), true);
+    instruction->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    auto label = [frame](int i, const QString& text, const QRect& r) {
+        return MakeLabel(frame, QStringLiteral("lblSerie_%1").arg(i), text, r);
+    };
+
+    // Two rows of four values, " +" after each of the first seven, " =" after the eighth.
+    for (int i = 0; i < 8; ++i) {
+        const int left = kSerieLefts[i % 4];
+        const int top = kSerieRowTops[i / 4];
+        label(i, QStringLiteral(" %1").arg(i + 1), Tw(left, top - 255, kSerieW, 240));
+        auto* f = new EntryField(frame, QStringLiteral("txtSerie_%1").arg(i), i, serieKeys_.get(), kFieldNormal,
+                                 kFieldFocus);
+        f->setGeometry(Tw(left, top, kSerieW, kSerieH));
+        f->setFont(SerieFont(13));
+        serie_.push_back(f);
+        const QRect sign = Tw(left + kSerieW + 15, top, 270, kSerieH);
+        if (i < 7) label(9 + i, QStringLiteral(" +"), sign)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        else label(16, QStringLiteral(" ="), sign)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    // The answer (larger) and the value still to add.
+    auto* answer = new EntryField(frame, QStringLiteral("txtSerie_8"), 8, serieKeys_.get(), kFieldNormal, kFieldFocus);
+    answer->setGeometry(Tw(360, 3570, 1700, 450));
+    answer->setFont(SerieFont(17));
+    serie_.push_back(answer);
+    label(8, QStringLiteral("Svar"), Tw(360, 3330, 1700, 240));
+    auto* next = new EntryField(frame, QStringLiteral("txtSerie_9"), 9, serieKeys_.get(), kFieldNormal, kFieldFocus);
+    next->setGeometry(Tw(360, 2880, 1700, kSerieH));
+    next->setFont(SerieFont(13));
+    serie_.push_back(next);
+    label(19, QStringLiteral("Nästa blir"), Tw(360, 2640, 1700, 240));
+
+    auto* picture = new SvgPicture(frame, QStringLiteral("ImgSerieCap"), QStringLiteral("series_caps"),
+                                   Tw(2145, 2790, 2205, 1305));
+    MakeLabel(picture, QStringLiteral("LblmFC_3"), QString(), QRect(0, 0, 1, 1));
+
+    auto* ny = new QPushButton(QStringLiteral("Ny"), frame);
+    ny->setObjectName(QStringLiteral("cmdSerieNy"));
+    ny->setGeometry(Tw(4440, 2940, 1095, 405));
+    connect(ny, &QPushButton::clicked, this, [this] { cmdSerieNy_Click(); });
+    auto* calc = new QPushButton(QStringLiteral("Räkna"), frame);
+    calc->setObjectName(QStringLiteral("cmdSerieCap"));
+    calc->setGeometry(Tw(4440, 3600, 1095, 405));
+    connect(calc, &QPushButton::clicked, this, [this] { cmdSerieCap_Click(); });
+    label(18, QStringLiteral("F 12"), Tw(4440, 4020, 1095, 240))->setAlignment(Qt::AlignCenter);
+
+    QWidget::setTabOrder(calc, serie_[0]);
+    for (int i = 1; i <= 8; ++i) QWidget::setTabOrder(serie_[static_cast<size_t>(i - 1)], serie_[static_cast<size_t>(i)]);
+    QWidget::setTabOrder(serie_[8], ny);
+    QWidget::setTabOrder(ny, serie_[9]);
+    // After the last field the page's own buttons follow, so the focus
+    // stays on the page.
+    QWidget::setTabOrder(serie_[9], eval_);
+    QWidget::setTabOrder(eval_, new_);
+    QWidget::setTabOrder(new_, exit_);
+}
+
+void CapPage::Cap_Change() {
+    microfarad_->setText(QString::fromStdString(
+        MicrofaradCaption(cap_[1]->text().toStdString(), LocaleDecimalSeparator())));
+}
+
+void CapPage::cmdSerieCap_Click() {
+    apply(EvalSeriesCapacitors(Texts(serie_)), serie_, {});
+}
+
+void CapPage::cmdSerieNy_Click() {
+    for (EntryField* f : serie_) f->setText(QString());
+}
+
+void CapPage::Evaluate() {
+    // The series list has its own buttons; the Info tab computes nothing.
+    if (tabs()->currentIndex() != 0) return;
+    if (state_.Count(0, 2) < 2) return;
+    apply(EvalCapacitiveReactance(state_.Selection(0, 2), Texts(cap_)), cap_, lamps_);
+    copyHistory(cap_, 0, 2);
+}
+
+void CapPage::NewClicked() {
+    state_.ResetEntryState();
+    clearFields(cap_, lamps_, history_, 0, 2);
+    cap_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void CapPage::ExitClear() {
+    // The pilot light on the generator and the series list stay as they are.
+    for (size_t i = 0; i < cap_.size(); ++i) {
+        cap_[i]->setText(QString());
+        lamps_[i]->setColor(kLampGrey);
+    }
+}
+
+void CapPage::TabChanged(int tab) {
+    state_.ResetEntryState();
+    if (tab == 0) cap_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1) serie_[0]->setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace ampero::ui

@@ -1,5 +1,9 @@
+// The capacitor page: capacitive reactance with the microfarad display on
+// the capacitor, the reciprocal-sum list (capacitors in series, resistors in
+// parallel), and an Info tab.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "ui/page.h"
@@ -10,18 +14,34 @@ class CapPage : public Page {
     Q_OBJECT
 public:
     CapPage(QWidget* parent, Shell& shell);
+    ~CapPage() override;
 
     void Evaluate() override;
     void NewClicked() override;
     void ExitClear() override;
-    void Opened() override;
-    QWidget* FirstField() const override;
+    QWidget* FirstField() const override { return cap_[0]; }
+
+    // The series list's own buttons ("Räkna" and F12, "Ny").
+    void cmdSerieCap_Click();
+    void cmdSerieNy_Click();
 
 protected:
     void TabChanged(int tab) override;
 
 private:
+    class SerieKeys;
+    void buildXcTab(QWidget* tab);
+    void buildSerieTab(QWidget* tab);
+    // Follows every change of a reactance field: the capacitance in
+    // microfarad on the capacitor of the picture.
+    void Cap_Change();
+
+    std::vector<EntryField*> cap_;
+    std::vector<Lamp*> lamps_;
     std::vector<QLabel*> history_;
+    QLabel* microfarad_ = nullptr;
+    std::vector<EntryField*> serie_;
+    std::unique_ptr<SerieKeys> serieKeys_;
 };
 
 } // namespace ampero::ui

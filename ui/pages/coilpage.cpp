@@ -1,9 +1,53 @@
 #include "ui/pages/coilpage.h"
 
+#include <QCheckBox>
+
+#include "core/coilwinding.h"
+#include "core/inductive.h"
 #include "ui/colors.h"
 #include "ui/twips.h"
 
 namespace ampero::ui {
+
+namespace {
+
+// A field on its tab: field rectangle and lamp position, in twips.
+struct Place { int left, top, width, lampLeft, lampTop; const char* caption; };
+
+const Place kIndPlaces[] = {
+    {510, 630, 1740, 2280, 270, "Frekvens Mhz"},
+    {3570, 600, 1770, 5280, 255, "Induktans µH"},
+    {480, 3120, 1740, 2190, 2760, "Reaktans Ohm"},
+};
+
+const Place kCoilPlaces[] = {
+    {450, 570, 1755, 2160, 225, "Längd cm"},
+    {3570, 570, 1755, 5280, 225, "Diameter cm"},
+    {450, 3120, 1785, 2160, 2745, "Induktans µH"},
+    {3600, 3120, 1755, 5280, 2745, "Antal Varv"},
+};
+
+// Generator and coil between the reactance fields; its pilot lamp in the
+// picture's own pixels.
+constexpr int kXlLeft = 2550, kXlTop = 1395, kXlW = 3000, kXlH = 1950;
+const QRect kPilotLamp(17, 23, 10, 10);
+
+// The winding drawings (air coil with its dimensions, coil on a core) share
+// one place right of the check box.
+constexpr int kDrawLeft = 2460, kDrawTop = 1305, kDrawW = 3000, kDrawH = 1500;
+
+// The dimension lines of the air-coil drawing, in the drawing's pixels: the
+// length under the coil body (x 30..150) with end ticks and arrowheads, the
+// diameter beside it (y 20..70) with arrowheads.
+struct Segment { int x1, y1, x2, y2; };
+const Segment kDimensionLines[12] = {
+    {30, 86, 150, 86},  {30, 82, 30, 90},   {150, 82, 150, 90}, {30, 86, 35, 83},
+    {30, 86, 35, 89},   {150, 86, 145, 83}, {150, 86, 145, 89}, {168, 20, 168, 70},
+    {168, 20, 165, 25}, {168, 20, 171, 25}, {168, 70, 165, 65}, {168, 70, 171, 65},
+};
+const QColor kDimensionInk(24, 28, 60);
+
+} // namespace
 
 CoilPage::CoilPage(QWidget* parent, Shell& shell)
     : Page(parent, shell, PageIndexes{3, 2, 1, 1}, QStringLiteral("TabCoil")) {
@@ -19,13 +63,224 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
                          TabTw(240, 3300, 5400, 420), true);
     l9->setAlignment(Qt::AlignCenter);
     history_ = makeHistory(QStringLiteral("LblHiInd"), QStringLiteral("lblInd"));
+
+    buildXlTab(xlTab);
+    buildWindingTab(windTab);
+
+    // Inductive reactance: Backspace and Delete show the three captions of
+    // this tab, Esc all four.
+    ProtocolParams ind;
+    ind.fields = ind_;
+    ind.lamps = indLamps_;
+    ind.history = history_;
+    ind.backspaceHistoryCount = 3;
+    ind.confirmLimit = 2;
+    ind.backspaceBlanksComputed = false;
+    ind.evaluateIndex = idx_.eval;
+    ind.lastGoesToFirst = true;
+    makeProtocol(std::move(ind));
+
+    // Coil winding: three of four; Enter in the turns field goes back to
+    // the length when it is in view.
+    ProtocolParams coil;
+    coil.fields = coil_;
+    coil.lamps = coilLamps_;
+    coil.history = history_;
+    coil.confirmLimit = 3;
+    coil.backspaceBlanksComputed = false;
+    coil.evaluateIndex = idx_.eval;
+    coil.focusAfterConfirm = [this](int i) {
+        if (i == 3 && !coil_[0]->isHidden()) coil_[0]->setFocus(Qt::OtherFocusReason);
+        else FocusNextInTabOrder(coil_[static_cast<size_t>(i)]);
+    };
+    makeProtocol(std::move(coil));
+
+    // The AL value shares flag 0 and lamp sCoil(0) with the length; it has
+    // to be confirmed before the second of the other fields.
+    ProtocolParams al;
+    al.fields = {al_};
+    al.lamps = coilLamps_;
+    al.history = history_;
+    al.backspaceHistoryCount = 3;
+    al.backspaceLampCount = 3;
+    al.confirmLimit = 2;
+    al.backspaceBlanksComputed = false;
+    al.evaluateIndex = idx_.eval;
+    al.lastGoesToFirst = false;
+    makeProtocol(std::move(al));
+
+    // After the last field of a tab the page's own buttons follow, so the
+    // focus stays on the page.
+    QWidget::setTabOrder(coil_[3], eval_);
+    QWidget::setTabOrder(eval_, new_);
+    QWidget::setTabOrder(new_, exit_);
 }
 
-void CoilPage::Evaluate() {}
-void CoilPage::NewClicked() {}
-void CoilPage::ExitClear() {}
-void CoilPage::Opened() {}
-QWidget* CoilPage::FirstField() const { return nullptr; }
-void CoilPage::TabChanged(int) { state_.ResetEntryState(); }
+void CoilPage::buildXlTab(QWidget* tab) {
+    auto* picture = new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"),
+                                   TabTw(kXlLeft, kXlTop, kXlW, kXlH));
+    auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), kLampRed);
+    pilot->setGeometry(kPilotLamp);
+    for (int i = 0; i < 3; ++i) {
+        const Place& p = kIndPlaces[i];
+        ind_.push_back(makeField(tab, QStringLiteral("Ind_%1").arg(i), i, TabTw(p.left, p.top, p.width, 420),
+                                 QString::fromUtf8(p.caption)));
+        indLamps_.push_back(makeLamp(tab, QStringLiteral("sInd_%1").arg(i), TabTw(p.lampLeft, p.lampTop, 255, 135)));
+    }
+    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(ind_[static_cast<size_t>(i - 1)], ind_[static_cast<size_t>(i)]);
+}
+
+void CoilPage::buildWindingTab(QWidget* tab) {
+    imgSpol5_ = new SvgPicture(tab, QStringLiteral("imgSpol5"), QStringLiteral("coil_dim"),
+                               TabTw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
+    imgSpol6_ = new SvgPicture(tab, QStringLiteral("imgSpol6"), QStringLiteral("coil_al"),
+                               TabTw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
+    imgSpol6_->hide();
+    const QPoint origin = imgSpol5_->pos();
+    for (int i = 0; i < 12; ++i) {
+        const Segment& s = kDimensionLines[i];
+        lines_.push_back(new LineShape(tab, QStringLiteral("Linje_%1").arg(i), origin + QPoint(s.x1, s.y1),
+                                       origin + QPoint(s.x2, s.y2), kDimensionInk));
+    }
+
+    // The AL field lies where the length is; only one of them is in view,
+    // and the one out of view cannot take the focus either.
+    const Place& first = kCoilPlaces[0];
+    al_ = makeField(tab, QStringLiteral("AL_0"), 0, TabTw(first.left, first.top, first.width, 420),
+                    QStringLiteral("AL-värde nH/N²"), QStringLiteral("imgAL"));
+    imgAL_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgAL"));
+    al_->hide();
+    imgAL_->hide();
+
+    const char* frameNames[] = {"imgSpol1", "imgSpol2", nullptr, nullptr};
+    for (int i = 0; i < 4; ++i) {
+        const Place& p = kCoilPlaces[i];
+        const QString frameName = frameNames[i] ? QString::fromLatin1(frameNames[i]) : QString();
+        coil_.push_back(makeField(tab, QStringLiteral("Coil_%1").arg(i), i, TabTw(p.left, p.top, p.width, 420),
+                                  QString::fromUtf8(p.caption), frameName));
+        coilLamps_.push_back(makeLamp(tab, QStringLiteral("sCoil_%1").arg(i), TabTw(p.lampLeft, p.lampTop, 255, 135)));
+    }
+    imgSpol1_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgSpol1"));
+    imgSpol2_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgSpol2"));
+
+    chkAL_ = new QCheckBox(QStringLiteral("A&L-värdet är känt"), tab);
+    chkAL_->setObjectName(QStringLiteral("chkAL"));
+    chkAL_->setGeometry(TabTw(240, 2040, 2130, 255));
+    connect(chkAL_, &QCheckBox::clicked, this, [this] { chkAL_Click(); });
+
+    QWidget::setTabOrder(al_, chkAL_);
+    QWidget::setTabOrder(chkAL_, coil_[0]);
+    for (int i = 1; i < 4; ++i) QWidget::setTabOrder(coil_[static_cast<size_t>(i - 1)], coil_[static_cast<size_t>(i)]);
+}
+
+void CoilPage::chkAL_Click() {
+    state_.ResetEntryState();
+    for (int i = 0; i < 4; ++i) {
+        coilLamps_[static_cast<size_t>(i)]->setColor(kLampGrey);
+        history_[static_cast<size_t>(i)]->setText(QString());
+    }
+    if (coil_[0]->isHidden()) {
+        // Back to the dimensions of an air coil.
+        imgSpol1_->show();
+        imgSpol2_->show();
+        imgSpol5_->show();
+        imgSpol6_->hide();
+        imgAL_->hide();
+        al_->hide();
+        coilLamps_[1]->show();
+        coil_[0]->show();
+        coil_[1]->show();
+        coil_[0]->setFocus(Qt::OtherFocusReason);
+        for (QWidget* l : lines_) l->show();
+    } else {
+        // A core with a known AL value.
+        imgSpol1_->hide();
+        imgSpol2_->hide();
+        imgSpol5_->hide();
+        coilLamps_[1]->hide();
+        coil_[0]->hide();
+        coil_[1]->hide();
+        imgAL_->show();
+        al_->show();
+        imgSpol6_->show();
+        al_->setFocus(Qt::OtherFocusReason);
+        for (QWidget* l : lines_) l->hide();
+    }
+}
+
+void CoilPage::Evaluate() {
+    switch (tabs()->currentIndex()) {
+    case 0:
+        if (state_.Count(0, 2) < 2) return;
+        apply(EvalInductiveReactance(state_.Selection(0, 2), Texts(ind_)), ind_, indLamps_);
+        copyHistory(ind_, 0, 2);
+        return;
+    case 1:
+        evaluateWinding();
+        return;
+    default:
+        return;
+    }
+}
+
+void CoilPage::evaluateWinding() {
+    if (chkAL_->isChecked()) {
+        if (al_->text().isEmpty()) {
+            shell_.ShowMessage(QString::fromUtf8(kALMissingMessage));
+            shell_.cmdNew_Click(idx_.newer);
+            return;
+        }
+        if (state_.Count(0, 3) < 2) return;
+        apply(EvalCoilFromAL(state_.Selection(0, 3), al_->text().toStdString(), Texts(coil_)), coil_, coilLamps_);
+        state_.EntryHistory[0] = al_->text();
+        state_.EntryHistory[2] = coil_[2]->text();
+        state_.EntryHistory[3] = coil_[3]->text();
+        return;
+    }
+    if (coil_[0]->text().isEmpty() || coil_[1]->text().isEmpty()) {
+        shell_.ShowMessage(QString::fromUtf8(kDimensionsMissingMessage));
+        return;
+    }
+    if (state_.Count(0, 3) < 3) return;
+    apply(EvalCoilWinding(state_.Selection(0, 3), Texts(coil_)), coil_, coilLamps_);
+    copyHistory(coil_, 0, 3);
+}
+
+void CoilPage::NewClicked() {
+    switch (tabs()->currentIndex()) {
+    case 0:
+        state_.ResetEntryState();
+        clearFields(ind_, indLamps_, history_, 0, 2);
+        ind_[0]->setFocus(Qt::OtherFocusReason);
+        return;
+    case 1:
+        state_.ResetEntryState();
+        clearFields(coil_, coilLamps_, history_, 0, 3);
+        al_->setText(QString());
+        if (!coil_[0]->isHidden()) coil_[0]->setFocus(Qt::OtherFocusReason);
+        else al_->setFocus(Qt::OtherFocusReason);
+        return;
+    default:
+        return;
+    }
+}
+
+void CoilPage::ExitClear() {
+    for (size_t i = 0; i < ind_.size(); ++i) {
+        ind_[i]->setText(QString());
+        indLamps_[i]->setColor(kLampGrey);
+    }
+    for (size_t i = 0; i < coil_.size(); ++i) {
+        coil_[i]->setText(QString());
+        coilLamps_[i]->setColor(kLampGrey);
+    }
+    al_->setText(QString());
+}
+
+void CoilPage::TabChanged(int tab) {
+    state_.ResetEntryState();
+    if (tab == 0) ind_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1) (chkAL_->isChecked() ? al_ : coil_[0])->setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace ampero::ui

@@ -128,18 +128,19 @@ OhmPage::~OhmPage() = default;
 
 void OhmPage::buildOhmTab(QWidget* tab) {
     addFrame(tab, QStringLiteral("fraOhm"), QStringLiteral("Ohm :s Lag"));
-    struct F { int left, top, lampLeft, lampTop; const char* unit; };
+    struct F { int left, top, lampLeft, lampTop; const char* unit; const char* quantity; };
     const F fields[] = {
-        {450, 600, 2160, 255, "Ohm"},
-        {3570, 600, 5280, 255, "Volt"},
-        {450, 3120, 2160, 2760, "Watt"},
-        {3570, 3120, 5280, 2760, "Amper"},
+        {450, 600, 2160, 255, "Ohm", "Resistans Ohm"},
+        {3570, 600, 5280, 255, "Volt", "Spänning Volt"},
+        {450, 3120, 2160, 2760, "Watt", "Effekt Watt"},
+        {3570, 3120, 5280, 2760, "Amper", "Ström Amper"},
     };
     new SvgPicture(tab, QStringLiteral("imgResistor"), QStringLiteral("resistor"), QRect(90, 116, 190, 51));
     for (int i = 0; i < 4; ++i) {
         const F& f = fields[i];
         ohm_.push_back(makeField(tab, QStringLiteral("Ohm_%1").arg(i), i, TabTw(f.left, f.top, 1755, 420),
                                  QString::fromUtf8(f.unit)));
+        ohm_.back()->setAccessibleName(QString::fromUtf8(f.quantity));
         lamps_.push_back(makeLamp(tab, QStringLiteral("sOhm_%1").arg(i), TabTw(f.lampLeft, f.lampTop, 255, 135)));
     }
     for (int i = 0; i < 3; ++i) {
@@ -161,7 +162,7 @@ void OhmPage::buildLedTab(QWidget* tab) {
     new SvgPicture(tab, QStringLiteral("imgLed"), QStringLiteral("leds"), TabTw(300, 60, 5295, 1425));
     auto* l3 = MakeLabel(tab, QStringLiteral("Label3"),
                          QStringLiteral("Lysdioder skall normalt alltid serikopplas med en resistans på minus sidan"),
-                         TabTw(300, 1500, 5295, 255));
+                         TabTw(300, 1470, 5295, 390), true);
     l3->setAlignment(Qt::AlignCenter);
     QFont small = FormFont();
     small.setPixelSize(10);
@@ -171,6 +172,7 @@ void OhmPage::buildLedTab(QWidget* tab) {
                          TabTw(300, 1890, 5400, 255));
     l4->setFont(small);
     const char* start[] = {"5", "2", "8", "1", "375"};
+    const char* ledNames[] = {"Drivspänning Volt", "Vf Volt", "Max mA", "Antal i serie", "Ohm i serie"};
     for (int i = 0; i < 5; ++i) {
         auto* f = new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, ledKeys_.get(), kLedFieldNormal,
                                  kLedFieldFocus);
@@ -179,6 +181,7 @@ void OhmPage::buildLedTab(QWidget* tab) {
         ff.setPixelSize(13);
         f->setFont(ff);
         f->setText(QString::fromLatin1(start[i]));
+        f->setAccessibleName(QString::fromUtf8(ledNames[i]));
         led_.push_back(f);
     }
     led_[4]->setReadOnly(true);
@@ -188,11 +191,12 @@ void OhmPage::buildLedTab(QWidget* tab) {
     text1->setGeometry(TabTw(300, 2610, 5295, 1845));
     text1->setReadOnly(true);
     text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList lines;
     for (const char* l : kLedHelp) lines << QString::fromUtf8(l);
     text1->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     QFont tf(QStringLiteral("DejaVu Sans Mono"));
-    tf.setPixelSize(11);
+    tf.setPixelSize(10);
     text1->setFont(tf);
     text1->setFocusPolicy(Qt::ClickFocus);
 }

@@ -1,10 +1,50 @@
 #include "ui/pages/rcpage.h"
 
+#include <QCheckBox>
+#include <QRadioButton>
+
 #include "core/colourcode.h"
+#include "core/ne555.h"
+#include "core/rcnetwork.h"
 #include "ui/colors.h"
 #include "ui/twips.h"
 
 namespace ampero::ui {
+
+namespace {
+
+constexpr int kFieldW = 1755, kFieldH = 420;
+constexpr int kLampW = 255, kLampH = 135;
+// The component pictures beside the NE 555 and tH/tL fields, 30 x 28 px.
+constexpr int kCompW = 450, kCompH = 420;
+
+// Grey ground with light yellow writing, as on the multivibrator's controls.
+void PaintGreyYellow(QWidget* w) {
+    // A check box fills with its button colour, a label with the window's.
+    w->setBackgroundRole(QPalette::Window);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, kLampGrey);
+    pal.setColor(QPalette::WindowText, kLightYellow);
+    pal.setColor(QPalette::ButtonText, kLightYellow);
+    w->setPalette(pal);
+}
+
+struct CompPicture {
+    const char* resource;
+    const char* hint;
+};
+
+const CompPicture kCompPictures[4] = {
+    {"comp_res", "Max Ra  3.3 M - Min Ra 1000 ohm"},
+    {"comp_res", "Max Ra  3.3 M - Min Ra 1000 ohm"},
+    {"comp_cap", "Min C   1nF "},
+    {"comp_freq", "Max   300 Khz"},
+};
+
+const char* const k555Captions[4] = {"Ra  kOhm", "Rb  kOhm", "C  nF", "f  Hz"};
+
+} // namespace
 
 RCPage::RCPage(QWidget* parent, Shell& shell)
     : Page(parent, shell, PageIndexes{6, 4, 4, 4}, QStringLiteral("TabRC")) {
@@ -26,6 +66,165 @@ RCPage::RCPage(QWidget* parent, Shell& shell)
 
     history_ = makeHistory(QStringLiteral("Label1"), QStringLiteral("lblRC"), {0, 1, 3, 2});
 
+    buildRCTab(rcTab);
+    buildNE555Tab(ne555Tab);
+    buildTHTLTab(thtlTab);
+    buildColourChart();
+}
+
+void RCPage::buildRCTab(QWidget* tab) {
+    struct F { int left, top, lampLeft, lampTop; const char* caption; };
+    const F fields[3] = {
+        {450, 600, 2160, 255, "Resistans Ohm"},
+        {3570, 600, 5280, 255, "Kapacitans nF"},
+        {3600, 3090, 5280, 2745, "Frekvens Hz"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const F& f = fields[i];
+        rc_.push_back(makeField(tab, QStringLiteral("RC_%1").arg(i), i, TabTw(f.left, f.top, kFieldW, kFieldH),
+                                QString::fromUtf8(f.caption)));
+        sRC_.push_back(makeLamp(tab, QStringLiteral("sRC_%1").arg(i), TabTw(f.lampLeft, f.lampTop, kLampW, kLampH)));
+    }
+    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(rc_[static_cast<size_t>(i - 1)], rc_[static_cast<size_t>(i)]);
+
+    chkAsta_ = new QCheckBox(QStringLiteral("Astabil vippa"), tab);
+    chkAsta_->setObjectName(QStringLiteral("chkAsta"));
+    chkAsta_->setGeometry(TabTw(240, 1920, 1725, 345));
+    PaintGreyYellow(chkAsta_);
+    QWidget::setTabOrder(rc_[2], chkAsta_);
+
+    label2_ = MakeLabel(tab, QStringLiteral("Label2"), QStringLiteral("t1 = 0.7 * R * C"),
+                        TabTw(540, 3900, 1425, 255));
+    label2_->setAlignment(Qt::AlignCenter);
+    PaintGreyYellow(label2_);
+
+    // The RC stage and the multivibrator take the same place between the
+    // rows of fields, right of the box and clear of the lamp of RC(2); the
+    // pulse with its t1 stands over Label2.
+    rcStage_ = new SvgPicture(tab, QStringLiteral("imgRCStage"), QStringLiteral("rc_stage"),
+                              TabTw(1980, 1305, 3300, 1695));
+    multivib_ = new SvgPicture(tab, QStringLiteral("imgMultivib"), QStringLiteral("multivib"),
+                               TabTw(1980, 1305, 3300, 1695));
+    pulse_ = new SvgPicture(tab, QStringLiteral("imgPulseT1"), QStringLiteral("pulse_t1"),
+                            TabTw(270, 3000, 1950, 900));
+    showAstablePictures(false);
+
+    // The box only chooses the relation for the next evaluation; the focus
+    // goes back to the first field.
+    connect(chkAsta_, &QCheckBox::toggled, this, [this](bool on) { showAstablePictures(on); });
+    connect(chkAsta_, &QCheckBox::clicked, this, [this] { rc_[0]->setFocus(Qt::OtherFocusReason); });
+
+    ProtocolParams p;
+    p.fields = rc_;
+    p.lamps = sRC_;
+    p.history = {history_[0], history_[1], history_[2]};
+    p.confirmLimit = 2;
+    p.backspaceBlanksComputed = false;
+    p.evaluateIndex = idx_.eval;
+    p.lastGoesToFirst = true;
+    makeProtocol(std::move(p));
+}
+
+void RCPage::showAstablePictures(bool astable) {
+    rcStage_->setVisible(!astable);
+    multivib_->setVisible(astable);
+    pulse_->setVisible(astable);
+    label2_->setVisible(astable);
+}
+
+void RCPage::build555Fields(QWidget* tab, const QString& fieldPrefix, const QString& lampPrefix,
+                            const QString& pictureName, const QPoint lampAt[4], std::vector<EntryField*>& fields,
+                            std::vector<Lamp*>& lamps) {
+    // Ra, Rb and C down the left, f at the top right.
+    const QPoint at[4] = {{450, 600}, {450, 1860}, {450, 3120}, {3570, 600}};
+    for (int i = 0; i < 4; ++i) {
+        const QPoint f = at[i];
+        fields.push_back(makeField(tab, QStringLiteral("%1_%2").arg(fieldPrefix).arg(i), i,
+                                   TabTw(f.x(), f.y(), kFieldW, kFieldH), QString::fromUtf8(k555Captions[i])));
+        // The component stands on the side of its field that faces the
+        // middle of the tab.
+        const int compLeft = i < 3 ? f.x() + kFieldW + 45 : f.x() - 105 - kCompW - 15;
+        auto* comp = new SvgPicture(tab, QStringLiteral("%1_%2").arg(pictureName).arg(i),
+                                    QString::fromLatin1(kCompPictures[i].resource),
+                                    TabTw(compLeft, f.y(), kCompW, kCompH));
+        comp->setToolTip(QString::fromUtf8(kCompPictures[i].hint));
+    }
+    for (int i = 0; i < 4; ++i)
+        lamps.push_back(makeLamp(tab, QStringLiteral("%1_%2").arg(lampPrefix).arg(i),
+                                 TabTw(lampAt[i].x(), lampAt[i].y(), kLampW, kLampH)));
+    for (int i = 1; i < 4; ++i)
+        QWidget::setTabOrder(fields[static_cast<size_t>(i - 1)], fields[static_cast<size_t>(i)]);
+}
+
+ProtocolParams RCPage::ne555Params(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) const {
+    ProtocolParams p;
+    p.fields = fields;
+    p.lamps = lamps;
+    p.history = history_;
+    // lblRC(1) shows f and lblRC(3) shows Rb: the grid reads Ra f / Rb C.
+    p.historySource = {0, 3, 2, 1};
+    p.confirmLimit = 3;
+    p.backspaceBlanksComputed = false;
+    p.evaluateIndex = idx_.eval;
+    p.lastGoesToFirst = true;
+    p.acceptTest = [](int index, const QString& text) -> std::optional<QString> {
+        if (std::optional<std::string> refusal = NE555Refusal(index, text.toStdString()))
+            return QString::fromStdString(*refusal);
+        return std::nullopt;
+    };
+    return p;
+}
+
+void RCPage::buildNE555Tab(QWidget* tab) {
+    const QPoint lamps[4] = {{2130, 255}, {2130, 1500}, {2130, 2760}, {5280, 255}};
+    build555Fields(tab, QStringLiteral("RC555"), QStringLiteral("s555RC"), QStringLiteral("imgKomp555"), lamps,
+                   rc555_, s555RC_);
+
+    // The result box, shown after the first evaluation.
+    pic555_ = new QFrame(tab);
+    pic555_->setObjectName(QStringLiteral("pic555"));
+    pic555_->setGeometry(TabTw(2730, 1650, 2895, 2145));
+    pic555_->setFrameShape(QFrame::Box);
+    pic555_->setFrameShadow(QFrame::Plain);
+    pic555_->setLineWidth(1);
+    pic555_->setAutoFillBackground(true);
+    QPalette pal = pic555_->palette();
+    pal.setColor(QPalette::Window, QColor(250, 248, 232));
+    pal.setColor(QPalette::WindowText, QColor(32, 40, 48));
+    pic555_->setPalette(pal);
+    new SvgPicture(pic555_, QStringLiteral("imgPuls"), QStringLiteral("ne555_pulse"), Tw(570, 270, 2220, 465));
+    const int tops[3] = {1110, 1500, 1800};
+    const char* const fixed[3] = {" Till / Från %", " Hög   1    tH", " Låg    0    tL"};
+    lbl555_.resize(6);
+    for (int k = 0; k < 3; ++k) {
+        lbl555_[static_cast<size_t>(k)] =
+            MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k), QString::fromUtf8(fixed[k]), Tw(0, tops[k], 1395, 315));
+        auto* result =
+            MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k + 3), QString(), Tw(1410, tops[k], 1485, 315));
+        result->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        lbl555_[static_cast<size_t>(k + 3)] = result;
+    }
+    for (QLabel* l : lbl555_) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    pic555_->hide();
+
+    makeProtocol(ne555Params(rc555_, s555RC_));
+}
+
+void RCPage::buildTHTLTab(QWidget* tab) {
+    const QPoint lamps[4] = {{2160, 240}, {2160, 1500}, {2160, 2760}, {5280, 240}};
+    build555Fields(tab, QStringLiteral("tHtL"), QStringLiteral("stHtL"), QStringLiteral("imgKomptHtL"), lamps,
+                   tHtL_, stHtL_);
+    opttH_ = new QRadioButton(QStringLiteral("Räkna på tid Hög"), tab);
+    opttH_->setObjectName(QStringLiteral("opttH"));
+    opttH_->setGeometry(TabTw(3420, 2910, 2175, 315));
+    option1_ = new QRadioButton(QStringLiteral("Räkna på tid Låg"), tab);
+    option1_->setObjectName(QStringLiteral("Option1"));
+    option1_->setGeometry(TabTw(3420, 3450, 2145, 315));
+    opttH_->setChecked(true);
+    makeProtocol(ne555Params(tHtL_, stHtL_));
+}
+
+void RCPage::buildColourChart() {
     // The passive colour chart under the tab control.
     auto* chart = new QGroupBox(QStringLiteral("Färgkod"), this);
     chart->setObjectName(QStringLiteral("FraColCode"));
@@ -47,11 +246,63 @@ RCPage::RCPage(QWidget* parent, Shell& shell)
     nr->setPalette(pal);
 }
 
-void RCPage::Evaluate() {}
-void RCPage::NewClicked() {}
-void RCPage::ExitClear() {}
+void RCPage::Evaluate() {
+    switch (tabs()->currentIndex()) {
+    case 0:
+        if (state_.Count(0, 3) < 2) return;
+        apply(EvalRCNetwork(state_.Selection(0, 3), chkAsta_->isChecked(), Texts(rc_)), rc_, sRC_);
+        copyHistory(rc_, 0, 2);
+        break;
+    case 1:
+        if (state_.Count(0, 3) < 3) return;
+        apply(EvalNE555(state_.Selection(0, 3), Texts(rc555_), LocaleDecimalSeparator()), rc555_, s555RC_);
+        pic555_->show();
+        copyHistory(rc555_, 0, 3);
+        break;
+    default:
+        // The tH/tL tab and the Info tab compute nothing.
+        break;
+    }
+}
+
+void RCPage::NewClicked() {
+    switch (tabs()->currentIndex()) {
+    case 0:
+        state_.ResetEntryState();
+        clearFields(rc_, sRC_, history_, 0, 2);
+        rc_[0]->setFocus(Qt::OtherFocusReason);
+        break;
+    case 1:
+        state_.ResetEntryState();
+        clearFields(rc555_, s555RC_, history_, 0, 3);
+        for (int k = 3; k < 6; ++k) lbl555_[static_cast<size_t>(k)]->setText(QString());
+        rc555_[0]->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
+    }
+}
+
+void RCPage::ExitClear() {
+    // The tH/tL fields and the result captions stay as they are.
+    for (size_t i = 0; i < rc_.size(); ++i) {
+        rc_[i]->setText(QString());
+        sRC_[i]->setColor(kLampGrey);
+    }
+    for (size_t i = 0; i < rc555_.size(); ++i) {
+        rc555_[i]->setText(QString());
+        s555RC_[i]->setColor(kLampGrey);
+    }
+}
+
 void RCPage::Opened() {}
-QWidget* RCPage::FirstField() const { return nullptr; }
-void RCPage::TabChanged(int) { state_.ResetEntryState(); }
+
+QWidget* RCPage::FirstField() const { return rc_[0]; }
+
+void RCPage::TabChanged(int tab) {
+    state_.ResetEntryState();
+    if (tab == 0) rc_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1) rc555_[0]->setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace ampero::ui

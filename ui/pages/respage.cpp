@@ -1,22 +1,203 @@
 #include "ui/pages/respage.h"
 
+#include <QFontMetrics>
+#include <QRadioButton>
+
+#include "core/impedance.h"
+#include "core/resonance.h"
 #include "ui/colors.h"
 #include "ui/twips.h"
 
 namespace ampero::ui {
+
+namespace {
+
+// The meter needle: the pivot stays put, the free end swings. It rests at
+// the left stop until the page is first opened, stands up high when the page
+// opens and drops into the dip once a result has been computed.
+const QPoint kNeedlePivot(4460, 3810);
+const QPoint kNeedleRest(4290, 3810);
+const QPoint kNeedleOpened(4568, 3720);
+const QPoint kNeedleDip(4382, 3720);
+
+QPoint NeedlePoint(QPoint twips) { return TabPoint(twips.x(), twips.y()); }
+
+// Field, lamp: left and top of each, in twips on the tab.
+struct Slot { int left, top, lampLeft, lampTop; const char* caption; };
+
+const Slot kResSlots[] = {
+    {450, 600, 2160, 255, "Kapacitans pF"},
+    {3570, 600, 5280, 255, "Frekvens Mhz"},
+    {450, 3120, 2160, 2760, "Induktans µH"},
+};
+
+const Slot kImpSlots[] = {
+    {450, 600, 2160, 255, "Kapacitans pF"},
+    {3570, 600, 5280, 255, "Frekvens Mhz"},
+    {450, 3420, 2160, 3060, "Induktans µH"},
+    {3570, 3420, 5280, 3060, "Impedans Z ohm"},
+};
+
+const QString kFrequencyHint = QStringLiteral("Här måste alltid Frekvensboxen vara ifylld  ");
+
+// A caption printed on a picture: no background of its own.
+QLabel* PictureCaption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                       Qt::Alignment align, int pixelSize) {
+    QLabel* l = MakeLabel(parent, name, text, geometry);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    l->setAutoFillBackground(false);
+    l->setAlignment(align);
+    QFont f = FormFont();
+    f.setPixelSize(pixelSize);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, QColor(32, 40, 48)); // the ink of the drawing
+    l->setPalette(pal);
+    return l;
+}
+
+// The capacitor's slot is narrow: a long value is set in a smaller face
+// rather than cut off.
+void ShowOnCapacitor(QLabel* label, const QString& text) {
+    QFont f = label->font();
+    for (int px = 11; px >= 7; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text) <= label->width()) break;
+    }
+    label->setFont(f);
+    label->setText(text);
+}
+
+} // namespace
 
 ResPage::ResPage(QWidget* parent, Shell& shell)
     : Page(parent, shell, PageIndexes{5, 3, 3, 3}, QStringLiteral("TabRes")) {
     auto* resTab = addTab(QStringLiteral("Resonans Fq"));
     auto* impTab = addTab(QStringLiteral("Icke Resonans"));
     auto* infoTab = addTab(QStringLiteral("Info"));
-    addFrame(resTab, QStringLiteral("fraRes_0"), QStringLiteral("Resonans"));
-    auto* f1 = addFrame(impTab, QStringLiteral("fraRes_1"),
-                        QStringLiteral("  Icke Resonans") + QString(25, QLatin1Char(' ')) + QStringLiteral("Filterberäkning"),
-                        QStringLiteral("Här måste alltid Frekvensboxen vara ifylld  "));
-    Q_UNUSED(f1);
-    new SvgPicture(infoTab, QStringLiteral("imgInfoRes"), QStringLiteral("info_res"), TabTw(120, 60, 4950, 3300));
-    auto* l6 = MakeLabel(infoTab, QStringLiteral("Label6"),
+    buildResonanceTab(resTab);
+    buildImpedanceTab(impTab);
+    buildInfoTab(infoTab);
+    history_ = makeHistory(QStringLiteral("lblHiReso"), QStringLiteral("lblRes"));
+
+    // The resonance tab has three fields and fills three of the captions.
+    ProtocolParams rp;
+    rp.fields = res_;
+    rp.lamps = resLamps_;
+    rp.history = {history_[0], history_[1], history_[2]};
+    rp.confirmLimit = 2;
+    rp.backspaceBlanksComputed = true;
+    rp.evaluateIndex = idx_.eval;
+    rp.lastGoesToFirst = true;
+    rp.onConfirmed = [this](int i) {
+        if (i == ResC) ShowOnCapacitor(lblcReso_, res_[ResC]->text());
+    };
+    makeProtocol(std::move(rp));
+
+    // The impedance tab: frequency and two more; negative values allowed;
+    // the focus always moves on in tab order, past iRes(3) to iResR2.
+    ProtocolParams ip;
+    ip.fields = ires_;
+    ip.lamps = iresLamps_;
+    ip.history = history_;
+    ip.confirmLimit = 3;
+    ip.backspaceBlanksComputed = true;
+    ip.extraKeys = QStringLiteral("-");
+    ip.evaluateIndex = idx_.eval;
+    ip.lastGoesToFirst = false;
+    makeProtocol(std::move(ip));
+}
+
+void ResPage::buildResonanceTab(QWidget* tab) {
+    fraRes0_ = addFrame(tab, QStringLiteral("fraRes_0"), QStringLiteral("Resonans"));
+
+    // Capacitor, coil and grid-dip meter; the meter's pivot lies at picture
+    // px (147, 164), which is where the needle is fixed.
+    auto* pic = new SvgPicture(tab, QStringLiteral("imgReso"), QStringLiteral("res_lc"), QRect(150, 90, 227, 187));
+    const QPoint origin = pic->pos();
+
+    for (int i = 0; i < 3; ++i) {
+        const Slot& s = kResSlots[i];
+        res_.push_back(makeField(tab, QStringLiteral("Res_%1").arg(i), i, TabTw(s.left, s.top, 1755, 420),
+                                 QString::fromUtf8(s.caption)));
+        resLamps_.push_back(makeLamp(tab, QStringLiteral("sRes_%1").arg(i), TabTw(s.lampLeft, s.lampTop, 255, 135)));
+    }
+    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(res_[static_cast<size_t>(i - 1)], res_[static_cast<size_t>(i)]);
+
+    // The capacitor's value printed on its body, with its unit after it. The
+    // drawing prints that "pF" itself; the caption lies exactly over it in
+    // the same face, so it reads the same with or without the drawing.
+    lblcReso_ = PictureCaption(tab, QStringLiteral("LblcReso"), QString(), QRect(origin + QPoint(18, 34), QSize(52, 18)),
+                               Qt::AlignRight | Qt::AlignVCenter, 11);
+    PictureCaption(tab, QStringLiteral("LblmFReso_0"), QStringLiteral("pF"),
+                   QRect(origin + QPoint(73, 37), QSize(20, 14)), Qt::AlignLeft | Qt::AlignTop, 11);
+    // The meter's dial is marked in pF too, on the face under the pivot.
+    PictureCaption(tab, QStringLiteral("LblmFReso_1"), QStringLiteral("pF"),
+                   QRect(origin + QPoint(137, 168), QSize(20, 12)), Qt::AlignCenter, 9);
+
+    needle_ = new LineShape(tab, QStringLiteral("LnjInstr"), NeedlePoint(kNeedleRest), NeedlePoint(kNeedlePivot),
+                            kLampRed, 2);
+    needle_->raise();
+    // The display frames stand in front of the drawing.
+    pic->lower();
+    fraRes0_->lower();
+}
+
+void ResPage::buildImpedanceTab(QWidget* tab) {
+    addFrame(tab, QStringLiteral("fraRes_1"),
+             QStringLiteral("  Icke Resonans") + QString(25, QLatin1Char(' ')) + QStringLiteral("Filterberäkning"),
+             kFrequencyHint);
+
+    imgPar_ = new SvgPicture(tab, QStringLiteral("imgPar"), QStringLiteral("imp_par"), TabTw(450, 1350, 2250, 1650));
+    imgSerie_ = new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), TabTw(450, 1350, 2250, 1650));
+    imgSerie_->hide();
+
+    for (int i = 0; i < 4; ++i) {
+        const Slot& s = kImpSlots[i];
+        ires_.push_back(makeField(tab, QStringLiteral("iRes_%1").arg(i), i, TabTw(s.left, s.top, 1755, 420),
+                                  QString::fromUtf8(s.caption)));
+        iresLamps_.push_back(makeLamp(tab, QStringLiteral("siRes_%1").arg(i), TabTw(s.lampLeft, s.lampTop, 255, 135)));
+    }
+    // The frequency is always needed; its display says so.
+    ires_[ImpF]->setText(QStringLiteral("1"));
+    ires_[ImpF]->setToolTip(kFrequencyHint);
+    if (auto* frame = tab->findChild<DisplayFrame*>(QStringLiteral("imgiRes_1"))) frame->setToolTip(kFrequencyHint);
+
+    optPar_ = new QRadioButton(QStringLiteral("&Parallell koppling"), tab);
+    optPar_->setObjectName(QStringLiteral("optPar"));
+    optPar_->setGeometry(TabTw(3000, 1500, 2655, 300));
+    optPar_->setChecked(true);
+    optSerie_ = new QRadioButton(QStringLiteral("Ser&ie koppling"), tab);
+    optSerie_->setObjectName(QStringLiteral("optSerie"));
+    optSerie_->setGeometry(TabTw(3000, 1860, 2655, 300));
+    connect(optPar_, &QRadioButton::clicked, this, [this] { optPar_Click(); });
+    connect(optSerie_, &QRadioButton::clicked, this, [this] { optSerie_Click(); });
+
+    auto* lblR2 = MakeLabel(tab, QStringLiteral("lblR2"), QStringLiteral("Motstånd  Rs"), TabTw(3000, 2445, 1320, 300));
+    lblR2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The coil's wire resistance: a plain field outside the entry protocol,
+    // read at every evaluation.
+    iResR2_ = new QLineEdit(QStringLiteral("0"), tab);
+    iResR2_->setObjectName(QStringLiteral("iResR2"));
+    iResR2_->setGeometry(TabTw(4335, 2385, 1320, 390));
+    iResR2_->setToolTip(QStringLiteral("Spolens trådresistans ohm  "));
+    QFont rf = FieldFont();
+    rf.setPixelSize(13);
+    iResR2_->setFont(rf);
+    QPalette pal = iResR2_->palette();
+    pal.setColor(QPalette::Base, kFieldNormal);
+    pal.setColor(QPalette::Text, Qt::black);
+    iResR2_->setPalette(pal);
+
+    for (int i = 1; i < 4; ++i) QWidget::setTabOrder(ires_[static_cast<size_t>(i - 1)], ires_[static_cast<size_t>(i)]);
+    QWidget::setTabOrder(ires_[ImpZ], iResR2_);
+    QWidget::setTabOrder(iResR2_, optPar_);
+    QWidget::setTabOrder(optPar_, optSerie_);
+}
+
+void ResPage::buildInfoTab(QWidget* tab) {
+    new SvgPicture(tab, QStringLiteral("imgInfoRes"), QStringLiteral("info_res"), TabTw(120, 60, 4950, 3300));
+    auto* l6 = MakeLabel(tab, QStringLiteral("Label6"),
                          QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
                              QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret") +
                              QString(121, QLatin1Char(' ')) +
@@ -26,18 +207,93 @@ ResPage::ResPage(QWidget* parent, Shell& shell)
     QFont small = FormFont();
     small.setPixelSize(10);
     l6->setFont(small);
-    auto* red = new Lamp(infoTab, QStringLiteral("sRes_3"), kLampRed);
+    auto* red = new Lamp(tab, QStringLiteral("sRes_3"), kLampRed);
     red->setGeometry(TabTw(5250, 600, 255, 255));
-    auto* green = new Lamp(infoTab, QStringLiteral("sRes_4"), kLampGreen);
+    auto* green = new Lamp(tab, QStringLiteral("sRes_4"), kLampGreen);
     green->setGeometry(TabTw(5250, 1000, 255, 255));
-    history_ = makeHistory(QStringLiteral("lblHiReso"), QStringLiteral("lblRes"));
 }
 
-void ResPage::Evaluate() {}
-void ResPage::NewClicked() {}
-void ResPage::ExitClear() {}
-void ResPage::Opened() {}
-QWidget* ResPage::FirstField() const { return nullptr; }
-void ResPage::TabChanged(int) { state_.ResetEntryState(); }
+void ResPage::Evaluate() {
+    switch (tabs()->currentIndex()) {
+    case 0: EvalResonanceTab(); break;
+    case 1: EvalImpedanceTab(); break;
+    default: break;
+    }
+}
+
+void ResPage::EvalResonanceTab() {
+    // Any number of confirmed fields: with too few the selection computes
+    // nothing, but the needle still dips and the history is taken.
+    apply(EvalResonance(state_.Selection(0, 2), Texts(res_)), res_, resLamps_);
+    needle_->setStart(NeedlePoint(kNeedleDip));
+    copyHistory(res_, 0, 2);
+}
+
+void ResPage::EvalImpedanceTab() {
+    if (ires_[ImpF]->text().isEmpty()) {
+        shell_.ShowMessage(QString::fromUtf8(kFrequencyMissingMessage));
+        shell_.cmdNew_Click(idx_.newer);
+        // New has cleared the flags: the evaluation below computes nothing
+        // and leaves an empty history.
+    }
+    const float r = CoilWireResistanceFrom(iResR2_->text().toStdString());
+    apply(EvalImpedance(state_.Selection(0, 3), optPar_->isChecked(), r, Texts(ires_)), ires_, iresLamps_);
+    copyHistory(ires_, 0, 3);
+}
+
+void ResPage::NewClicked() {
+    switch (tabs()->currentIndex()) {
+    case 0:
+        state_.ResetEntryState();
+        clearFields(res_, resLamps_, history_, 0, 2);
+        lblcReso_->setText(QString());
+        res_[0]->setFocus(Qt::OtherFocusReason);
+        break;
+    case 1:
+        state_.ResetEntryState();
+        clearFields(ires_, iresLamps_, history_, 0, 3);
+        ires_[0]->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
+    }
+}
+
+void ResPage::ExitClear() {
+    // The legend lamps of the Info tab are not calculator lamps.
+    for (size_t i = 0; i < res_.size(); ++i) {
+        res_[i]->setText(QString());
+        resLamps_[i]->setColor(kLampGrey);
+    }
+    for (size_t i = 0; i < ires_.size(); ++i) {
+        ires_[i]->setText(QString());
+        iresLamps_[i]->setColor(kLampGrey);
+    }
+}
+
+void ResPage::Opened() {
+    needle_->setStart(NeedlePoint(kNeedleOpened));
+    fraRes0_->setVisible(true);
+}
+
+QWidget* ResPage::FirstField() const { return res_[0]; }
+
+void ResPage::TabChanged(int tab) {
+    state_.ResetEntryState();
+    if (tab == 0) res_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1) ires_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void ResPage::optPar_Click() {
+    imgPar_->show();
+    imgSerie_->hide();
+    ires_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void ResPage::optSerie_Click() {
+    imgSerie_->show();
+    imgPar_->hide();
+    ires_[0]->setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace ampero::ui

@@ -1,0 +1,91 @@
+# Installs the build tree BUILD_DIR into STAGE and checks what lands there.
+# Arguments: BUILD_DIR, STAGE, APP_ID, VERSION, EXPECT_ICON (ON/OFF).
+cmake_minimum_required(VERSION 3.25)
+
+set(failures "")
+macro(fail msg)
+  string(APPEND failures "  ${msg}\n")
+endmacro()
+
+file(REMOVE_RECURSE "${STAGE}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${rc}):\n${out}${err}")
+endif()
+
+# The whole layout, nothing more and nothing less.
+set(expected
+  bin/ampero
+  share/ampero/Info.html
+  share/applications/${APP_ID}.desktop
+  share/metainfo/${APP_ID}.metainfo.xml
+  share/man/man1/ampero.1.gz)
+if(EXPECT_ICON)
+  list(APPEND expected share/icons/hicolor/scalable/apps/ampero.svg)
+endif()
+file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
+list(SORT expected)
+list(SORT found)
+foreach(f IN LISTS expected)
+  if(NOT f IN_LIST found)
+    fail("missing: ${f}")
+  endif()
+endforeach()
+foreach(f IN LISTS found)
+  if(NOT f IN_LIST expected)
+    fail("not expected: ${f}")
+  endif()
+endforeach()
+
+execute_process(COMMAND test -x "${STAGE}/bin/ampero" RESULT_VARIABLE notexec)
+if(NOT notexec EQUAL 0)
+  fail("bin/ampero is not executable")
+endif()
+
+# The menu entry starts the installed program and names the installed icon.
+set(desktop "${STAGE}/share/applications/${APP_ID}.desktop")
+if(EXISTS "${desktop}")
+  file(STRINGS "${desktop}" exec_line REGEX "^Exec=")
+  file(STRINGS "${desktop}" icon_line REGEX "^Icon=")
+  if(NOT exec_line STREQUAL "Exec=ampero")
+    fail("desktop entry: '${exec_line}' does not start bin/ampero")
+  endif()
+  if(EXPECT_ICON AND NOT icon_line STREQUAL "Icon=ampero")
+    fail("desktop entry: '${icon_line}' does not name the installed icon ampero.svg")
+  endif()
+endif()
+
+# The metainfo names this component, its menu entry and this version.
+set(metainfo "${STAGE}/share/metainfo/${APP_ID}.metainfo.xml")
+if(EXISTS "${metainfo}")
+  file(READ "${metainfo}" xml)
+  if(NOT xml MATCHES "<id>${APP_ID}</id>")
+    fail("metainfo: the id is not ${APP_ID}")
+  endif()
+  if(NOT xml MATCHES "<launchable type=\"desktop-id\">${APP_ID}\\.desktop</launchable>")
+    fail("metainfo: the launchable is not ${APP_ID}.desktop")
+  endif()
+  string(REGEX MATCH "<release version=\"([^\"]+)\"" _ "${xml}")
+  if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+    fail("metainfo: newest release is '${CMAKE_MATCH_1}', the project is ${VERSION}")
+  endif()
+endif()
+
+# Where the validator is installed it checks the tree as a whole: metainfo,
+# menu entry and their relation.
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  execute_process(COMMAND "${APPSTREAMCLI}" validate-tree --no-net "${STAGE}"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  message(STATUS "appstreamcli validate-tree:\n${out}${err}")
+  if(NOT rc EQUAL 0)
+    fail("appstreamcli validate-tree failed")
+  endif()
+endif()
+
+if(failures)
+  message(FATAL_ERROR "installed layout in ${STAGE}:\n${failures}")
+endif()
+list(LENGTH found n)
+message(STATUS "installed layout: ${n} files as expected")
