@@ -72,7 +72,7 @@ void CheckSingle(float x) {
         const bool powerOfTen = digits.find_first_not_of("0.") != std::string::npos &&
                                 digits[digits.find_first_not_of("0.")] == '1' &&
                                 digits.find_first_not_of("0.", digits.find_first_not_of("0.") + 1) == std::string::npos;
-        FUZZ_CHECK(powerOfTen && static_cast<double>(single) < back,
+        FUZZ_CHECK(powerOfTen && std::fabs(static_cast<double>(single)) < std::fabs(back),
                    what + " reads back as " + Show(static_cast<double>(single)) + ", written \"" + again + "\"");
     }
 }
