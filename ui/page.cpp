@@ -1,5 +1,7 @@
 #include "ui/page.h"
 
+#include <QShortcut>
+
 #include "ui/colors.h"
 #include "ui/twips.h"
 
@@ -19,6 +21,15 @@ Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabNam
     tabs_->setGeometry(Tw(45, 45, 5940, 4830));
     tabs_->setUsesScrollButtons(false);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { TabChanged(t); });
+    // Ctrl+Tab turns the tabs by itself; Ctrl+PageDown and Ctrl+PageUp do it
+    // as in other desktop programs, from wherever the focus is on the page.
+    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* turn = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        turn->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(turn, &QShortcut::activated, this, [this, s = step] {
+            if (const int n = tabs_->count(); n > 1) tabs_->setCurrentIndex((tabs_->currentIndex() + s + n) % n);
+        });
+    }
 
     eval_ = new QPushButton(QStringLiteral("Räkna"), this);
     eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(idx.eval));

@@ -155,6 +155,9 @@ void CapPage::buildSerieTab(QWidget* tab) {
                                  kFieldFocus);
         f->setGeometry(Tw(left, top, kSerieW, kSerieH));
         f->setFont(SerieFont(13));
+        // The values carry whatever unit the user keeps to (pF or ohm), so
+        // a screen reader names them by their place in the list.
+        f->setAccessibleName(QStringLiteral("Värde %1").arg(i + 1));
         serie_.push_back(f);
         const QRect sign = Tw(left + kSerieW + 15, top, 270, kSerieH);
         if (i < 7) label(9 + i, QStringLiteral(" +"), sign)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -165,11 +168,13 @@ void CapPage::buildSerieTab(QWidget* tab) {
     auto* answer = new EntryField(frame, QStringLiteral("txtSerie_8"), 8, serieKeys_.get(), kFieldNormal, kFieldFocus);
     answer->setGeometry(Tw(360, 3570, 1700, 450));
     answer->setFont(SerieFont(17));
+    answer->setAccessibleName(QStringLiteral("Svar"));
     serie_.push_back(answer);
     label(8, QStringLiteral("Svar"), Tw(360, 3330, 1700, 240));
     auto* next = new EntryField(frame, QStringLiteral("txtSerie_9"), 9, serieKeys_.get(), kFieldNormal, kFieldFocus);
     next->setGeometry(Tw(360, 2880, 1700, kSerieH));
     next->setFont(SerieFont(13));
+    next->setAccessibleName(QStringLiteral("Nästa blir"));
     serie_.push_back(next);
     label(19, QStringLiteral("Nästa blir"), Tw(360, 2640, 1700, 240));
 

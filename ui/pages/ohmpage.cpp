@@ -199,6 +199,7 @@ void OhmPage::buildLedTab(QWidget* tab) {
     tf.setPixelSize(10);
     text1->setFont(tf);
     text1->setFocusPolicy(Qt::ClickFocus);
+    text1->setAccessibleName(QStringLiteral("LED räkneexempel"));
 }
 
 void OhmPage::buildInfoTab(QWidget* tab) {

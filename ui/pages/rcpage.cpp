@@ -240,6 +240,7 @@ void RCPage::buildColourChart() {
     nr->setReadOnly(true);
     nr->setFocusPolicy(Qt::NoFocus);
     nr->setFrame(false);
+    nr->setAccessibleName(QStringLiteral("Färgkodens siffror"));
     QPalette pal = nr->palette();
     pal.setColor(QPalette::Base, kLampGrey);
     pal.setColor(QPalette::Text, kFormGrey);

@@ -181,6 +181,7 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
     iResR2_->setObjectName(QStringLiteral("iResR2"));
     iResR2_->setGeometry(TabTw(4335, 2385, 1320, 390));
     iResR2_->setToolTip(QStringLiteral("Spolens trådresistans ohm  "));
+    iResR2_->setAccessibleName(QStringLiteral("Motstånd Rs ohm"));
     QFont rf = FieldFont();
     rf.setPixelSize(13);
     iResR2_->setFont(rf);
