@@ -19,6 +19,7 @@
 #include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "core/placement.h"
 #include "ui/colors.h"
@@ -44,10 +45,15 @@ constexpr int kTileW = 20, kTileH = 220;
 
 Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Client"));
-    // The picture is 20 x 223 px; its top 20 x 220 block is the tile.
+}
+
+QPixmap Backdrop::tile(qreal dpr) {
+    if (!tile_.isNull() && qFuzzyCompare(tile_.devicePixelRatio(), dpr)) return tile_;
+    // The picture is 20 x 223 px; its top 20 x 220 block is the tile. It is
+    // drawn at the pixel density of the screen the window is on, so the
+    // grain stays sharp when the window is scaled or moves to another screen.
     QSvgRenderer svg(QStringLiteral(":/img/wood.svg"));
-    const qreal dpr = devicePixelRatioF();
-    QPixmap full(QSize(20, 223) * dpr);
+    QPixmap full(QSize(qCeil(20 * dpr), qCeil(223 * dpr)));
     full.setDevicePixelRatio(dpr);
     full.fill(kFormGrey);
     if (svg.isValid()) {
@@ -56,14 +62,16 @@ Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {
     }
     tile_ = full.copy(QRect(0, 0, qRound(kTileW * dpr), qRound(kTileH * dpr)));
     tile_.setDevicePixelRatio(dpr);
+    return tile_;
 }
 
 void Backdrop::paintEvent(QPaintEvent* e) {
     QPainter p(this);
+    const QPixmap t = tile(p.device()->devicePixelRatioF());
     const QRect dirty = e->rect();
     for (int y = 0; y < height(); y += kTileH)
         for (int x = 0; x < width(); x += kTileW)
-            if (dirty.intersects(QRect(x, y, kTileW, kTileH))) p.drawPixmap(x, y, tile_);
+            if (dirty.intersects(QRect(x, y, kTileW, kTileH))) p.drawPixmap(x, y, t);
 }
 
 // ---------------------------------------------------------------- MainWindow

@@ -105,6 +105,8 @@ private Q_SLOTS:
         }
         ui->enter();
         QCOMPARE(ui->text("txtLed_4"), QString("200"));
+        // Enter in the result leaves the keyboard on the page, on "Räkna".
+        QCOMPARE(ui->focusName(), QString("cmdEval_0"));
         ui->key(Qt::Key_PageUp, Qt::ControlModifier);
         QCOMPARE(currentTab("TabOhm"), 0);
         QCOMPARE(ui->focusName(), QString("Ohm_0"));

@@ -186,6 +186,11 @@ void OhmPage::buildLedTab(QWidget* tab) {
     }
     led_[4]->setReadOnly(true);
     for (int i = 1; i < 5; ++i) QWidget::setTabOrder(led_[static_cast<size_t>(i - 1)], led_[static_cast<size_t>(i)]);
+    // After the result the page's own buttons follow, so Enter there leaves
+    // the focus on the page.
+    QWidget::setTabOrder(led_[4], eval_);
+    QWidget::setTabOrder(eval_, new_);
+    QWidget::setTabOrder(new_, exit_);
     auto* text1 = new QPlainTextEdit(tab);
     text1->setObjectName(QStringLiteral("Text1"));
     text1->setGeometry(TabTw(300, 2610, 5295, 1845));
