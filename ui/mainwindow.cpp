@@ -101,6 +101,7 @@ MainWindow::MainWindow() {
     buildNavigation(client);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
 }
 
 MainWindow::~MainWindow() = default;

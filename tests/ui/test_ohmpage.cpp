@@ -302,6 +302,25 @@ private Q_SLOTS:
         QCOMPARE(ui->lamp("sOhm_0"), kGrey); // the code confirms nothing
     }
 
+    void colourCodeFromTheKeyboard() {
+        ui->get("lCol_4")->setFocus();
+        ui->key(Qt::Key_Space);
+        ui->key(Qt::Key_Tab); // on to violet
+        ui->key(Qt::Key_Tab);
+        ui->key(Qt::Key_Tab);
+        QCOMPARE(ui->focusName(), QString("lCol_7"));
+        ui->key(Qt::Key_Return);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Space); // red
+        QCOMPARE(ui->text("Ohm_0"), QString("4700"));
+        QCOMPARE(ui->focusName(), QString("Ohm_0"));
+        QCOMPARE(ui->get("lCol_7")->accessibleName(), QString("Färg 7 violett"));
+    }
+
     void colourCodeBlackBands() {
         ui->click("lCol_0");
         QCOMPARE(ui->text("Ohm_0"), QString());

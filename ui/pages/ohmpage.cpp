@@ -15,6 +15,8 @@ namespace ampero::ui {
 
 namespace {
 
+const char* const kColourNames[] = {"svart", "brun", "röd", "orange", "gul", "grön", "blå", "violett", "grå", "vit"};
+
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 const char* const kLedHelp[] = {
@@ -47,9 +49,28 @@ const char* const kLedHelp[] = {
 class SwatchLabel : public QLabel {
 public:
     SwatchLabel(QWidget* parent, int digit, std::function<void(int)> click)
-        : QLabel(parent), digit_(digit), click_(std::move(click)) {}
+        : QLabel(parent), digit_(digit), click_(std::move(click)) {
+        // Reachable with Tab and pressed with Space or Enter, like a button.
+        setFocusPolicy(Qt::TabFocus);
+    }
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            click_(digit_);
+            e->accept();
+            return;
+        }
+        QLabel::keyPressEvent(e);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        setLineWidth(3);
+        QLabel::focusInEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        setLineWidth(1);
+        QLabel::focusOutEvent(e);
+    }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) click_(digit_);
         QLabel::mouseReleaseEvent(e);
@@ -103,6 +124,7 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell)
         s->setPalette(pal);
         s->setFrameShape(QFrame::Box);
         s->setToolTip(QStringLiteral("Klicka på färg "));
+        s->setAccessibleName(QStringLiteral("Färg %1 %2").arg(d).arg(QString::fromUtf8(kColourNames[d])));
         s->setCursor(Qt::PointingHandCursor);
         swatches_.push_back(s);
     }
