@@ -11,6 +11,7 @@ build="${1:-build}"
 runs="${2:-20}"
 b="$build/bench"
 export QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu LC_ALL=C.UTF-8
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 
 echo "== start-up"
 QT_QPA_PLATFORM=offscreen "$b/startup_driver" "$runs" "$b/ampero_startup" "$b/bare_window"

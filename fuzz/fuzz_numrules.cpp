@@ -69,10 +69,10 @@ void CheckSingle(float x) {
         // 9.9999994E+27), the text read back is written one step lower.
         // Anywhere else the text must come back unchanged.
         const std::string digits = s.substr(0, s.find('E'));
-        const bool powerOfTen = digits.find_first_not_of("0.") != std::string::npos &&
-                                digits[digits.find_first_not_of("0.")] == '1' &&
-                                digits.find_first_not_of("0.", digits.find_first_not_of("0.") + 1) == std::string::npos;
-        FUZZ_CHECK(powerOfTen && static_cast<double>(single) < back,
+        const size_t lead = digits.find_first_not_of("-0.");
+        const bool powerOfTen = lead != std::string::npos && digits[lead] == '1' &&
+                                digits.find_first_not_of("0.", lead + 1) == std::string::npos;
+        FUZZ_CHECK(powerOfTen && std::fabs(static_cast<double>(single)) < std::fabs(back),
                    what + " reads back as " + Show(static_cast<double>(single)) + ", written \"" + again + "\"");
     }
 }

@@ -66,12 +66,11 @@ QPixmap Backdrop::tile(qreal dpr) {
 }
 
 void Backdrop::paintEvent(QPaintEvent* e) {
+    // The tile repeats from (0, 0) in steps of 20 x 220 px; one textured
+    // fill of the dirty area lays the same copies as a loop of block copies
+    // at a fraction of the cost.
     QPainter p(this);
-    const QPixmap t = tile(p.device()->devicePixelRatioF());
-    const QRect dirty = e->rect();
-    for (int y = 0; y < height(); y += kTileH)
-        for (int x = 0; x < width(); x += kTileW)
-            if (dirty.intersects(QRect(x, y, kTileW, kTileH))) p.drawPixmap(x, y, t);
+    p.fillRect(e->rect(), QBrush(tile(p.device()->devicePixelRatioF())));
 }
 
 // ---------------------------------------------------------------- MainWindow

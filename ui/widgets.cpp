@@ -255,29 +255,47 @@ void DisplayFrame::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------- SvgPicture
 
 SvgPicture::SvgPicture(QWidget* parent, const QString& objectName, const QString& resource, const QRect& geometry)
-    : QWidget(parent), renderer_(new QSvgRenderer(this)) {
+    : QWidget(parent) {
     setObjectName(objectName);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(geometry);
     setResource(resource);
 }
 
+QString SvgPicture::path() const { return QStringLiteral(":/img/%1.svg").arg(resource_); }
+
 void SvgPicture::setResource(const QString& resource) {
     resource_ = resource;
-    renderer_->load(QStringLiteral(":/img/%1.svg").arg(resource));
+    valid_ = -1;
+    cache_ = QPixmap();
     update();
 }
 
-bool SvgPicture::isValidPicture() const { return renderer_->isValid(); }
+bool SvgPicture::isValidPicture() const {
+    if (valid_ < 0) valid_ = QSvgRenderer(path()).isValid() ? 1 : 0;
+    return valid_ == 1;
+}
 
 void SvgPicture::paintEvent(QPaintEvent*) {
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    if (valid_ != 0 && (cache_.isNull() || cache_.size() != pixels)) {
+        QSvgRenderer svg(path());
+        valid_ = svg.isValid() ? 1 : 0;
+        if (valid_ == 1 && !pixels.isEmpty()) {
+            cache_ = QPixmap(pixels);
+            cache_.setDevicePixelRatio(dpr);
+            cache_.fill(Qt::transparent);
+            QPainter cp(&cache_);
+            cp.setRenderHint(QPainter::Antialiasing);
+            QSizeF fit = svg.defaultSize().toSizeF().scaled(size(), Qt::KeepAspectRatio);
+            QRectF target(QPointF((width() - fit.width()) / 2, (height() - fit.height()) / 2), fit);
+            svg.render(&cp, target);
+        }
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (renderer_->isValid()) {
-        QSizeF s = renderer_->defaultSize();
-        QSizeF fit = s.scaled(size(), Qt::KeepAspectRatio);
-        QRectF target(QPointF((width() - fit.width()) / 2, (height() - fit.height()) / 2), fit);
-        renderer_->render(&p, target);
+    if (valid_ == 1) {
+        p.drawPixmap(0, 0, cache_);
     } else {
         p.setPen(QPen(QColor(32, 40, 48), 1, Qt::DashLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -109,8 +110,13 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    // The picture is read only when it is first shown (or asked about) and
+    // drawn once per size into a pixmap that later paints copy: most
+    // pictures sit on pages and tabs that are hidden at start.
+    QString path() const;
     QString resource_;
-    QSvgRenderer* renderer_;
+    mutable int valid_ = -1; // -1 not read yet, 0 no picture, 1 a picture
+    QPixmap cache_;
 };
 
 // A straight line drawn over its parent, end points in pixels of the parent.
