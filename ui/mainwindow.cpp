@@ -43,9 +43,7 @@ constexpr int kTileW = 20, kTileH = 220;
 
 // ---------------------------------------------------------------- Backdrop
 
-Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Client"));
-}
+Backdrop::Backdrop(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("Client")); }
 
 QPixmap Backdrop::tile(qreal dpr) {
     if (!tile_.isNull() && qFuzzyCompare(tile_.devicePixelRatio(), dpr)) return tile_;
@@ -100,7 +98,6 @@ MainWindow::MainWindow() {
     buildNavigation(client);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-
 }
 
 MainWindow::~MainWindow() = default;
@@ -126,12 +123,16 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildNavigation(QWidget* client) {
-    struct Nav { const char* name; const char* caption; const char* icon; int top; int pan; };
+    struct Nav {
+        const char* name;
+        const char* caption;
+        const char* icon;
+        int top;
+        int pan;
+    };
     const Nav navs[] = {
-        {"cmdOhm", "&Ohm: s Lag", "nav_ohm", 1470, 2},
-        {"cmdRC", "R C  Nät", "nav_rc", 2460, 6},
-        {"cmdKond", "&Kondensator", "nav_cap", 3450, 4},
-        {"cmdIndukt", "&Spolar", "nav_coil", 4440, 3},
+        {"cmdOhm", "&Ohm: s Lag", "nav_ohm", 1470, 2},   {"cmdRC", "R C  Nät", "nav_rc", 2460, 6},
+        {"cmdKond", "&Kondensator", "nav_cap", 3450, 4}, {"cmdIndukt", "&Spolar", "nav_coil", 4440, 3},
         {"cmdReso", "&Resonans", "nav_res", 5430, 5},
     };
     for (const Nav& n : navs) {
@@ -160,8 +161,7 @@ void MainWindow::buildHeader(QWidget* client) {
     logo->setObjectName(QStringLiteral("fraLogo"));
     logo->setAlignment(Qt::AlignHCenter);
     logo->setGeometry(QRect(6, 2, pan0->width() - 12, pan0->height() - 6));
-    new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"),
-                   QRect(12, 16, 24, 24));
+    new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"), QRect(12, 16, 24, 24));
     new SvgPicture(logo, QStringLiteral("imgLogo_1"), QStringLiteral("logo_right"),
                    QRect(logo->width() - 36, 16, 24, 24));
 }
@@ -279,8 +279,7 @@ QString MainWindow::LocateHelpFile(const QString& appDir) {
     if (QFileInfo::exists(beside)) return beside;
     // An installed tree keeps data apart from programs: <prefix>/bin/ampero
     // and <prefix>/share/ampero/Info.html.
-    const QString shared =
-        QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
+    const QString shared = QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
     if (QFileInfo::exists(shared)) return shared;
     return beside;
 }
@@ -317,12 +316,11 @@ void MainWindow::mnuOm_Click() {
     box.setObjectName(QStringLiteral("AboutBox"));
     box.setWindowTitle(QStringLiteral("Om Ampero"));
     box.setText(QStringLiteral("Ampero"));
-    box.setInformativeText(QStringLiteral(
-        "Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
-        "kondensatorer, spolar, resonans och impedans.\nVersion %1")
-                               .arg(QCoreApplication::applicationVersion().isEmpty()
-                                        ? QStringLiteral("1.0.0")
-                                        : QCoreApplication::applicationVersion()));
+    box.setInformativeText(
+        QStringLiteral("Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
+                       "kondensatorer, spolar, resonans och impedans.\nVersion %1")
+            .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0.0")
+                                                                  : QCoreApplication::applicationVersion()));
     QPixmap icon = QIcon(QStringLiteral(":/img/ampero.svg")).pixmap(64, 64);
     if (!icon.isNull()) box.setIconPixmap(icon);
     box.setStandardButtons(QMessageBox::Ok);

@@ -68,8 +68,8 @@ QGroupBox* Page::addFrame(QWidget* tab, const QString& name, const QString& capt
     return box;
 }
 
-std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString& prefix,
-                                       std::array<int, 4> gridOrder, int count) {
+std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString& prefix, std::array<int, 4> gridOrder,
+                                       int count) {
     auto* heading = MakeLabel(this, headingName, QStringLiteral("Historia"), Tw(4110, 4900, 2565, 255));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     const QPoint cells[4] = {{4110, 5160}, {5460, 5160}, {4110, 5490}, {5460, 5490}};
@@ -92,10 +92,10 @@ std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString
     return labels;
 }
 
-EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const QRect& geometry,
-                            const QString& caption, const QString& frameName) {
-    auto* frame = new DisplayFrame(tab, frameName.isEmpty() ? QStringLiteral("img%1").arg(name) : frameName,
-                                   geometry, caption);
+EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const QString& caption,
+                            const QString& frameName) {
+    auto* frame =
+        new DisplayFrame(tab, frameName.isEmpty() ? QStringLiteral("img%1").arg(name) : frameName, geometry, caption);
     frame->lower();
     auto* f = new EntryField(tab, name, index, nullptr, kFieldNormal, kFieldFocus);
     f->setGeometry(geometry);
@@ -116,8 +116,7 @@ EntryProtocol* Page::makeProtocol(ProtocolParams params) {
     return protocols_.back().get();
 }
 
-void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields,
-                 const std::vector<Lamp*>& lamps) {
+void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) {
     for (const std::string& m : outcome.messages) shell_.ShowMessage(QString::fromStdString(m));
     for (const FieldResult& r : outcome.fields) {
         size_t i = static_cast<size_t>(r.index);
@@ -129,8 +128,7 @@ void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields,
         if (i < lamps.size() && lamps[i]) lamps[i]->setColor(kLampGreen);
     }
     for (const CaptionResult& c : outcome.captions)
-        if (auto* l = findChild<QLabel*>(QString::fromStdString(c.target)))
-            l->setText(QString::fromStdString(c.text));
+        if (auto* l = findChild<QLabel*>(QString::fromStdString(c.target))) l->setText(QString::fromStdString(c.text));
 }
 
 void Page::clearFields(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps,

@@ -37,30 +37,62 @@ struct FieldName {
     const char* name;
 };
 const FieldName kFieldNames[] = {
-    {"Ohm_0", "Resistans Ohm"},      {"Ohm_1", "Spänning Volt"},   {"Ohm_2", "Effekt Watt"},
-    {"Ohm_3", "Ström Amper"},        {"txtLed_0", "Drivspänning Volt"}, {"txtLed_1", "Vf Volt"},
-    {"txtLed_2", "Max mA"},          {"txtLed_3", "Antal i serie"}, {"txtLed_4", "Ohm i serie"},
-    {"RC_0", "Resistans Ohm"},       {"RC_1", "Kapacitans nF"},    {"RC_2", "Frekvens Hz"},
-    {"RC555_0", "Ra  kOhm"},         {"RC555_1", "Rb  kOhm"},      {"RC555_2", "C  nF"},
-    {"RC555_3", "f  Hz"},            {"tHtL_0", "Ra  kOhm"},       {"tHtL_1", "Rb  kOhm"},
-    {"tHtL_2", "C  nF"},             {"tHtL_3", "f  Hz"},          {"Cap_0", "Frekvens Mhz"},
-    {"Cap_1", "Kapacitans pF"},      {"Cap_2", "Reaktans Ohm"},    {"txtSerie_0", "Värde 1"},
-    {"txtSerie_1", "Värde 2"},       {"txtSerie_2", "Värde 3"},    {"txtSerie_3", "Värde 4"},
-    {"txtSerie_4", "Värde 5"},       {"txtSerie_5", "Värde 6"},    {"txtSerie_6", "Värde 7"},
-    {"txtSerie_7", "Värde 8"},       {"txtSerie_8", "Svar"},       {"txtSerie_9", "Nästa blir"},
-    {"Ind_0", "Frekvens Mhz"},       {"Ind_1", "Induktans µH"},    {"Ind_2", "Reaktans Ohm"},
-    {"Coil_0", "Längd cm"},          {"Coil_1", "Diameter cm"},    {"Coil_2", "Induktans µH"},
-    {"Coil_3", "Antal Varv"},        {"AL_0", "AL-värde nH/N²"},   {"Res_0", "Kapacitans pF"},
-    {"Res_1", "Frekvens Mhz"},       {"Res_2", "Induktans µH"},    {"iRes_0", "Kapacitans pF"},
-    {"iRes_1", "Frekvens Mhz"},      {"iRes_2", "Induktans µH"},   {"iRes_3", "Impedans Z ohm"},
+    {"Ohm_0", "Resistans Ohm"},
+    {"Ohm_1", "Spänning Volt"},
+    {"Ohm_2", "Effekt Watt"},
+    {"Ohm_3", "Ström Amper"},
+    {"txtLed_0", "Drivspänning Volt"},
+    {"txtLed_1", "Vf Volt"},
+    {"txtLed_2", "Max mA"},
+    {"txtLed_3", "Antal i serie"},
+    {"txtLed_4", "Ohm i serie"},
+    {"RC_0", "Resistans Ohm"},
+    {"RC_1", "Kapacitans nF"},
+    {"RC_2", "Frekvens Hz"},
+    {"RC555_0", "Ra  kOhm"},
+    {"RC555_1", "Rb  kOhm"},
+    {"RC555_2", "C  nF"},
+    {"RC555_3", "f  Hz"},
+    {"tHtL_0", "Ra  kOhm"},
+    {"tHtL_1", "Rb  kOhm"},
+    {"tHtL_2", "C  nF"},
+    {"tHtL_3", "f  Hz"},
+    {"Cap_0", "Frekvens Mhz"},
+    {"Cap_1", "Kapacitans pF"},
+    {"Cap_2", "Reaktans Ohm"},
+    {"txtSerie_0", "Värde 1"},
+    {"txtSerie_1", "Värde 2"},
+    {"txtSerie_2", "Värde 3"},
+    {"txtSerie_3", "Värde 4"},
+    {"txtSerie_4", "Värde 5"},
+    {"txtSerie_5", "Värde 6"},
+    {"txtSerie_6", "Värde 7"},
+    {"txtSerie_7", "Värde 8"},
+    {"txtSerie_8", "Svar"},
+    {"txtSerie_9", "Nästa blir"},
+    {"Ind_0", "Frekvens Mhz"},
+    {"Ind_1", "Induktans µH"},
+    {"Ind_2", "Reaktans Ohm"},
+    {"Coil_0", "Längd cm"},
+    {"Coil_1", "Diameter cm"},
+    {"Coil_2", "Induktans µH"},
+    {"Coil_3", "Antal Varv"},
+    {"AL_0", "AL-värde nH/N²"},
+    {"Res_0", "Kapacitans pF"},
+    {"Res_1", "Frekvens Mhz"},
+    {"Res_2", "Induktans µH"},
+    {"iRes_0", "Kapacitans pF"},
+    {"iRes_1", "Frekvens Mhz"},
+    {"iRes_2", "Induktans µH"},
+    {"iRes_3", "Impedans Z ohm"},
     {"iResR2", "Motstånd Rs ohm"},
 };
 
 // A name says its unit, or that it counts, or (the series list, whose unit
 // is the one the user keeps to) its place.
 bool TellsUnit(const QString& name) {
-    static const QStringList units = {"Ohm", "ohm", "kOhm", "Volt", "Watt", "Amper", "mA", "nF", "pF",
-                                      "Hz", "Mhz", "µH", "cm", "nH/N²", "Antal"};
+    static const QStringList units = {"Ohm", "ohm", "kOhm", "Volt", "Watt", "Amper", "mA",   "nF",
+                                      "pF",  "Hz",  "Mhz",  "µH",   "cm",   "nH/N²", "Antal"};
     static const QStringList placed = {"Värde", "Svar", "Nästa"};
     const QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.size() >= 2 && words.front() == QLatin1String("Värde")) return true;
@@ -135,11 +167,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("computed");
-        QTest::newRow("Ohm's law") << "cmdOhm" << "Ohm_0" << "100" << "Ohm_1" << "12" << "Ohm_3";
-        QTest::newRow("RC") << "cmdRC" << "RC_0" << "1000" << "RC_1" << "100" << "RC_2";
-        QTest::newRow("reactance C") << "cmdKond" << "Cap_0" << "1" << "Cap_1" << "100" << "Cap_2";
-        QTest::newRow("reactance L") << "cmdIndukt" << "Ind_0" << "1" << "Ind_1" << "10" << "Ind_2";
-        QTest::newRow("resonance") << "cmdReso" << "Res_0" << "100" << "Res_1" << "1" << "Res_2";
+        QTest::newRow("Ohm's law") << "cmdOhm"
+                                   << "Ohm_0"
+                                   << "100"
+                                   << "Ohm_1"
+                                   << "12"
+                                   << "Ohm_3";
+        QTest::newRow("RC") << "cmdRC"
+                            << "RC_0"
+                            << "1000"
+                            << "RC_1"
+                            << "100"
+                            << "RC_2";
+        QTest::newRow("reactance C") << "cmdKond"
+                                     << "Cap_0"
+                                     << "1"
+                                     << "Cap_1"
+                                     << "100"
+                                     << "Cap_2";
+        QTest::newRow("reactance L") << "cmdIndukt"
+                                     << "Ind_0"
+                                     << "1"
+                                     << "Ind_1"
+                                     << "10"
+                                     << "Ind_2";
+        QTest::newRow("resonance") << "cmdReso"
+                                   << "Res_0"
+                                   << "100"
+                                   << "Res_1"
+                                   << "1"
+                                   << "Res_2";
     }
     void descriptionFollowsLamp() {
         QFETCH(QString, nav);
@@ -179,20 +236,48 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("key");
         const int button = QAccessible::Button, check = QAccessible::CheckBox, radio = QAccessible::RadioButton;
-        QTest::newRow("nav Ohm") << "" << "cmdOhm" << button << "Ohm: s Lag" << "Alt+O";
-        QTest::newRow("nav RC") << "" << "cmdRC" << button << "R C  Nät" << "";
-        QTest::newRow("nav Kond") << "" << "cmdKond" << button << "Kondensator" << "Alt+K";
-        QTest::newRow("nav Spolar") << "" << "cmdIndukt" << button << "Spolar" << "Alt+S";
-        QTest::newRow("nav Resonans") << "" << "cmdReso" << button << "Resonans" << "Alt+R";
-        QTest::newRow("Räkna") << "cmdOhm" << "cmdEval_0" << button << "Räkna" << "";
-        QTest::newRow("Ny") << "cmdOhm" << "cmdNew_0" << button << "Ny" << "Alt+N";
-        QTest::newRow("Exit") << "cmdOhm" << "cmdExit_0" << button << "Exit" << "Alt+x";
-        QTest::newRow("series Räkna") << "cmdKond" << "cmdSerieCap" << button << "Räkna" << "";
-        QTest::newRow("astable") << "cmdRC" << "chkAsta" << check << "Astabil vippa" << "";
-        QTest::newRow("AL known") << "cmdIndukt" << "chkAL" << check << "AL-värdet är känt" << "Alt+L";
-        QTest::newRow("tH") << "cmdRC" << "opttH" << radio << "Räkna på tid Hög" << "";
-        QTest::newRow("parallel") << "cmdReso" << "optPar" << radio << "Parallell koppling" << "Alt+P";
-        QTest::newRow("series") << "cmdReso" << "optSerie" << radio << "Serie koppling" << "Alt+i";
+        QTest::newRow("nav Ohm") << ""
+                                 << "cmdOhm" << button << "Ohm: s Lag"
+                                 << "Alt+O";
+        QTest::newRow("nav RC") << ""
+                                << "cmdRC" << button << "R C  Nät"
+                                << "";
+        QTest::newRow("nav Kond") << ""
+                                  << "cmdKond" << button << "Kondensator"
+                                  << "Alt+K";
+        QTest::newRow("nav Spolar") << ""
+                                    << "cmdIndukt" << button << "Spolar"
+                                    << "Alt+S";
+        QTest::newRow("nav Resonans") << ""
+                                      << "cmdReso" << button << "Resonans"
+                                      << "Alt+R";
+        QTest::newRow("Räkna") << "cmdOhm"
+                               << "cmdEval_0" << button << "Räkna"
+                               << "";
+        QTest::newRow("Ny") << "cmdOhm"
+                            << "cmdNew_0" << button << "Ny"
+                            << "Alt+N";
+        QTest::newRow("Exit") << "cmdOhm"
+                              << "cmdExit_0" << button << "Exit"
+                              << "Alt+x";
+        QTest::newRow("series Räkna") << "cmdKond"
+                                      << "cmdSerieCap" << button << "Räkna"
+                                      << "";
+        QTest::newRow("astable") << "cmdRC"
+                                 << "chkAsta" << check << "Astabil vippa"
+                                 << "";
+        QTest::newRow("AL known") << "cmdIndukt"
+                                  << "chkAL" << check << "AL-värdet är känt"
+                                  << "Alt+L";
+        QTest::newRow("tH") << "cmdRC"
+                            << "opttH" << radio << "Räkna på tid Hög"
+                            << "";
+        QTest::newRow("parallel") << "cmdReso"
+                                  << "optPar" << radio << "Parallell koppling"
+                                  << "Alt+P";
+        QTest::newRow("series") << "cmdReso"
+                                << "optSerie" << radio << "Serie koppling"
+                                << "Alt+i";
     }
     void controlNames() {
         QFETCH(QString, nav);
@@ -244,8 +329,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("tabs");
         QTest::addColumn<QString>("message");
-        QTest::newRow("dimensions") << "cmdIndukt" << 1 << "TabCoil" << " Längd och Diameter måste vara ifyllda";
-        QTest::newRow("frequency") << "cmdReso" << 1 << "TabRes" << "Frekvens måste vara ifylld";
+        QTest::newRow("dimensions") << "cmdIndukt" << 1 << "TabCoil"
+                                    << " Längd och Diameter måste vara ifyllda";
+        QTest::newRow("frequency") << "cmdReso" << 1 << "TabRes"
+                                   << "Frekvens måste vara ifylld";
     }
     void messageBoxIsRead() {
         QFETCH(QString, nav);
@@ -280,7 +367,8 @@ private Q_SLOTS:
         ui->f12();
         qApp->removeEventFilter(&seen);
         QCOMPARE(ui->messages.texts, QStringList{message});
-        QVERIFY2(seen.role == QAccessible::Dialog || seen.role == QAccessible::AlertMessage, qPrintable(QString::number(seen.role)));
+        QVERIFY2(seen.role == QAccessible::Dialog || seen.role == QAccessible::AlertMessage,
+                 qPrintable(QString::number(seen.role)));
         QCOMPARE(seen.name, QString("Ampero"));
         QVERIFY2(seen.texts.contains(message), qPrintable(seen.texts.join(" | ")));
     }

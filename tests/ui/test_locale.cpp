@@ -21,8 +21,7 @@ private Q_SLOTS:
         sep = qEnvironmentVariable("AMPERO_EXPECT_SEPARATOR");
         if (sep.isEmpty()) QSKIP("run by ctest with a locale in the environment (ui_test_locale_*)");
         qInfo("LANG=%s LC_NUMERIC=%s LC_ALL=%s: system locale %s", qgetenv("LANG").constData(),
-              qgetenv("LC_NUMERIC").constData(), qgetenv("LC_ALL").constData(),
-              qPrintable(QLocale::system().name()));
+              qgetenv("LC_NUMERIC").constData(), qgetenv("LC_ALL").constData(), qPrintable(QLocale::system().name()));
     }
     void init() { ui = std::make_unique<Ui>(); }
     void cleanup() { ui.reset(); }
@@ -62,11 +61,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("result");
-        QTest::newRow("Ohm") << "cmdOhm" << QStringList{"Ohm_0=100", "Ohm_1=12"} << "Ohm_2" << "1.44";
-        QTest::newRow("RC") << "cmdRC" << QStringList{"RC_0=1000", "RC_2=1592"} << "RC_1" << "99.972";
-        QTest::newRow("XC") << "cmdKond" << QStringList{"Cap_0=1", "Cap_1=100"} << "Cap_2" << "1591.5";
-        QTest::newRow("XL") << "cmdIndukt" << QStringList{"Ind_0=1", "Ind_1=10"} << "Ind_2" << "62.8";
-        QTest::newRow("resonance") << "cmdReso" << QStringList{"Res_0=100", "Res_2=100"} << "Res_1" << "1.591549";
+        QTest::newRow("Ohm") << "cmdOhm" << QStringList{"Ohm_0=100", "Ohm_1=12"} << "Ohm_2"
+                             << "1.44";
+        QTest::newRow("RC") << "cmdRC" << QStringList{"RC_0=1000", "RC_2=1592"} << "RC_1"
+                            << "99.972";
+        QTest::newRow("XC") << "cmdKond" << QStringList{"Cap_0=1", "Cap_1=100"} << "Cap_2"
+                            << "1591.5";
+        QTest::newRow("XL") << "cmdIndukt" << QStringList{"Ind_0=1", "Ind_1=10"} << "Ind_2"
+                            << "62.8";
+        QTest::newRow("resonance") << "cmdReso" << QStringList{"Res_0=100", "Res_2=100"} << "Res_1"
+                                   << "1.591549";
     }
     void otherResultsKeepPoint() {
         QFETCH(QString, nav);

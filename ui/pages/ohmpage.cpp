@@ -129,8 +129,7 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell)
         swatches_.push_back(s);
     }
     auto* hint = MakeLabel(this, QStringLiteral("lblSkriv"),
-                           QStringLiteral("Skriv in två värde.  Validera med < Enter >  "),
-                           Tw(90, 5310, 3960, 255));
+                           QStringLiteral("Skriv in två värde.  Validera med < Enter >  "), Tw(90, 5310, 3960, 255));
     hint->setAlignment(Qt::AlignCenter);
     QFont hintFont = FormFont();
     hintFont.setPixelSize(10);
@@ -150,7 +149,11 @@ OhmPage::~OhmPage() = default;
 
 void OhmPage::buildOhmTab(QWidget* tab) {
     addFrame(tab, QStringLiteral("fraOhm"), QStringLiteral("Ohm :s Lag"));
-    struct F { int left, top, lampLeft, lampTop; const char* unit; const char* quantity; };
+    struct F {
+        int left, top, lampLeft, lampTop;
+        const char* unit;
+        const char* quantity;
+    };
     const F fields[] = {
         {450, 600, 2160, 255, "Ohm", "Resistans Ohm"},
         {3570, 600, 5280, 255, "Volt", "Spänning Volt"},
@@ -196,9 +199,14 @@ void OhmPage::buildLedTab(QWidget* tab) {
     const char* start[] = {"5", "2", "8", "1", "375"};
     const char* ledNames[] = {"Drivspänning Volt", "Vf Volt", "Max mA", "Antal i serie", "Ohm i serie"};
     for (int i = 0; i < 5; ++i) {
-        auto* f = new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, ledKeys_.get(), kLedFieldNormal,
-                                 kLedFieldFocus);
-        f->setGeometry(TabTw(300 + (i == 0 ? 0 : i == 1 ? 1110 : i == 2 ? 2190 : i == 3 ? 3300 : 4380), 2190, 915, 360));
+        auto* f =
+            new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, ledKeys_.get(), kLedFieldNormal, kLedFieldFocus);
+        f->setGeometry(TabTw(300 + (i == 0   ? 0
+                                    : i == 1 ? 1110
+                                    : i == 2 ? 2190
+                                    : i == 3 ? 3300
+                                             : 4380),
+                             2190, 915, 360));
         QFont ff = FieldFont();
         ff.setPixelSize(13);
         f->setFont(ff);
@@ -236,16 +244,18 @@ void OhmPage::buildInfoTab(QWidget* tab) {
     l10->setAlignment(Qt::AlignCenter);
     new SvgPicture(tab, QStringLiteral("imgInfoLpt"), QStringLiteral("info_lpt"), TabTw(300, 700, 2700, 2250));
     new SvgPicture(tab, QStringLiteral("imgInfoOpto"), QStringLiteral("info_opto"), TabTw(3300, 700, 2250, 2250));
-    auto* l5 = MakeLabel(tab, QStringLiteral("Label5"),
-                         QStringLiteral("Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
-                         TabTw(240, 3150, 5400, 420), true);
+    auto* l5 =
+        MakeLabel(tab, QStringLiteral("Label5"), QStringLiteral("Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
+                  TabTw(240, 3150, 5400, 420), true);
     l5->setAlignment(Qt::AlignCenter);
 }
 
 void OhmPage::TabChanged(int tab) {
     // Switching between the Ohm and LED tabs keeps the confirmations.
-    if (tab == 0) ohm_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1) led_[0]->setFocus(Qt::OtherFocusReason);
+    if (tab == 0)
+        ohm_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1)
+        led_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void OhmPage::Evaluate() {
@@ -267,7 +277,8 @@ void OhmPage::CalcLedSeriesResistor() {
 }
 
 void OhmPage::resetBands() {
-    for (int i = 0; i < 3; ++i) bands_[static_cast<size_t>(i)]->setColor(ToQColor(kDefaultBands[static_cast<size_t>(i)]));
+    for (int i = 0; i < 3; ++i)
+        bands_[static_cast<size_t>(i)]->setColor(ToQColor(kDefaultBands[static_cast<size_t>(i)]));
 }
 
 void OhmPage::NewClicked() {
@@ -300,7 +311,8 @@ void OhmPage::ColourClick(int digit) {
         }
     }
     if (r.band >= 0)
-        bands_[static_cast<size_t>(r.band)]->setColor(swatches_[static_cast<size_t>(digit)]->palette().color(QPalette::Window));
+        bands_[static_cast<size_t>(r.band)]->setColor(
+            swatches_[static_cast<size_t>(digit)]->palette().color(QPalette::Window));
     if (r.complete) {
         // The value is in the Ohm's-law field: bring its tab up so the focus
         // can go there.
