@@ -50,8 +50,7 @@ Outcome EvalCapacitiveReactance(int32_t selection, const FieldTexts& fields) {
     case 3: // C, XC known
         out.fields.push_back({CapF, ResultText(MegaOverProduct(c, xc, 6))});
         break;
-    default:
-        break;
+    default: break;
     }
     return out;
 }

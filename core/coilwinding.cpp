@@ -13,8 +13,7 @@ namespace {
 // Single precision as the window holds it; a value that cannot be held
 // (beyond the float range, or not finite) is no number.
 std::optional<float> ToSingle(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(FLT_MAX))
-        return std::nullopt;
+    if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(FLT_MAX)) return std::nullopt;
     return static_cast<float>(value);
 }
 
@@ -33,9 +32,7 @@ std::optional<float> FieldSingle(const FieldTexts& fields, int index) {
 double Square(double x) { return std::pow(x, 2); }
 
 // 3*d + 9*l, the denominator of the air-coil formula.
-double CoilForm(FaultGuard& g, double l, double d) {
-    return g(g(3.0 * d) + g(9.0 * l));
-}
+double CoilForm(FaultGuard& g, double l, double d) { return g(g(3.0 * d) + g(9.0 * l)); }
 
 } // namespace
 

@@ -51,8 +51,7 @@ ColourClickResult ApplyColourClick(int32_t& clickCount, int digit, std::string& 
         result.complete = true;
         clickCount = 0;
         break;
-    default:
-        break;
+    default: break;
     }
     return result;
 }

@@ -79,8 +79,7 @@ float CoilWireResistanceFrom(const std::string& text) {
     return static_cast<float>(v);
 }
 
-Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance,
-                      const FieldTexts& fields) {
+Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance, const FieldTexts& fields) {
     Outcome out;
     switch (selection) {
     case 3: { // C, f, L known
@@ -89,8 +88,7 @@ Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance
         double xc = CalcCapacitiveReactance(f, c);
         double l = FieldValue(fields, ImpL);
         double xl = CalcInductiveReactance(f, l);
-        double z = parallel ? CalcParallelImpedance(xc, xl)
-                            : CalcSeriesImpedance(xc, xl, coilWireResistance);
+        double z = parallel ? CalcParallelImpedance(xc, xl) : CalcSeriesImpedance(xc, xl, coilWireResistance);
         out.fields.push_back({ImpZ, ResultText(z)});
         break;
     }
@@ -112,8 +110,7 @@ Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance
         out.fields.push_back({ImpC, ResultText(c)});
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return out;
 }

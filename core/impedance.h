@@ -25,7 +25,6 @@ double CalcSeriesInductance(double z, double f, double xc);
 float CoilWireResistanceFrom(const std::string& text);
 
 // selection 3: Z; 4: L; 6: C; anything else computes nothing.
-Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance,
-                      const FieldTexts& fields);
+Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance, const FieldTexts& fields);
 
 } // namespace ampero

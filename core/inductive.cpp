@@ -30,19 +30,18 @@ Outcome EvalInductiveReactance(int32_t selection, const FieldTexts& fields) {
     Outcome out;
     switch (selection) {
     case 1: // f, L known
-        out.fields.push_back({IndXL, ResultText(CalcInductiveReactance(
-                                         FieldValue(fields, IndF), FieldValue(fields, IndL)))});
+        out.fields.push_back(
+            {IndXL, ResultText(CalcInductiveReactance(FieldValue(fields, IndF), FieldValue(fields, IndL)))});
         break;
     case 2: // f, XL known
-        out.fields.push_back({IndL, ResultText(DivideByTwoPiProduct(
-                                        FieldValue(fields, IndXL), FieldValue(fields, IndF), 9))});
+        out.fields.push_back(
+            {IndL, ResultText(DivideByTwoPiProduct(FieldValue(fields, IndXL), FieldValue(fields, IndF), 9))});
         break;
     case 3: // L, XL known
-        out.fields.push_back({IndF, ResultText(DivideByTwoPiProduct(
-                                        FieldValue(fields, IndXL), FieldValue(fields, IndL), 6))});
+        out.fields.push_back(
+            {IndF, ResultText(DivideByTwoPiProduct(FieldValue(fields, IndXL), FieldValue(fields, IndL), 6))});
         break;
-    default:
-        break;
+    default: break;
     }
     return out;
 }

@@ -43,9 +43,7 @@ ShownTime Show(double seconds) {
     return shown;
 }
 
-std::string ShownText(const ShownTime& t, char sep) {
-    return FormatGeneral(t.value, sep) + (t.ms ? "ms" : "us");
-}
+std::string ShownText(const ShownTime& t, char sep) { return FormatGeneral(t.value, sep) + (t.ms ? "ms" : "us"); }
 
 double HighSeconds(double ra, double rb, double c) {
     double t = 0.0;
@@ -63,8 +61,7 @@ double InMicroseconds(const ShownTime& t) { return t.ms ? t.value * 1000.0 : t.v
 
 // A single-precision step: skipped when the value does not fit a float.
 void StepSingle(float& var, double value) {
-    if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max())
-        var = static_cast<float>(value);
+    if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max()) var = static_cast<float>(value);
 }
 
 // "p_on / p_off %" from the two times as they are shown. Both 0: no split.
@@ -143,29 +140,18 @@ Outcome EvalNE555(int32_t selection, const FieldTexts& fields, char decimalSep) 
     bool negative = false;
     std::string text;
     switch (computed) {
-    case NE555F:
-        text = ResultText(CalcNE555Frequency(read(NE555Ra), read(NE555Rb), read(NE555C)));
-        break;
-    case NE555C:
-        text = ResultText(CalcNE555Capacitance(read(NE555Ra), read(NE555Rb), read(NE555F)));
-        break;
-    case NE555Rb:
-        text = ResultText(CalcNE555Rb(read(NE555Ra), read(NE555C), read(NE555F), negative));
-        break;
-    case NE555Ra:
-        text = ResultText(CalcNE555Ra(read(NE555Rb), read(NE555C), read(NE555F), negative));
-        break;
-    default:
-        break;
+    case NE555F: text = ResultText(CalcNE555Frequency(read(NE555Ra), read(NE555Rb), read(NE555C))); break;
+    case NE555C: text = ResultText(CalcNE555Capacitance(read(NE555Ra), read(NE555Rb), read(NE555F))); break;
+    case NE555Rb: text = ResultText(CalcNE555Rb(read(NE555Ra), read(NE555C), read(NE555F), negative)); break;
+    case NE555Ra: text = ResultText(CalcNE555Ra(read(NE555Rb), read(NE555C), read(NE555F), negative)); break;
+    default: break;
     }
     if (negative) out.messages.push_back(kNegativeResultMessage);
     out.fields.push_back({computed, text});
 
     // The times use Ra, Rb and C as the fields now hold them, a computed one
     // already rounded.
-    auto reread = [&](int index) {
-        return ParsePrefix(index == computed ? text : FieldText(fields, index));
-    };
+    auto reread = [&](int index) { return ParsePrefix(index == computed ? text : FieldText(fields, index)); };
     const double ra = reread(NE555Ra);
     const double rb = reread(NE555Rb);
     const double c = reread(NE555C);
@@ -190,8 +176,7 @@ std::optional<std::string> NE555Refusal(int index, const std::string& text) {
     case NE555F:
         if (!(std::floor(x) <= 300000.0)) return std::string("300000 är max tillåtet");
         break;
-    default:
-        break;
+    default: break;
     }
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #include "core/numrules.h"
 
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <limits>
 #include <system_error>
 
@@ -16,8 +16,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // exponent of the first digit.
 void Scientific(double value, int digits, std::string& mantissa, int& exponent) {
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                             std::chars_format::scientific, digits - 1);
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, digits - 1);
     std::string_view s(buf, static_cast<size_t>(res.ptr - buf));
     size_t e = s.find('e');
     mantissa.clear();
@@ -78,11 +77,17 @@ double ParsePrefix(std::string_view text) {
         ++i;
     }
     size_t digits = 0;
-    while (i < n && IsDigit(text[i])) { num.push_back(text[i++]); ++digits; }
+    while (i < n && IsDigit(text[i])) {
+        num.push_back(text[i++]);
+        ++digits;
+    }
     if (i < n && text[i] == '.') {
         num.push_back('.');
         ++i;
-        while (i < n && IsDigit(text[i])) { num.push_back(text[i++]); ++digits; }
+        while (i < n && IsDigit(text[i])) {
+            num.push_back(text[i++]);
+            ++digits;
+        }
     }
     if (digits == 0) return 0.0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
@@ -90,7 +95,10 @@ double ParsePrefix(std::string_view text) {
         std::string ex = "e";
         if (j < n && (text[j] == '+' || text[j] == '-')) ex.push_back(text[j++]);
         size_t expDigits = 0;
-        while (j < n && IsDigit(text[j])) { ex.push_back(text[j++]); ++expDigits; }
+        while (j < n && IsDigit(text[j])) {
+            ex.push_back(text[j++]);
+            ++expDigits;
+        }
         if (expDigits > 0) num += ex;
     }
     const char* first = num.data();
@@ -110,7 +118,10 @@ double ParsePrefix(std::string_view text) {
             bool eneg = !ex.empty() && ex.front() == '-';
             if (!ex.empty() && (ex.front() == '-' || ex.front() == '+')) ex.remove_prefix(1);
             long v = 0;
-            for (char c : ex) { v = v * 10 + (c - '0'); if (v > 100000) break; }
+            for (char c : ex) {
+                v = v * 10 + (c - '0');
+                if (v > 100000) break;
+            }
             exp10 = eneg ? -v : v;
         }
         size_t dot = mant.find('.');
@@ -126,16 +137,16 @@ double ParsePrefix(std::string_view text) {
             while (z < fp.size() && fp[z] == '0') ++z;
             order = -static_cast<long>(z) - 1;
         }
-        if (order + exp10 > 0) value = DBL_MAX;
-        else value = 0.0;
+        if (order + exp10 > 0)
+            value = DBL_MAX;
+        else
+            value = 0.0;
         if (negative) value = -value;
     }
     return value;
 }
 
-std::string FormatGeneral(double value, char decimalSep) {
-    return FormatDigits(value, 15, decimalSep);
-}
+std::string FormatGeneral(double value, char decimalSep) { return FormatDigits(value, 15, decimalSep); }
 
 std::string FormatSingle(float value, char decimalSep) {
     return FormatDigits(static_cast<double>(value), 7, decimalSep);

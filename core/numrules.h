@@ -62,7 +62,10 @@ public:
         return stepResult;
     }
     double Sqrt(double x) {
-        if (!(x >= 0.0)) { failed_ = true; return 0.0; }
+        if (!(x >= 0.0)) {
+            failed_ = true;
+            return 0.0;
+        }
         return (*this)(std::sqrt(x));
     }
     bool Failed() const { return failed_; }

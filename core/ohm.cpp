@@ -12,17 +12,11 @@ namespace {
 // Every Ohm's-law result is kept to 6 decimals.
 constexpr int kOhmDecimals = 6;
 
-double Finish(const FaultGuard& g, double value) {
-    return g.Result(RoundHalfEven(value, kOhmDecimals));
-}
+double Finish(const FaultGuard& g, double value) { return g.Result(RoundHalfEven(value, kOhmDecimals)); }
 
-double ReadField(const FieldTexts& fields, int index) {
-    return ParsePrefix(FieldText(fields, index));
-}
+double ReadField(const FieldTexts& fields, int index) { return ParsePrefix(FieldText(fields, index)); }
 
-void Write(Outcome& out, int index, double value) {
-    out.fields.push_back({index, ResultText(value)});
-}
+void Write(Outcome& out, int index, double value) { out.fields.push_back({index, ResultText(value)}); }
 
 } // namespace
 
@@ -137,8 +131,7 @@ Outcome EvalOhmsLaw(const std::array<bool, 4>& confirmed, const FieldTexts& fiel
         Write(out, OhmR, CalcResistanceFromPI(i, p));
         Write(out, OhmU, CalcVoltageFromPI(i, p));
         break;
-    default:
-        break;
+    default: break;
     }
     return out;
 }

@@ -9,8 +9,8 @@
 namespace ampero {
 
 struct FieldResult {
-    int index;          // field index within the calculator's array
-    std::string text;   // written as is
+    int index;        // field index within the calculator's array
+    std::string text; // written as is
 };
 
 struct CaptionResult {

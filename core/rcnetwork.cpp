@@ -13,9 +13,7 @@ constexpr double kAstableFactor = 1.4;
 constexpr double kNano = 1e-9;
 constexpr double kGiga = 1e9;
 
-double Rounded(const FaultGuard& g, double value, int decimals) {
-    return g.Result(RoundHalfEven(value, decimals));
-}
+double Rounded(const FaultGuard& g, double value, int decimals) { return g.Result(RoundHalfEven(value, decimals)); }
 
 } // namespace
 
@@ -65,19 +63,15 @@ Outcome EvalRCNetwork(int32_t selection, bool astable, const FieldTexts& fields)
     const double f = ParsePrefix(FieldText(fields, RCF));
     switch (selection) {
     case 1: // R and C give f
-        out.fields.push_back({RCF, ResultText(astable ? CalcAstableFrequency(r, c)
-                                                      : CalcRCFrequency(r, c))});
+        out.fields.push_back({RCF, ResultText(astable ? CalcAstableFrequency(r, c) : CalcRCFrequency(r, c))});
         break;
     case 2: // R and f give C
-        out.fields.push_back({RCC, ResultText(astable ? CalcAstableCapacitance(r, f)
-                                                      : CalcRCCapacitance(r, f))});
+        out.fields.push_back({RCC, ResultText(astable ? CalcAstableCapacitance(r, f) : CalcRCCapacitance(r, f))});
         break;
     case 3: // C and f give R
-        out.fields.push_back({RCR, ResultText(astable ? CalcAstableResistance(c, f)
-                                                      : CalcRCResistance(c, f))});
+        out.fields.push_back({RCR, ResultText(astable ? CalcAstableResistance(c, f) : CalcRCResistance(c, f))});
         break;
-    default:
-        break;
+    default: break;
     }
     return out;
 }

@@ -4,9 +4,7 @@
 
 namespace ampero {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 // Scaling C to microfarad (routines 1 and 2) cannot fail; every later step
 // is guarded.
@@ -53,8 +51,7 @@ Outcome EvalResonance(int32_t selection, const FieldTexts& fields) {
     case 3: // f, L known
         out.fields.push_back({ResC, ResultText(CalcResonantCapacitanceFromFL(f, l))});
         break;
-    default:
-        break;
+    default: break;
     }
     return out;
 }

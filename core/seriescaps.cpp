@@ -29,8 +29,7 @@ Outcome EvalSeriesCapacitors(const FieldTexts& fields) {
     FaultGuard g;
     if (!Filled(fields, kTotalField)) {
         double total = g(1.0 / ReciprocalSum(g, fields));
-        if (!g.Failed())
-            out.fields.push_back({kTotalField, ResultText(RoundHalfEven(total, 1))});
+        if (!g.Failed()) out.fields.push_back({kTotalField, ResultText(RoundHalfEven(total, 1))});
         return out;
     }
     int filled = 0;
@@ -41,8 +40,7 @@ Outcome EvalSeriesCapacitors(const FieldTexts& fields) {
     double wanted = ParsePrefix(FieldText(fields, kTotalField));
     double gap = g(g(1.0 / given) - g(1.0 / wanted));
     double next = std::fabs(g(1.0 / gap));
-    if (!g.Failed())
-        out.fields.push_back({kNextField, ResultText(RoundHalfEven(next, 1))});
+    if (!g.Failed()) out.fields.push_back({kNextField, ResultText(RoundHalfEven(next, 1))});
     return out;
 }
 

@@ -19,6 +19,7 @@
 #include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "core/placement.h"
 #include "ui/colors.h"
@@ -42,12 +43,15 @@ constexpr int kTileW = 20, kTileH = 220;
 
 // ---------------------------------------------------------------- Backdrop
 
-Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Client"));
-    // The picture is 20 x 223 px; its top 20 x 220 block is the tile.
+Backdrop::Backdrop(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("Client")); }
+
+QPixmap Backdrop::tile(qreal dpr) {
+    if (!tile_.isNull() && qFuzzyCompare(tile_.devicePixelRatio(), dpr)) return tile_;
+    // The picture is 20 x 223 px; its top 20 x 220 block is the tile. It is
+    // drawn at the pixel density of the screen the window is on, so the
+    // grain stays sharp when the window is scaled or moves to another screen.
     QSvgRenderer svg(QStringLiteral(":/img/wood.svg"));
-    const qreal dpr = devicePixelRatioF();
-    QPixmap full(QSize(20, 223) * dpr);
+    QPixmap full(QSize(qCeil(20 * dpr), qCeil(223 * dpr)));
     full.setDevicePixelRatio(dpr);
     full.fill(kFormGrey);
     if (svg.isValid()) {
@@ -56,6 +60,7 @@ Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {
     }
     tile_ = full.copy(QRect(0, 0, qRound(kTileW * dpr), qRound(kTileH * dpr)));
     tile_.setDevicePixelRatio(dpr);
+    return tile_;
 }
 
 void Backdrop::paintEvent(QPaintEvent* e) {
@@ -63,7 +68,7 @@ void Backdrop::paintEvent(QPaintEvent* e) {
     // fill of the dirty area lays the same copies as a loop of block copies
     // at a fraction of the cost.
     QPainter p(this);
-    p.fillRect(e->rect(), QBrush(tile_));
+    p.fillRect(e->rect(), QBrush(tile(p.device()->devicePixelRatioF())));
 }
 
 // ---------------------------------------------------------------- MainWindow
@@ -118,12 +123,16 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildNavigation(QWidget* client) {
-    struct Nav { const char* name; const char* caption; const char* icon; int top; int pan; };
+    struct Nav {
+        const char* name;
+        const char* caption;
+        const char* icon;
+        int top;
+        int pan;
+    };
     const Nav navs[] = {
-        {"cmdOhm", "&Ohm: s Lag", "nav_ohm", 1470, 2},
-        {"cmdRC", "R C  Nät", "nav_rc", 2460, 6},
-        {"cmdKond", "&Kondensator", "nav_cap", 3450, 4},
-        {"cmdIndukt", "&Spolar", "nav_coil", 4440, 3},
+        {"cmdOhm", "&Ohm: s Lag", "nav_ohm", 1470, 2},   {"cmdRC", "R C  Nät", "nav_rc", 2460, 6},
+        {"cmdKond", "&Kondensator", "nav_cap", 3450, 4}, {"cmdIndukt", "&Spolar", "nav_coil", 4440, 3},
         {"cmdReso", "&Resonans", "nav_res", 5430, 5},
     };
     for (const Nav& n : navs) {
@@ -152,8 +161,7 @@ void MainWindow::buildHeader(QWidget* client) {
     logo->setObjectName(QStringLiteral("fraLogo"));
     logo->setAlignment(Qt::AlignHCenter);
     logo->setGeometry(QRect(6, 2, pan0->width() - 12, pan0->height() - 6));
-    new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"),
-                   QRect(12, 16, 24, 24));
+    new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"), QRect(12, 16, 24, 24));
     new SvgPicture(logo, QStringLiteral("imgLogo_1"), QStringLiteral("logo_right"),
                    QRect(logo->width() - 36, 16, 24, 24));
 }
@@ -271,8 +279,7 @@ QString MainWindow::LocateHelpFile(const QString& appDir) {
     if (QFileInfo::exists(beside)) return beside;
     // An installed tree keeps data apart from programs: <prefix>/bin/ampero
     // and <prefix>/share/ampero/Info.html.
-    const QString shared =
-        QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
+    const QString shared = QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
     if (QFileInfo::exists(shared)) return shared;
     return beside;
 }
@@ -309,12 +316,11 @@ void MainWindow::mnuOm_Click() {
     box.setObjectName(QStringLiteral("AboutBox"));
     box.setWindowTitle(QStringLiteral("Om Ampero"));
     box.setText(QStringLiteral("Ampero"));
-    box.setInformativeText(QStringLiteral(
-        "Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
-        "kondensatorer, spolar, resonans och impedans.\nVersion %1")
-                               .arg(QCoreApplication::applicationVersion().isEmpty()
-                                        ? QStringLiteral("1.0.0")
-                                        : QCoreApplication::applicationVersion()));
+    box.setInformativeText(
+        QStringLiteral("Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
+                       "kondensatorer, spolar, resonans och impedans.\nVersion %1")
+            .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0.0")
+                                                                  : QCoreApplication::applicationVersion()));
     QPixmap icon = QIcon(QStringLiteral(":/img/ampero.svg")).pixmap(64, 64);
     if (!icon.isNull()) box.setIconPixmap(icon);
     box.setStandardButtons(QMessageBox::Ok);

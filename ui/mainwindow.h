@@ -26,6 +26,8 @@ class Backdrop : public QWidget {
     Q_OBJECT
 public:
     explicit Backdrop(QWidget* parent);
+    // The tile drawn for a device pixel ratio (kept until the ratio changes).
+    QPixmap tile(qreal dpr);
 
 protected:
     void paintEvent(QPaintEvent*) override;

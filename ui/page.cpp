@@ -1,5 +1,7 @@
 #include "ui/page.h"
 
+#include <QShortcut>
+
 #include "ui/colors.h"
 #include "ui/twips.h"
 
@@ -19,6 +21,15 @@ Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabNam
     tabs_->setGeometry(Tw(45, 45, 5940, 4830));
     tabs_->setUsesScrollButtons(false);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { TabChanged(t); });
+    // Ctrl+Tab turns the tabs by itself; Ctrl+PageDown and Ctrl+PageUp do it
+    // as in other desktop programs, from wherever the focus is on the page.
+    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* turn = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        turn->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(turn, &QShortcut::activated, this, [this, s = step] {
+            if (const int n = tabs_->count(); n > 1) tabs_->setCurrentIndex((tabs_->currentIndex() + s + n) % n);
+        });
+    }
 
     eval_ = new QPushButton(QStringLiteral("Räkna"), this);
     eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(idx.eval));
@@ -57,8 +68,8 @@ QGroupBox* Page::addFrame(QWidget* tab, const QString& name, const QString& capt
     return box;
 }
 
-std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString& prefix,
-                                       std::array<int, 4> gridOrder, int count) {
+std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString& prefix, std::array<int, 4> gridOrder,
+                                       int count) {
     auto* heading = MakeLabel(this, headingName, QStringLiteral("Historia"), Tw(4110, 4900, 2565, 255));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     const QPoint cells[4] = {{4110, 5160}, {5460, 5160}, {4110, 5490}, {5460, 5490}};
@@ -81,10 +92,10 @@ std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString
     return labels;
 }
 
-EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const QRect& geometry,
-                            const QString& caption, const QString& frameName) {
-    auto* frame = new DisplayFrame(tab, frameName.isEmpty() ? QStringLiteral("img%1").arg(name) : frameName,
-                                   geometry, caption);
+EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const QString& caption,
+                            const QString& frameName) {
+    auto* frame =
+        new DisplayFrame(tab, frameName.isEmpty() ? QStringLiteral("img%1").arg(name) : frameName, geometry, caption);
     frame->lower();
     auto* f = new EntryField(tab, name, index, nullptr, kFieldNormal, kFieldFocus);
     f->setGeometry(geometry);
@@ -105,8 +116,7 @@ EntryProtocol* Page::makeProtocol(ProtocolParams params) {
     return protocols_.back().get();
 }
 
-void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields,
-                 const std::vector<Lamp*>& lamps) {
+void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) {
     for (const std::string& m : outcome.messages) shell_.ShowMessage(QString::fromStdString(m));
     for (const FieldResult& r : outcome.fields) {
         size_t i = static_cast<size_t>(r.index);
@@ -118,8 +128,7 @@ void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields,
         if (i < lamps.size() && lamps[i]) lamps[i]->setColor(kLampGreen);
     }
     for (const CaptionResult& c : outcome.captions)
-        if (auto* l = findChild<QLabel*>(QString::fromStdString(c.target)))
-            l->setText(QString::fromStdString(c.text));
+        if (auto* l = findChild<QLabel*>(QString::fromStdString(c.target))) l->setText(QString::fromStdString(c.text));
 }
 
 void Page::clearFields(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps,

@@ -19,10 +19,10 @@
 namespace ampero::ui {
 
 struct PageIndexes {
-    int pan;    // pan(i)
-    int eval;   // cmdEval index
-    int newer;  // cmdNew index
-    int exit;   // cmdExit index
+    int pan;   // pan(i)
+    int eval;  // cmdEval index
+    int newer; // cmdNew index
+    int exit;  // cmdExit index
 };
 
 class Page : public QFrame {
@@ -56,14 +56,13 @@ protected:
     std::vector<QLabel*> makeHistory(const QString& headingName, const QString& prefix,
                                      std::array<int, 4> gridOrder = {0, 1, 2, 3}, int count = 4);
     // A calculator field in its display frame, with its lamp.
-    EntryField* makeField(QWidget* tab, const QString& name, int index, const QRect& geometry,
-                          const QString& caption, const QString& frameName = {});
+    EntryField* makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const QString& caption,
+                          const QString& frameName = {});
     Lamp* makeLamp(QWidget* tab, const QString& name, const QRect& geometry);
     EntryProtocol* makeProtocol(ProtocolParams params);
 
     // Applies an evaluation: messages, then results (lamps green), then captions.
-    void apply(const Outcome& outcome, const std::vector<EntryField*>& fields,
-               const std::vector<Lamp*>& lamps);
+    void apply(const Outcome& outcome, const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps);
 
     // Clears fields a..b with their lamps and history captions, and the history.
     void clearFields(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps,

@@ -16,9 +16,9 @@
 namespace ampero::ui {
 
 struct ProtocolParams {
-    std::vector<EntryField*> fields;   // by field index
-    std::vector<Lamp*> lamps;          // by field index; may be longer than fields
-    std::vector<QLabel*> history;      // captions filled when a confirmation is withdrawn
+    std::vector<EntryField*> fields; // by field index
+    std::vector<Lamp*> lamps;        // by field index; may be longer than fields
+    std::vector<QLabel*> history;    // captions filled when a confirmation is withdrawn
     // Label j shows EntryHistory[historySource[j]]; empty means j itself.
     std::vector<int> historySource;
     // How many captions and lamps Backspace and Delete work on (-1: all);
@@ -27,8 +27,8 @@ struct ProtocolParams {
     int backspaceLampCount = -1;
     int confirmLimit = 2;
     bool backspaceBlanksComputed = true;
-    QString extraKeys;                 // e.g. "-" where negative values make sense
-    int evaluateIndex = 0;             // the page's cmdEval index
+    QString extraKeys;     // e.g. "-" where negative values make sense
+    int evaluateIndex = 0; // the page's cmdEval index
     // After a confirmation: the last field gives the focus to field 0 when
     // true; otherwise (and for every other field) the focus moves on in tab
     // order. focusAfterConfirm, when set, replaces both.

@@ -15,9 +15,7 @@ inline constexpr int kTabStripTwips = 0;
 constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 // A rectangle on the window, a panel or a frame.
-inline QRect Tw(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
+inline QRect Tw(int left, int top, int width, int height) { return QRect(Px(left), Px(top), Px(width), Px(height)); }
 
 // A rectangle on a tab page.
 inline QRect TabTw(int left, int top, int width, int height) {

@@ -36,8 +36,10 @@ void Lamp::setBuddy(QWidget* field) {
 void Lamp::describeBuddy() {
     if (!buddy_) return;
     QString d;
-    if (color_ == QColor(255, 0, 0)) d = QStringLiteral("bekräftad");
-    else if (color_ == QColor(0, 255, 0)) d = QStringLiteral("beräknad");
+    if (color_ == QColor(255, 0, 0))
+        d = QStringLiteral("bekräftad");
+    else if (color_ == QColor(0, 255, 0))
+        d = QStringLiteral("beräknad");
     buddy_->setAccessibleDescription(d);
 }
 
@@ -51,21 +53,23 @@ void Lamp::paintEvent(QPaintEvent*) {
     }
     p.setPen(QPen(QColor(32, 40, 48), 1));
     p.setBrush(color_);
-    if (shape_ == Shape::Circle) p.drawEllipse(r);
-    else p.drawRect(r);
+    if (shape_ == Shape::Circle)
+        p.drawEllipse(r);
+    else
+        p.drawRect(r);
     // A small highlight makes it read as a lamp; the fill stays the state.
     if (shape_ == Shape::Circle && r.width() >= 6) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 110));
-        p.drawEllipse(QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.18,
-                             r.width() * 0.3, r.height() * 0.3));
+        p.drawEllipse(
+            QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.18, r.width() * 0.3, r.height() * 0.3));
     }
 }
 
 // ---------------------------------------------------------------- EntryField
 
-EntryField::EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler,
-                       QColor normal, QColor focus)
+EntryField::EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler, QColor normal,
+                       QColor focus)
     : QLineEdit(parent), index_(index), handler_(handler), normal_(normal), focus_(focus) {
     setObjectName(name);
     setFont(FieldFont());
@@ -105,15 +109,12 @@ void EntryField::apply(int code) {
     if (code == 0) return;
     if (isReadOnly() && code != 13 && code != 27) return;
     switch (code) {
-    case 8:
-        backspace();
-        return;
+    case 8: backspace(); return;
     case 13:
     case 27:
         // Passed on; a single-line field does nothing visible with them.
         return;
-    default:
-        insert(QString(QChar(code)));
+    default: insert(QString(QChar(code)));
     }
 }
 
@@ -150,8 +151,7 @@ void EntryField::keyPressEvent(QKeyEvent* e) {
         typeCharacter(27);
         e->accept();
         return;
-    default:
-        break;
+    default: break;
     }
     // Keys that type nothing keep their usual effect (arrows, Home, End,
     // Delete, function keys).
@@ -174,8 +174,10 @@ void EntryField::keyReleaseEvent(QKeyEvent* e) {
         return;
     }
     int code = 0;
-    if (e->key() == Qt::Key_Delete) code = 46;
-    else if (e->key() == Qt::Key_F12) code = 123;
+    if (e->key() == Qt::Key_Delete)
+        code = 46;
+    else if (e->key() == Qt::Key_F12)
+        code = 123;
     if (code && handler_) {
         handler_->KeyUp(index_, code);
         e->accept();
@@ -199,9 +201,12 @@ void EntryField::contextMenuEvent(QContextMenuEvent* e) {
     all->setObjectName("select-all");
     all->setEnabled(!text().isEmpty());
     QAction* chosen = menu.exec(e->globalPos());
-    if (chosen == copy) this->copy();
-    else if (chosen == paste) pasteText(QApplication::clipboard()->text());
-    else if (chosen == all) selectAll();
+    if (chosen == copy)
+        this->copy();
+    else if (chosen == paste)
+        pasteText(QApplication::clipboard()->text());
+    else if (chosen == all)
+        selectAll();
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent* e) {

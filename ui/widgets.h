@@ -51,8 +51,7 @@ public:
 class EntryField : public QLineEdit {
     Q_OBJECT
 public:
-    EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler,
-               QColor normal, QColor focus);
+    EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler, QColor normal, QColor focus);
     int index() const { return index_; }
     void setHandler(KeyHandler* h) { handler_ = h; }
     QColor background() const;
@@ -88,7 +87,10 @@ public:
     // around it and puts the caption underneath.
     DisplayFrame(QWidget* parent, const QString& name, const QRect& fieldRect, const QString& caption);
     QString caption() const { return caption_; }
-    void setCaption(const QString& c) { caption_ = c; update(); }
+    void setCaption(const QString& c) {
+        caption_ = c;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -140,12 +142,11 @@ private:
 };
 
 // A label with fixed geometry and an object name.
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                  bool wrap = false);
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap = false);
 
 // The fonts of the window.
-QFont FormFont();   // 8.25 pt bold sans
-QFont FieldFont();  // 12 pt bold sans
+QFont FormFont();  // 8.25 pt bold sans
+QFont FieldFont(); // 12 pt bold sans
 
 // The locale's decimal separator as one character ("," on a Swedish system).
 char LocaleDecimalSeparator();

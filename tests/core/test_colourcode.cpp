@@ -49,7 +49,7 @@ TEST(ColourClicks, TypingBetweenClicksIsKept) {
     int32_t count = 0;
     std::string text;
     ApplyColourClick(count, 3, text);
-    text += "3";                      // typed by the user
+    text += "3"; // typed by the user
     ApplyColourClick(count, 9, text);
     EXPECT_EQ(text, "339");
     text += "x";
@@ -91,19 +91,21 @@ TEST(ColourClicks, NoSuchSwatchChangesNothing) {
     }
 }
 
-struct ColourCase { int digit; Rgb rgb; };
+struct ColourCase {
+    int digit;
+    Rgb rgb;
+};
 
 class ColourTable : public ::testing::TestWithParam<ColourCase> {};
 
-TEST_P(ColourTable, Digit) {
-    EXPECT_EQ(kColourCode[static_cast<size_t>(GetParam().digit)], GetParam().rgb);
-}
+TEST_P(ColourTable, Digit) { EXPECT_EQ(kColourCode[static_cast<size_t>(GetParam().digit)], GetParam().rgb); }
 
-INSTANTIATE_TEST_SUITE_P(Code, ColourTable, ::testing::Values(
-    ColourCase{0, {0, 0, 0}}, ColourCase{1, {158, 0, 0}}, ColourCase{2, {255, 0, 0}},
-    ColourCase{3, {255, 192, 128}}, ColourCase{4, {255, 255, 0}}, ColourCase{5, {0, 255, 0}},
-    ColourCase{6, {0, 0, 255}}, ColourCase{7, {192, 0, 192}}, ColourCase{8, {192, 192, 192}},
-    ColourCase{9, {255, 255, 255}}));
+INSTANTIATE_TEST_SUITE_P(Code, ColourTable,
+                         ::testing::Values(ColourCase{0, {0, 0, 0}}, ColourCase{1, {158, 0, 0}},
+                                           ColourCase{2, {255, 0, 0}}, ColourCase{3, {255, 192, 128}},
+                                           ColourCase{4, {255, 255, 0}}, ColourCase{5, {0, 255, 0}},
+                                           ColourCase{6, {0, 0, 255}}, ColourCase{7, {192, 0, 192}},
+                                           ColourCase{8, {192, 192, 192}}, ColourCase{9, {255, 255, 255}}));
 
 TEST(ColourTable, DefaultBandsAreFourKSevenWithDarkViolet) {
     EXPECT_EQ(kDefaultBands[0], (Rgb{255, 255, 0}));

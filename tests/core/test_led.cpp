@@ -8,7 +8,7 @@ namespace {
 
 struct LedCase {
     const char* name;
-    FieldTexts fields; // supply V, forward V, mA, count
+    FieldTexts fields;    // supply V, forward V, mA, count
     const char* expected; // nullptr: the result field keeps its text
 };
 

@@ -51,7 +51,16 @@ const EvalCase kEvalCases[] = {
     // 4.9 * 100 / 8 is just above 61.25 in double but 61.25 in single.
     {"SplitSingle", 3, {"2.6", "4.47", "1", ""}, '.', false, NE555F, "124783", "4.9us", "3.1us", "61.2 / 38.8 %"},
     // The period does not fit a single: that step and the division are skipped.
-    {"PeriodBeyondSingle", 3, {"1", "1", "1E40", ""}, '.', false, NE555F, "0", "1.386E+37ms", "6.93E+36ms", "0 / 100 %"},
+    {"PeriodBeyondSingle",
+     3,
+     {"1", "1", "1E40", ""},
+     '.',
+     false,
+     NE555F,
+     "0",
+     "1.386E+37ms",
+     "6.93E+36ms",
+     "0 / 100 %"},
     // The times overflow: their step is skipped and they stay 0.
     {"TimesOverflow", 3, {"1E400", "1E400", "1", ""}, '.', false, NE555F, "0", "0us", "0us", ""},
     {"HighTimeOverflow", 3, {"1E400", "1", "1", ""}, '.', false, NE555F, "0", "0us", "0.7us", "0 / 100 %"},
@@ -86,12 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Table, NE555Eval, ::testing::ValuesIn(kEvalCases),
 
 class NE555Selection : public ::testing::TestWithParam<int32_t> {};
 
-TEST_P(NE555Selection, OtherSumsDoNothing) {
-    EXPECT_TRUE(EvalNE555(GetParam(), {"10", "100", "10", "686"}).Empty());
-}
+TEST_P(NE555Selection, OtherSumsDoNothing) { EXPECT_TRUE(EvalNE555(GetParam(), {"10", "100", "10", "686"}).Empty()); }
 
-INSTANTIATE_TEST_SUITE_P(Sums, NE555Selection,
-                         ::testing::Values(0, 1, 2, 7, -1, INT32_MAX, INT32_MIN));
+INSTANTIATE_TEST_SUITE_P(Sums, NE555Selection, ::testing::Values(0, 1, 2, 7, -1, INT32_MAX, INT32_MIN));
 
 TEST(NE555Eval, NoTextIsEverInfOrNan) {
     const char* texts[] = {"", ".", "0", "1", "3300", "0.5", "1E40", "1E400", "1E-400"};
@@ -122,12 +128,12 @@ struct ResistorCase {
 // With C 10 nF and f 1000 Hz, n is 144000 ohms.
 const ResistorCase kResistorCases[] = {
     {"Ra124", true, 10, 10, 1000, 124, false},
-    {"RaHalfKiloIsZero", true, 71.75, 10, 1000, 0, false},        // m 500
-    {"RaTieUp", true, 71.25, 10, 1000, 2, false},                 // m 1500
-    {"RaTieDown", true, 70.75, 10, 1000, 2, false},               // m 2500
-    {"RaTieUpAgain", true, 70.25, 10, 1000, 4, false},            // m 3500
-    {"RaExact", true, 72, 10, 1000, 0, false},                    // m 0
-    {"RaJustNegative", true, 72.0005, 10, 1000, 0, true},         // m -1
+    {"RaHalfKiloIsZero", true, 71.75, 10, 1000, 0, false}, // m 500
+    {"RaTieUp", true, 71.25, 10, 1000, 2, false},          // m 1500
+    {"RaTieDown", true, 70.75, 10, 1000, 2, false},        // m 2500
+    {"RaTieUpAgain", true, 70.25, 10, 1000, 4, false},     // m 3500
+    {"RaExact", true, 72, 10, 1000, 0, false},             // m 0
+    {"RaJustNegative", true, 72.0005, 10, 1000, 0, true},  // m -1
     {"RaTooLarge", true, 3300, 1000, 100, 0, true},
     {"RaZeroFrequency", true, 10, 10, 0, 0, true},
     {"RaZeroFrequencyZeroRb", true, 0, 10, 0, 0, false},
@@ -135,15 +141,15 @@ const ResistorCase kResistorCases[] = {
     {"RaNWithinInt32", true, 1, 1, 0.671, 2146049, false},
     {"RaZeroCapacitance", true, 1, 0, 1000, 0, true},
     {"Rb67", false, 10, 10, 1000, 67, false},
-    {"RbHalfKiloIsZero", false, 143, 10, 1000, 0, false},         // m 500
-    {"RbTieDown", false, 139, 10, 1000, 2, false},                // m 2500
-    {"RbTieUp", false, 137, 10, 1000, 4, false},                  // m 3500
-    {"RbMinusHalfIsZero", false, 144.001, 10, 1000, 0, false},    // m -0.5 to the even 0
+    {"RbHalfKiloIsZero", false, 143, 10, 1000, 0, false},      // m 500
+    {"RbTieDown", false, 139, 10, 1000, 2, false},             // m 2500
+    {"RbTieUp", false, 137, 10, 1000, 4, false},               // m 3500
+    {"RbMinusHalfIsZero", false, 144.001, 10, 1000, 0, false}, // m -0.5 to the even 0
     {"RbMinusOne", false, 144.002, 10, 1000, 0, true},
     {"RbMinusOneAndHalf", false, 144.003, 10, 1000, 0, true},
     {"RbZeroFrequency", false, 10, 10, 0, 0, true},
     {"RbNBeyondInt32", false, 1, 1, 0.5, 0, true},
-    {"RbHugeRa", false, 1e300, 10, 1000, 0, false},               // m step fails, stays 0
+    {"RbHugeRa", false, 1e300, 10, 1000, 0, false}, // m step fails, stays 0
 };
 
 class NE555Resistor : public ::testing::TestWithParam<ResistorCase> {};
@@ -151,8 +157,7 @@ class NE555Resistor : public ::testing::TestWithParam<ResistorCase> {};
 TEST_P(NE555Resistor, WholeKiloOhmOrMessage) {
     const ResistorCase& c = GetParam();
     bool negative = !c.negative; // must be overwritten either way
-    int32_t r = c.computeRa ? CalcNE555Ra(c.given, c.c, c.f, negative)
-                            : CalcNE555Rb(c.given, c.c, c.f, negative);
+    int32_t r = c.computeRa ? CalcNE555Ra(c.given, c.c, c.f, negative) : CalcNE555Rb(c.given, c.c, c.f, negative);
     EXPECT_EQ(r, c.expected);
     EXPECT_EQ(negative, c.negative);
 }
@@ -218,8 +223,7 @@ class NE555Time : public ::testing::TestWithParam<TimeCase> {};
 
 TEST_P(NE555Time, Display) {
     const TimeCase& c = GetParam();
-    std::string t = c.high ? CalcNE555HighTime(c.ra, c.rb, c.c, c.sep)
-                           : CalcNE555LowTime(c.ra, c.rb, c.c, c.sep);
+    std::string t = c.high ? CalcNE555HighTime(c.ra, c.rb, c.c, c.sep) : CalcNE555LowTime(c.ra, c.rb, c.c, c.sep);
     EXPECT_EQ(t, c.text);
 }
 
@@ -249,19 +253,18 @@ TEST_P(NE555Entry, AcceptanceTest) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, NE555Entry, ::testing::Values(
-    RefusalCase{0, "3300", nullptr}, RefusalCase{0, "3301", kRange},
-    RefusalCase{0, "3300.1", kRange}, RefusalCase{0, "0.5", kRange},
-    RefusalCase{0, "2.5", nullptr}, RefusalCase{0, "1", nullptr},
-    RefusalCase{0, "0.999", kRange}, RefusalCase{0, "", kRange}, RefusalCase{0, ".", kRange},
-    RefusalCase{0, "12abc", nullptr}, RefusalCase{0, "1E400", kRange},
-    RefusalCase{1, "3300", nullptr}, RefusalCase{1, "3301", kRange}, RefusalCase{1, "0", kRange},
-    RefusalCase{2, "1", nullptr}, RefusalCase{2, "0.9", kMinC}, RefusalCase{2, "1E400", nullptr},
-    RefusalCase{2, ".", kMinC}, RefusalCase{2, "1,5", nullptr},
-    RefusalCase{3, "300000", nullptr}, RefusalCase{3, "300000.9", nullptr},
-    RefusalCase{3, "300001", kMaxF}, RefusalCase{3, "0", nullptr},
-    RefusalCase{3, ".", nullptr}, RefusalCase{3, "1.2.3", nullptr},
-    RefusalCase{3, "300001.2.3", kMaxF}, RefusalCase{3, "1E400", kMaxF},
-    RefusalCase{3, "3E5", nullptr}, RefusalCase{3, "3.00001E5", kMaxF}));
+INSTANTIATE_TEST_SUITE_P(
+    Fields, NE555Entry,
+    ::testing::Values(RefusalCase{0, "3300", nullptr}, RefusalCase{0, "3301", kRange}, RefusalCase{0, "3300.1", kRange},
+                      RefusalCase{0, "0.5", kRange}, RefusalCase{0, "2.5", nullptr}, RefusalCase{0, "1", nullptr},
+                      RefusalCase{0, "0.999", kRange}, RefusalCase{0, "", kRange}, RefusalCase{0, ".", kRange},
+                      RefusalCase{0, "12abc", nullptr}, RefusalCase{0, "1E400", kRange},
+                      RefusalCase{1, "3300", nullptr}, RefusalCase{1, "3301", kRange}, RefusalCase{1, "0", kRange},
+                      RefusalCase{2, "1", nullptr}, RefusalCase{2, "0.9", kMinC}, RefusalCase{2, "1E400", nullptr},
+                      RefusalCase{2, ".", kMinC}, RefusalCase{2, "1,5", nullptr}, RefusalCase{3, "300000", nullptr},
+                      RefusalCase{3, "300000.9", nullptr}, RefusalCase{3, "300001", kMaxF},
+                      RefusalCase{3, "0", nullptr}, RefusalCase{3, ".", nullptr}, RefusalCase{3, "1.2.3", nullptr},
+                      RefusalCase{3, "300001.2.3", kMaxF}, RefusalCase{3, "1E400", kMaxF},
+                      RefusalCase{3, "3E5", nullptr}, RefusalCase{3, "3.00001E5", kMaxF}));
 
 } // namespace

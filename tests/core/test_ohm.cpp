@@ -80,10 +80,10 @@ TEST_P(OhmFlagPattern, NotExactlyTwoDoesNothing) {
     EXPECT_TRUE(EvalOhmsLaw(GetParam(), {"100", "12", "1", "2"}).Empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, OhmFlagPattern, ::testing::Values(
-    Flags{false, false, false, false}, Flags{true, false, false, false},
-    Flags{false, false, false, true}, Flags{true, true, true, false},
-    Flags{false, true, true, true}, Flags{true, true, true, true}));
+INSTANTIATE_TEST_SUITE_P(Patterns, OhmFlagPattern,
+                         ::testing::Values(Flags{false, false, false, false}, Flags{true, false, false, false},
+                                           Flags{false, false, false, true}, Flags{true, true, true, false},
+                                           Flags{false, true, true, true}, Flags{true, true, true, true}));
 
 TEST(OhmEval, ShortFieldListReadsAsEmpty) {
     Outcome out = EvalOhmsLaw(kRU, {"100"});

@@ -65,8 +65,7 @@ TEST_P(RCSelection, OtherValuesDoNothing) {
     EXPECT_TRUE(EvalRCNetwork(GetParam(), true, {"1000", "100", "50"}).Empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, RCSelection,
-                         ::testing::Values(0, 4, 5, 6, -1, INT32_MAX, INT32_MIN));
+INSTANTIATE_TEST_SUITE_P(Values, RCSelection, ::testing::Values(0, 4, 5, 6, -1, INT32_MAX, INT32_MIN));
 
 TEST(RCEval, CheckBoxChangesOnlyTheValue) {
     const FieldTexts fields{"2200", "47", ""};

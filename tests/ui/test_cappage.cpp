@@ -29,12 +29,8 @@ class CapPageTest : public QObject {
         for (const QString& n : names) t << ui->text(n);
         return t;
     }
-    QList<QColor> lamps() const {
-        return {ui->lamp("sCap_0"), ui->lamp("sCap_1"), ui->lamp("sCap_2")};
-    }
-    QStringList history() const {
-        return {ui->caption("lblCap_0"), ui->caption("lblCap_1"), ui->caption("lblCap_2")};
-    }
+    QList<QColor> lamps() const { return {ui->lamp("sCap_0"), ui->lamp("sCap_1"), ui->lamp("sCap_2")}; }
+    QStringList history() const { return {ui->caption("lblCap_0"), ui->caption("lblCap_1"), ui->caption("lblCap_2")}; }
     // Click into a field and type, without confirming.
     void fill(const QString& name, const QString& value) {
         ui->click(name);
@@ -95,8 +91,10 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         ui->confirm(kCap[a], va);
         ui->confirm(kCap[b], vb);
-        if (byButton) ui->click("cmdEval_1");
-        else ui->f12();
+        if (byButton)
+            ui->click("cmdEval_1");
+        else
+            ui->f12();
         QCOMPARE(ui->text(kCap[computed]), expected);
         QCOMPARE(ui->get<Lamp>(QStringLiteral("sCap_%1").arg(computed))->color(), kGreen);
         QCOMPARE(ui->lamp(QStringLiteral("sCap_%1").arg(a)), kRed);
@@ -159,8 +157,8 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("computedLamp");
         QTest::newRow("Backspace blanks the result") << int(Qt::Key_Backspace) << QStringList{"1", "10", ""} << kGrey;
         QTest::newRow("Esc keeps the result") << int(Qt::Key_Escape) << QStringList{"1", "", "1591.5"} << kGreen;
-        QTest::newRow("Delete greys, keeps the text") << int(Qt::Key_Delete) << QStringList{"1", "100", "1591.5"}
-                                                     << kGrey;
+        QTest::newRow("Delete greys, keeps the text")
+            << int(Qt::Key_Delete) << QStringList{"1", "100", "1591.5"} << kGrey;
     }
     void withdrawAfterEvaluation() {
         QFETCH(int, key);
@@ -184,8 +182,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("captions"); // after each character
         QTest::newRow("1000 pF") << false << "1000" << QStringList{"", "", "", "0.001"};
         QTest::newRow("1000 pF, Swedish") << true << "1000" << QStringList{"", "", "", "0,001"};
-        QTest::newRow("comma typed") << true << "1,2345" << QStringList{"", "", "", "0,00000123", "0,000001234",
-                                                                        "0,0000012345"};
+        QTest::newRow("comma typed") << true << "1,2345"
+                                     << QStringList{"", "", "", "0,00000123", "0,000001234", "0,0000012345"};
     }
     void microfaradCaption() {
         QFETCH(bool, swedish);
@@ -307,8 +305,10 @@ private Q_SLOTS:
         ui->selectTab("TabCap", tab);
         QCOMPARE(ui->state().ConfirmedCount, 0);
         QCOMPARE(ui->lamp("sCap_0"), kRed); // lamps keep their colours
-        if (!focus.isEmpty()) QCOMPARE(ui->focusName(), focus);
-        else QVERIFY(!ui->focusName().startsWith("Cap_") && !ui->focusName().startsWith("txtSerie_"));
+        if (!focus.isEmpty())
+            QCOMPARE(ui->focusName(), focus);
+        else
+            QVERIFY(!ui->focusName().startsWith("Cap_") && !ui->focusName().startsWith("txtSerie_"));
         ui->selectTab("TabCap", 0);
         QCOMPARE(ui->focusName(), QString("Cap_0"));
     }
@@ -324,8 +324,8 @@ private Q_SLOTS:
         QStringList captions;
         for (int i = 0; i < 20; ++i)
             if (i != 17) captions << ui->caption(QStringLiteral("lblSerie_%1").arg(i));
-        QCOMPARE(captions, QStringList({" 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", "Svar", " +", " +", " +",
-                                        " +", " +", " +", " +", " =", "F 12", "Nästa blir"}));
+        QCOMPARE(captions, QStringList({" 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", "Svar", " +", " +", " +", " +",
+                                        " +", " +", " +", " =", "F 12", "Nästa blir"}));
         QCOMPARE(ui->get<QPushButton>("cmdSerieCap")->text(), QString("Räkna"));
         QCOMPARE(ui->get<QPushButton>("cmdSerieNy")->text(), QString("Ny"));
     }
@@ -335,17 +335,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("byF12");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("next");
-        QTest::newRow("22 + 48") << QStringList{"22", "48"} << false << "15.1" << "";
-        QTest::newRow("not adjacent, F12")
-            << QStringList{"22", "", "", "", "", "48"} << true << "15.1" << "";
-        QTest::newRow("one value") << QStringList{"47"} << false << "47" << "";
+        QTest::newRow("22 + 48") << QStringList{"22", "48"} << false << "15.1"
+                                 << "";
+        QTest::newRow("not adjacent, F12") << QStringList{"22", "", "", "", "", "48"} << true << "15.1"
+                                           << "";
+        QTest::newRow("one value") << QStringList{"47"} << false << "47"
+                                   << "";
         QTest::newRow("missing value") << QStringList{"22", "", "", "", "", "", "", "", "15"} << true << "15"
                                        << "47.1";
         QTest::newRow("total out of reach") << QStringList{"22", "", "", "", "", "", "", "", "30"} << false << "30"
                                             << "82.5";
-        QTest::newRow("commas typed") << QStringList{"2,2", "4,8"} << false << "1.5" << "";
-        QTest::newRow("a zero leaves the answer empty") << QStringList{"0", "22"} << false << "" << "";
-        QTest::newRow("nothing filled") << QStringList{} << true << "" << "";
+        QTest::newRow("commas typed") << QStringList{"2,2", "4,8"} << false << "1.5"
+                                      << "";
+        QTest::newRow("a zero leaves the answer empty") << QStringList{"0", "22"} << false << ""
+                                                        << "";
+        QTest::newRow("nothing filled") << QStringList{} << true << ""
+                                        << "";
     }
     void serie() {
         QFETCH(QStringList, values);
@@ -354,8 +359,10 @@ private Q_SLOTS:
         QFETCH(QString, next);
         openSerie();
         fillSerie(values);
-        if (byF12) ui->f12();
-        else ui->click("cmdSerieCap");
+        if (byF12)
+            ui->f12();
+        else
+            ui->click("cmdSerieCap");
         QCOMPARE(ui->text("txtSerie_8"), answer);
         QCOMPARE(ui->text("txtSerie_9"), next);
     }

@@ -86,8 +86,8 @@ private Q_SLOTS:
         QTest::newRow("f L -> XL") << QStringList{"Ind_0=1", "Ind_1=10"} << false << 2 << "62.8";
         QTest::newRow("f XL -> L") << QStringList{"Ind_0=1", "Ind_2=62.8"} << true << 1 << "9.994930425";
         QTest::newRow("L XL -> f") << QStringList{"Ind_1=10", "Ind_2=62.8"} << false << 0 << "0.999493";
-        QTest::newRow("15 significant digits") << QStringList{"Ind_0=0.001", "Ind_2=1000"} << false << 1
-                                               << "159154.943071114";
+        QTest::newRow("15 significant digits")
+            << QStringList{"Ind_0=0.001", "Ind_2=1000"} << false << 1 << "159154.943071114";
         QTest::newRow("below the last decimal") << QStringList{"Ind_1=1000000", "Ind_2=1"} << true << 0 << "0";
         QTest::newRow("f 0 -> L 0") << QStringList{"Ind_0=0", "Ind_2=5"} << false << 1 << "0";
     }
@@ -97,8 +97,10 @@ private Q_SLOTS:
         QFETCH(int, computed);
         QFETCH(QString, expected);
         confirmAll(given);
-        if (byButton) ui->click("cmdEval_2");
-        else ui->f12();
+        if (byButton)
+            ui->click("cmdEval_2");
+        else
+            ui->f12();
         QCOMPARE(ui->text(kInd[computed]), expected);
         QCOMPARE(ui->field(kInd[computed])->cursorPosition(), 0); // the leading digits in view
         QCOMPARE(ui->lamp(QStringLiteral("sInd_%1").arg(computed)), kGreen);
@@ -154,8 +156,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("computed");
         QTest::addColumn<QString>("expected");
         QTest::newRow("l 5 d 1 N 50") << false << QStringList{"Coil_0=5", "Coil_1=1", "Coil_3=50"} << 2 << "4.167";
-        QTest::newRow("l 5 d 1 L 4.167") << false << QStringList{"Coil_0=5", "Coil_1=1", "Coil_2=4.167"} << 3
-                                         << "50";
+        QTest::newRow("l 5 d 1 L 4.167") << false << QStringList{"Coil_0=5", "Coil_1=1", "Coil_2=4.167"} << 3 << "50";
         QTest::newRow("l 2 d 0.5 N 100") << false << QStringList{"Coil_0=2", "Coil_1=0.5", "Coil_3=100"} << 2
                                          << "10.256";
         QTest::newRow("l 10 d 2 N 30") << false << QStringList{"Coil_0=10", "Coil_1=2", "Coil_3=30"} << 2 << "3";
@@ -188,8 +189,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("confirmed");
         QTest::addColumn<QList<QColor>>("lamps");
         QTest::newRow("L and N") << QStringList{"Coil_2", "Coil_3"} << QList<QColor>{kGrey, kGrey, kRed, kRed};
-        QTest::newRow("l and N, indexes summing to 3") << QStringList{"Coil_0", "Coil_3"}
-                                                       << QList<QColor>{kRed, kGrey, kGrey, kRed};
+        QTest::newRow("l and N, indexes summing to 3")
+            << QStringList{"Coil_0", "Coil_3"} << QList<QColor>{kRed, kGrey, kGrey, kRed};
     }
     void windingNeedsThreeConfirmed() {
         QFETCH(QStringList, confirmed);
@@ -324,12 +325,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("alMode");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("length -> diameter") << false << "Coil_0" << "Coil_1";
-        QTest::newRow("diameter -> inductance") << false << "Coil_1" << "Coil_2";
-        QTest::newRow("turns -> length") << false << "Coil_3" << "Coil_0";
-        QTest::newRow("AL -> check box") << true << "AL_0" << "chkAL";
-        QTest::newRow("AL mode: inductance -> turns") << true << "Coil_2" << "Coil_3";
-        QTest::newRow("AL mode: turns -> Räkna") << true << "Coil_3" << "cmdEval_2";
+        QTest::newRow("length -> diameter") << false << "Coil_0"
+                                            << "Coil_1";
+        QTest::newRow("diameter -> inductance") << false << "Coil_1"
+                                                << "Coil_2";
+        QTest::newRow("turns -> length") << false << "Coil_3"
+                                         << "Coil_0";
+        QTest::newRow("AL -> check box") << true << "AL_0"
+                                         << "chkAL";
+        QTest::newRow("AL mode: inductance -> turns") << true << "Coil_2"
+                                                      << "Coil_3";
+        QTest::newRow("AL mode: turns -> Räkna") << true << "Coil_3"
+                                                 << "cmdEval_2";
     }
     void windingFocus() {
         QFETCH(bool, alMode);

@@ -482,7 +482,7 @@ class KeyStorm : public QObject {
             if (rng.chance(80)) {
                 QList<QWidget*> own;
                 for (QWidget* b : v)
-                    if (!navigation.contains(static_cast<QPushButton*>(b))) own << b;
+                    if (!navigation.contains(qobject_cast<QPushButton*>(b))) own << b;
                 if (!own.isEmpty()) v = own;
             }
             QWidget* b = rng.pick(v);

@@ -87,8 +87,7 @@ private Q_SLOTS:
         ui->confirm(kOhm[b], vb);
         ui->click("cmdEval_0");
         QCOMPARE(ohmTexts(), result);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(ui->lamp(QString("sOhm_%1").arg(i)), (i == a || i == b) ? kRed : kGreen);
+        for (int i = 0; i < 4; ++i) QCOMPARE(ui->lamp(QString("sOhm_%1").arg(i)), (i == a || i == b) ? kRed : kGreen);
     }
 
     void resultsUsePointInCommaLocale() {
@@ -103,9 +102,12 @@ private Q_SLOTS:
     void keyFilter_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("comma") << "2,5" << "2.5";
-        QTest::newRow("letters, minus, blank") << "a- x1" << "1";
-        QTest::newRow("point") << "1.2.3" << "1.2.3";
+        QTest::newRow("comma") << "2,5"
+                               << "2.5";
+        QTest::newRow("letters, minus, blank") << "a- x1"
+                                               << "1";
+        QTest::newRow("point") << "1.2.3"
+                               << "1.2.3";
     }
     void keyFilter() {
         QFETCH(QString, typed);
@@ -173,8 +175,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("lamps");
-        QTest::newRow("Backspace blanks the results") << int(Qt::Key_Backspace) << QStringList{"100", "1", "", ""}
-                                                    << QStringList{"red", "grey", "grey", "grey"};
+        QTest::newRow("Backspace blanks the results")
+            << int(Qt::Key_Backspace) << QStringList{"100", "1", "", ""} << QStringList{"red", "grey", "grey", "grey"};
         QTest::newRow("Esc empties the field only") << int(Qt::Key_Escape) << QStringList{"100", "", "1.44", "0.12"}
                                                     << QStringList{"red", "grey", "green", "green"};
         QTest::newRow("Delete greys, keeps texts") << int(Qt::Key_Delete) << QStringList{"100", "12", "1.44", "0.12"}
@@ -302,6 +304,25 @@ private Q_SLOTS:
         QCOMPARE(ui->lamp("sOhm_0"), kGrey); // the code confirms nothing
     }
 
+    void colourCodeFromTheKeyboard() {
+        ui->get("lCol_4")->setFocus();
+        ui->key(Qt::Key_Space);
+        ui->key(Qt::Key_Tab); // on to violet
+        ui->key(Qt::Key_Tab);
+        ui->key(Qt::Key_Tab);
+        QCOMPARE(ui->focusName(), QString("lCol_7"));
+        ui->key(Qt::Key_Return);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Backtab);
+        ui->key(Qt::Key_Space); // red
+        QCOMPARE(ui->text("Ohm_0"), QString("4700"));
+        QCOMPARE(ui->focusName(), QString("Ohm_0"));
+        QCOMPARE(ui->get("lCol_7")->accessibleName(), QString("Färg 7 violett"));
+    }
+
     void colourCodeBlackBands() {
         ui->click("lCol_0");
         QCOMPARE(ui->text("Ohm_0"), QString());
@@ -388,7 +409,8 @@ private Q_SLOTS:
         QCOMPARE(lines[3], QString());
         QCOMPARE(lines[8], QString("(12  -  2)  /  0,015 = 666 ohm = 680 ohm  (E12)"));
         QCOMPARE(lines[20], QString("( 9 - 6 ) / 0,015 =  200 ohm   =  220 ohm (E12)"));
-        QCOMPARE(ui->caption("Label4"), QString("Drivspänning      Vf           Max   mA    Antal i ser.   Ohm i serie"));
+        QCOMPARE(ui->caption("Label4"),
+                 QString("Drivspänning      Vf           Max   mA    Antal i ser.   Ohm i serie"));
     }
 };
 

@@ -32,8 +32,10 @@ QString LampsOf(const QString& fields) {
 // The display frame that a component picture stands beside.
 QString CompFrame(const QString& picture) {
     QString n = picture;
-    if (n.startsWith(QLatin1String("imgKomp555_"))) return n.replace(QLatin1String("imgKomp555_"), QLatin1String("imgRC555_"));
-    if (n.startsWith(QLatin1String("imgKomptHtL_"))) return n.replace(QLatin1String("imgKomptHtL_"), QLatin1String("imgtHtL_"));
+    if (n.startsWith(QLatin1String("imgKomp555_")))
+        return n.replace(QLatin1String("imgKomp555_"), QLatin1String("imgRC555_"));
+    if (n.startsWith(QLatin1String("imgKomptHtL_")))
+        return n.replace(QLatin1String("imgKomptHtL_"), QLatin1String("imgtHtL_"));
     return QString();
 }
 
@@ -75,10 +77,14 @@ class RCPageTest : public QObject {
     // Keys by short names: "bs", "esc", "home", "del", separated by blanks.
     void press(const QString& keys) {
         for (const QString& k : keys.split(' ')) {
-            if (k == "bs") ui->backspace();
-            else if (k == "esc") ui->esc();
-            else if (k == "home") ui->key(Qt::Key_Home);
-            else ui->del();
+            if (k == "bs")
+                ui->backspace();
+            else if (k == "esc")
+                ui->esc();
+            else if (k == "home")
+                ui->key(Qt::Key_Home);
+            else
+                ui->del();
         }
     }
 
@@ -128,21 +134,32 @@ private Q_SLOTS:
 
     void rcNetwork_data() {
         QTest::addColumn<bool>("astable");
-        QTest::addColumn<QStringList>("given");   // R, C, f; empty = not given
-        QTest::addColumn<QString>("computed");    // field written
+        QTest::addColumn<QStringList>("given"); // R, C, f; empty = not given
+        QTest::addColumn<QString>("computed");  // field written
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("byButton");       // "Räkna" instead of F12
-        QTest::newRow("RC R C -> f") << false << QStringList{"1000", "100", ""} << "RC_2" << "1592" << false;
-        QTest::newRow("astable R C -> f") << true << QStringList{"1000", "100", ""} << "RC_2" << "7143" << true;
-        QTest::newRow("RC R f -> C") << false << QStringList{"1000", "", "1592"} << "RC_1" << "99.972" << true;
-        QTest::newRow("astable R f -> C") << true << QStringList{"1000", "", "7143"} << "RC_1" << "99.998" << false;
-        QTest::newRow("RC C f -> R") << false << QStringList{"", "100", "1592"} << "RC_0" << "1000" << false;
-        QTest::newRow("astable C f -> R") << true << QStringList{"", "100", "7143"} << "RC_0" << "1000" << true;
-        QTest::newRow("RC R 4700 f 50") << false << QStringList{"4700", "", "50"} << "RC_1" << "677.255" << false;
-        QTest::newRow("RC C 1 f 1") << false << QStringList{"", "1", "1"} << "RC_0" << "159154943" << true;
-        QTest::newRow("astable C 1 f 1") << true << QStringList{"", "1", "1"} << "RC_0" << "714285714.3" << false;
-        QTest::newRow("RC R 0") << false << QStringList{"0", "100", ""} << "RC_2" << "0" << false;
-        QTest::newRow("astable R 0") << true << QStringList{"0", "100", ""} << "RC_2" << "0" << true;
+        QTest::addColumn<bool>("byButton"); // "Räkna" instead of F12
+        QTest::newRow("RC R C -> f") << false << QStringList{"1000", "100", ""} << "RC_2"
+                                     << "1592" << false;
+        QTest::newRow("astable R C -> f") << true << QStringList{"1000", "100", ""} << "RC_2"
+                                          << "7143" << true;
+        QTest::newRow("RC R f -> C") << false << QStringList{"1000", "", "1592"} << "RC_1"
+                                     << "99.972" << true;
+        QTest::newRow("astable R f -> C") << true << QStringList{"1000", "", "7143"} << "RC_1"
+                                          << "99.998" << false;
+        QTest::newRow("RC C f -> R") << false << QStringList{"", "100", "1592"} << "RC_0"
+                                     << "1000" << false;
+        QTest::newRow("astable C f -> R") << true << QStringList{"", "100", "7143"} << "RC_0"
+                                          << "1000" << true;
+        QTest::newRow("RC R 4700 f 50") << false << QStringList{"4700", "", "50"} << "RC_1"
+                                        << "677.255" << false;
+        QTest::newRow("RC C 1 f 1") << false << QStringList{"", "1", "1"} << "RC_0"
+                                    << "159154943" << true;
+        QTest::newRow("astable C 1 f 1") << true << QStringList{"", "1", "1"} << "RC_0"
+                                         << "714285714.3" << false;
+        QTest::newRow("RC R 0") << false << QStringList{"0", "100", ""} << "RC_2"
+                                << "0" << false;
+        QTest::newRow("astable R 0") << true << QStringList{"0", "100", ""} << "RC_2"
+                                     << "0" << true;
     }
     void rcNetwork() {
         QFETCH(bool, astable);
@@ -153,8 +170,10 @@ private Q_SLOTS:
         if (astable) ui->click("chkAsta");
         QCOMPARE(ui->get<QCheckBox>("chkAsta")->isChecked(), astable);
         give("RC", given);
-        if (byButton) ui->click("cmdEval_4");
-        else ui->f12();
+        if (byButton)
+            ui->click("cmdEval_4");
+        else
+            ui->f12();
         QCOMPARE(ui->text(computed), expected);
         for (int i = 0; i < 3; ++i) {
             const QString f = Name("RC", i);
@@ -279,9 +298,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("fieldAfter");
         QTest::addColumn<QColor>("computedLamp");
-        QTest::newRow("Backspace") << "bs" << "10" << kGrey;
-        QTest::newRow("Esc") << "esc" << "" << kGreen;
-        QTest::newRow("Delete") << "home del" << "00" << kGrey;
+        QTest::newRow("Backspace") << "bs"
+                                   << "10" << kGrey;
+        QTest::newRow("Esc") << "esc"
+                             << "" << kGreen;
+        QTest::newRow("Delete") << "home del"
+                                << "00" << kGrey;
     }
     void rcWithdraw() {
         QFETCH(QString, keys);
@@ -329,31 +351,59 @@ private Q_SLOTS:
     // ------------------------------------------------------------ NE 555 tab
 
     void ne555Table_data() {
-        QTest::addColumn<QStringList>("given");  // Ra, Rb, C, f; empty = computed
+        QTest::addColumn<QStringList>("given"); // Ra, Rb, C, f; empty = computed
         QTest::addColumn<QString>("computed");
         QTest::addColumn<QString>("tH");
         QTest::addColumn<QString>("tL");
         QTest::addColumn<QString>("split");
         QTest::addColumn<QString>("message");
-        QTest::newRow("f 686") << QStringList{"10", "100", "10", ""} << "686" << "762.3us" << "693us"
-                               << "52.4 / 47.6 %" << "";
-        QTest::newRow("f 102") << QStringList{"47", "47", "100", ""} << "102" << "6.5ms" << "3.3ms"
-                               << "66.3 / 33.7 %" << "";
-        QTest::newRow("f 436") << QStringList{"3300", "1", "1", ""} << "436" << "2.3ms" << "0.7us"
-                               << "100 / 0 %" << "";
-        QTest::newRow("f above limit") << QStringList{"1", "1", "1", ""} << "480000" << "1.4us" << "0.7us"
-                                       << "66.7 / 33.3 %" << "";
-        QTest::newRow("f rounds to 0") << QStringList{"3300", "3300", "1000", ""} << "0" << "4573.8ms"
-                                       << "2286.9ms" << "66.7 / 33.3 %" << "";
-        QTest::newRow("C") << QStringList{"10", "100", "", "686"} << "9.996" << "762us" << "692.7us"
-                           << "52.4 / 47.6 %" << "";
-        QTest::newRow("Ra") << QStringList{"", "10", "10", "1000"} << "124" << "928.6us" << "69.3us"
-                            << "93.1 / 6.9 %" << "";
-        QTest::newRow("Rb") << QStringList{"10", "", "10", "1000"} << "67" << "533.6us" << "464.3us"
-                            << "53.5 / 46.5 %" << "";
-        QTest::newRow("Ra negative") << QStringList{"", "3300", "1000", "100"} << "0" << "2286.9ms" << "2286.9ms"
+        QTest::newRow("f 686") << QStringList{"10", "100", "10", ""} << "686"
+                               << "762.3us"
+                               << "693us"
+                               << "52.4 / 47.6 %"
+                               << "";
+        QTest::newRow("f 102") << QStringList{"47", "47", "100", ""} << "102"
+                               << "6.5ms"
+                               << "3.3ms"
+                               << "66.3 / 33.7 %"
+                               << "";
+        QTest::newRow("f 436") << QStringList{"3300", "1", "1", ""} << "436"
+                               << "2.3ms"
+                               << "0.7us"
+                               << "100 / 0 %"
+                               << "";
+        QTest::newRow("f above limit") << QStringList{"1", "1", "1", ""} << "480000"
+                                       << "1.4us"
+                                       << "0.7us"
+                                       << "66.7 / 33.3 %"
+                                       << "";
+        QTest::newRow("f rounds to 0") << QStringList{"3300", "3300", "1000", ""} << "0"
+                                       << "4573.8ms"
+                                       << "2286.9ms"
+                                       << "66.7 / 33.3 %"
+                                       << "";
+        QTest::newRow("C") << QStringList{"10", "100", "", "686"} << "9.996"
+                           << "762us"
+                           << "692.7us"
+                           << "52.4 / 47.6 %"
+                           << "";
+        QTest::newRow("Ra") << QStringList{"", "10", "10", "1000"} << "124"
+                            << "928.6us"
+                            << "69.3us"
+                            << "93.1 / 6.9 %"
+                            << "";
+        QTest::newRow("Rb") << QStringList{"10", "", "10", "1000"} << "67"
+                            << "533.6us"
+                            << "464.3us"
+                            << "53.5 / 46.5 %"
+                            << "";
+        QTest::newRow("Ra negative") << QStringList{"", "3300", "1000", "100"} << "0"
+                                     << "2286.9ms"
+                                     << "2286.9ms"
                                      << "50 / 50 %" << kNegative;
-        QTest::newRow("Rb with f 0") << QStringList{"10", "", "10", "0"} << "0" << "69.3us" << "0us"
+        QTest::newRow("Rb with f 0") << QStringList{"10", "", "10", "0"} << "0"
+                                     << "69.3us"
+                                     << "0us"
                                      << "100 / 0 %" << kNegative;
     }
     void ne555Table() {
@@ -389,7 +439,7 @@ private Q_SLOTS:
         openTab(1);
         QVERIFY(!resultBoxShown());
         give("RC555", {"10", "100"});
-        ui->f12();                 // two are not enough
+        ui->f12(); // two are not enough
         ui->click("cmdEval_4");
         QVERIFY(!resultBoxShown());
         QCOMPARE(ui->text("RC555_3"), QString());
@@ -406,8 +456,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tH");
         QTest::addColumn<QString>("tL");
         QTest::addColumn<QString>("split");
-        QTest::newRow("f") << QStringList{"10", "100", "10", ""} << "686" << "762,3us" << "693us" << "52,4 / 47,6 %";
-        QTest::newRow("C") << QStringList{"10", "100", "", "686"} << "9.996" << "762us" << "692,7us"
+        QTest::newRow("f") << QStringList{"10", "100", "10", ""} << "686"
+                           << "762,3us"
+                           << "693us"
+                           << "52,4 / 47,6 %";
+        QTest::newRow("C") << QStringList{"10", "100", "", "686"} << "9.996"
+                           << "762us"
+                           << "692,7us"
                            << "52,4 / 47,6 %";
     }
     void commaLocale() {
@@ -460,9 +515,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("group");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");    // what the field shows before Enter
-        QTest::addColumn<QString>("message");  // empty: accepted
-        struct Row { const char* tag; int index; const char* typed; const char* shown; QString message; };
+        QTest::addColumn<QString>("shown");   // what the field shows before Enter
+        QTest::addColumn<QString>("message"); // empty: accepted
+        struct Row {
+            const char* tag;
+            int index;
+            const char* typed;
+            const char* shown;
+            QString message;
+        };
         const Row rows[] = {
             {"Ra 3300", 0, "3300", "3300", {}},
             {"Ra 3301", 0, "3301", "3301", kRaRb},
@@ -530,7 +591,7 @@ private Q_SLOTS:
         QCOMPARE(ui->lamp(Name(lamps, 2)), kRed);
         ui->click(Name(group, 2));
         ui->key(Qt::Key_Home);
-        ui->type("0.");          // "0.10" is below 1 nF
+        ui->type("0."); // "0.10" is below 1 nF
         QCOMPARE(ui->text(Name(group, 2)), QString("0.10"));
         ui->enter();
         QCOMPARE(ui->messages.texts, QStringList{kC});
@@ -579,12 +640,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("fieldAfter");
         QTest::addColumn<QColor>("computedLamp");
-        QTest::newRow("Backspace Ra") << 0 << "bs" << "1" << kGrey;
-        QTest::newRow("Backspace Rb") << 1 << "bs" << "10" << kGrey;
-        QTest::newRow("Backspace C") << 2 << "bs" << "1" << kGrey;
-        QTest::newRow("Esc Rb") << 1 << "esc" << "" << kGreen;
-        QTest::newRow("Delete C") << 2 << "home del" << "0" << kGrey;
-        QTest::newRow("Delete Ra at the end") << 0 << "del" << "10" << kGrey;
+        QTest::newRow("Backspace Ra") << 0 << "bs"
+                                      << "1" << kGrey;
+        QTest::newRow("Backspace Rb") << 1 << "bs"
+                                      << "10" << kGrey;
+        QTest::newRow("Backspace C") << 2 << "bs"
+                                     << "1" << kGrey;
+        QTest::newRow("Esc Rb") << 1 << "esc"
+                                << "" << kGreen;
+        QTest::newRow("Delete C") << 2 << "home del"
+                                  << "0" << kGrey;
+        QTest::newRow("Delete Ra at the end") << 0 << "del"
+                                              << "10" << kGrey;
     }
     void ne555Withdraw() {
         QFETCH(int, index);
@@ -595,8 +662,7 @@ private Q_SLOTS:
         ui->click(Name("RC555", index));
         press(keys);
         QCOMPARE(ui->text(Name("RC555", index)), fieldAfter);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(ui->lamp(Name("s555RC", i)), i == index ? kGrey : kRed);
+        for (int i = 0; i < 3; ++i) QCOMPARE(ui->lamp(Name("s555RC", i)), i == index ? kGrey : kRed);
         QCOMPARE(ui->lamp("s555RC_3"), computedLamp);
         QCOMPARE(ui->text("RC555_3"), QString("686")); // the computed text stays
         // Crosswise: Ra and f on top, Rb and C below.
@@ -624,8 +690,10 @@ private Q_SLOTS:
         QFETCH(bool, byButton);
         openTab(2);
         give("tHtL", {"10", "100", "10"});
-        if (byButton) ui->click("cmdEval_4");
-        else ui->f12();
+        if (byButton)
+            ui->click("cmdEval_4");
+        else
+            ui->f12();
         QCOMPARE(ui->text("tHtL_3"), QString());
         for (int i = 0; i < 3; ++i) QCOMPARE(ui->lamp(Name("stHtL", i)), kRed);
         QCOMPARE(ui->lamp("stHtL_3"), kGrey);
@@ -668,16 +736,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("hint");
         const QString r = QStringLiteral("Max Ra  3.3 M - Min Ra 1000 ohm");
-        QTest::newRow("RC frame") << 0 << "fraRC_0" << "Lågfrekvensräkning  Obs nF och Hz  ";
+        QTest::newRow("RC frame") << 0 << "fraRC_0"
+                                  << "Lågfrekvensräkning  Obs nF och Hz  ";
         QTest::newRow("NE 555 frame") << 1 << "fraRC_1"
                                       << "Lågfrekvensräkning  Obs nF och Hz   Obs 3 inmatningar krävs !  ";
         QTest::newRow("Ra") << 1 << "imgKomp555_0" << r;
         QTest::newRow("Rb") << 1 << "imgKomp555_1" << r;
-        QTest::newRow("C") << 1 << "imgKomp555_2" << "Min C   1nF ";
-        QTest::newRow("f") << 1 << "imgKomp555_3" << "Max   300 Khz";
+        QTest::newRow("C") << 1 << "imgKomp555_2"
+                           << "Min C   1nF ";
+        QTest::newRow("f") << 1 << "imgKomp555_3"
+                           << "Max   300 Khz";
         QTest::newRow("tH/tL Ra") << 2 << "imgKomptHtL_0" << r;
         QTest::newRow("tH/tL Rb") << 2 << "imgKomptHtL_1" << r;
-        QTest::newRow("tH/tL C") << 2 << "imgKomptHtL_2" << "Min C   1nF ";
+        QTest::newRow("tH/tL C") << 2 << "imgKomptHtL_2"
+                                 << "Min C   1nF ";
     }
     void hints() {
         QFETCH(int, tab);

@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -40,7 +40,10 @@ public:
     QStringList titles;
     bool allPlain = true; // no icon, one OK button
 
-    void clear() { texts.clear(); titles.clear(); }
+    void clear() {
+        texts.clear();
+        titles.clear();
+    }
 
 private:
     void poll() {
@@ -52,8 +55,10 @@ private:
         if (box->objectName() == QLatin1String("MessageBox") &&
             (box->icon() != QMessageBox::NoIcon || box->buttons().size() != 1))
             allPlain = false;
-        if (ok) QTest::mouseClick(ok, Qt::LeftButton);
-        else box->accept();
+        if (ok)
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->accept();
     }
     QTimer timer_;
 };
@@ -67,8 +72,7 @@ public:
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
     }
 
-    template <class T = QWidget>
-    T* get(const QString& name) const {
+    template <class T = QWidget> T* get(const QString& name) const {
         T* o = w->findChild<T*>(name);
         if (!o) qFatal("no widget named %s", qPrintable(name));
         return o;
@@ -115,12 +119,11 @@ public:
 } // namespace uitest
 
 // Every window test runs with the look of the application.
-#define AMPERO_UI_TEST_MAIN(TestClass)                                 \
-    int main(int argc, char** argv) {                                  \
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))             \
-            qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));       \
-        QApplication app(argc, argv);                                  \
-        ampero::ui::SetupApplicationLook();                            \
-        TestClass tc;                                                  \
-        return QTest::qExec(&tc, argc, argv);                          \
+#define AMPERO_UI_TEST_MAIN(TestClass)                                                                                 \
+    int main(int argc, char** argv) {                                                                                  \
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));        \
+        QApplication app(argc, argv);                                                                                  \
+        ampero::ui::SetupApplicationLook();                                                                            \
+        TestClass tc;                                                                                                  \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }

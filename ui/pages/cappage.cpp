@@ -10,7 +10,10 @@ namespace ampero::ui {
 namespace {
 
 // The reactance fields: left and top of the field, left and top of its lamp.
-struct XcPlace { int left, top, lampLeft, lampTop; const char* caption; };
+struct XcPlace {
+    int left, top, lampLeft, lampTop;
+    const char* caption;
+};
 const XcPlace kXcPlaces[] = {
     {450, 600, 2160, 255, "Frekvens Mhz"},
     {3570, 600, 5280, 255, "Kapacitans pF"},
@@ -20,9 +23,9 @@ const XcPlace kXcPlaces[] = {
 // The generator-and-capacitor picture sits between the fields, right of the
 // reactance display. Its overlays are placed in the picture's own pixels.
 constexpr int kPictureLeft = 2430, kPictureTop = 1335, kPictureW = 3300, kPictureH = 2250;
-const QRect kDotOnDial(25, 35, 10, 10);          // the generator's pilot light
-const QRect kPrintBand(140, 62, 60, 16);         // free band on the capacitor, "µF" follows
-const QRect kPicoUnit(140, 44, 60, 16);          // unit of the capacitance field
+const QRect kDotOnDial(25, 35, 10, 10);  // the generator's pilot light
+const QRect kPrintBand(140, 62, 60, 16); // free band on the capacitor, "µF" follows
+const QRect kPicoUnit(140, 44, 60, 16);  // unit of the capacitance field
 const QColor kPilotGreen(0, 192, 0);
 
 // The series list, in twips from the corner of its frame.
@@ -30,9 +33,9 @@ constexpr int kSerieLefts[4] = {360, 1680, 3000, 4320};
 constexpr int kSerieRowTops[2] = {1500, 2190};
 constexpr int kSerieW = 1020, kSerieH = 375;
 
-const QString kSerieInstruction = QStringLiteral(
-    "Här kan du räkna på seriekopplade kapacitanser   och parallellkopplade motstånd."
-    "                               Tänk på att använda samma sort tex .    pF , ohm");
+const QString kSerieInstruction =
+    QStringLiteral("Här kan du räkna på seriekopplade kapacitanser   och parallellkopplade motstånd."
+                   "                               Tänk på att använda samma sort tex .    pF , ohm");
 
 QFont SerieFont(int pixels) {
     QFont f = FieldFont();
@@ -54,8 +57,10 @@ public:
         const bool digit = key >= '0' && key <= '9';
         if (!(digit || key == ',' || key == '.' || key == 8 || key == 13)) return 0;
         if (key == 13) {
-            if (index == 7) page_.serie_[0]->setFocus(Qt::OtherFocusReason);
-            else FocusNextInTabOrder(page_.serie_[static_cast<size_t>(index)]);
+            if (index == 7)
+                page_.serie_[0]->setFocus(Qt::OtherFocusReason);
+            else
+                FocusNextInTabOrder(page_.serie_[static_cast<size_t>(index)]);
         }
         if (key == ',') key = '.';
         return key;
@@ -78,10 +83,11 @@ CapPage::CapPage(QWidget* parent, Shell& shell)
     buildSerieTab(serieTab);
 
     new SvgPicture(infoTab, QStringLiteral("imgInfoCap"), QStringLiteral("info_cap"), TabTw(180, 120, 3600, 3450));
-    auto* l7 = MakeLabel(infoTab, QStringLiteral("Label7"),
-                         QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
-                             QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret."),
-                         TabTw(3900, 300, 1860, 2400), true);
+    auto* l7 =
+        MakeLabel(infoTab, QStringLiteral("Label7"),
+                  QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
+                      QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret."),
+                  TabTw(3900, 300, 1860, 2400), true);
     l7->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     QFont small = FormFont();
     small.setPixelSize(10);
@@ -138,8 +144,8 @@ void CapPage::buildSerieTab(QWidget* tab) {
     serieKeys_ = std::make_unique<SerieKeys>(*this);
     QGroupBox* frame = addFrame(tab, QStringLiteral("fraCap_1"), QStringLiteral("Seriekoppling "));
 
-    auto* instruction = MakeLabel(frame, QStringLiteral("lblSerie_17"), kSerieInstruction,
-                                  Tw(360, 330, 4800, 840), true);
+    auto* instruction =
+        MakeLabel(frame, QStringLiteral("lblSerie_17"), kSerieInstruction, Tw(360, 330, 4800, 840), true);
     instruction->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     auto label = [frame](int i, const QString& text, const QRect& r) {
@@ -151,30 +157,37 @@ void CapPage::buildSerieTab(QWidget* tab) {
         const int left = kSerieLefts[i % 4];
         const int top = kSerieRowTops[i / 4];
         label(i, QStringLiteral(" %1").arg(i + 1), Tw(left, top - 255, kSerieW, 240));
-        auto* f = new EntryField(frame, QStringLiteral("txtSerie_%1").arg(i), i, serieKeys_.get(), kFieldNormal,
-                                 kFieldFocus);
+        auto* f =
+            new EntryField(frame, QStringLiteral("txtSerie_%1").arg(i), i, serieKeys_.get(), kFieldNormal, kFieldFocus);
         f->setGeometry(Tw(left, top, kSerieW, kSerieH));
         f->setFont(SerieFont(13));
+        // The values carry whatever unit the user keeps to (pF or ohm), so
+        // a screen reader names them by their place in the list.
+        f->setAccessibleName(QStringLiteral("Värde %1").arg(i + 1));
         serie_.push_back(f);
         const QRect sign = Tw(left + kSerieW + 15, top, 270, kSerieH);
-        if (i < 7) label(9 + i, QStringLiteral(" +"), sign)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        else label(16, QStringLiteral(" ="), sign)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (i < 7)
+            label(9 + i, QStringLiteral(" +"), sign)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        else
+            label(16, QStringLiteral(" ="), sign)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     // The answer (larger) and the value still to add.
     auto* answer = new EntryField(frame, QStringLiteral("txtSerie_8"), 8, serieKeys_.get(), kFieldNormal, kFieldFocus);
     answer->setGeometry(Tw(360, 3570, 1700, 450));
     answer->setFont(SerieFont(17));
+    answer->setAccessibleName(QStringLiteral("Svar"));
     serie_.push_back(answer);
     label(8, QStringLiteral("Svar"), Tw(360, 3330, 1700, 240));
     auto* next = new EntryField(frame, QStringLiteral("txtSerie_9"), 9, serieKeys_.get(), kFieldNormal, kFieldFocus);
     next->setGeometry(Tw(360, 2880, 1700, kSerieH));
     next->setFont(SerieFont(13));
+    next->setAccessibleName(QStringLiteral("Nästa blir"));
     serie_.push_back(next);
     label(19, QStringLiteral("Nästa blir"), Tw(360, 2640, 1700, 240));
 
-    auto* picture = new SvgPicture(frame, QStringLiteral("ImgSerieCap"), QStringLiteral("series_caps"),
-                                   Tw(2145, 2790, 2205, 1305));
+    auto* picture =
+        new SvgPicture(frame, QStringLiteral("ImgSerieCap"), QStringLiteral("series_caps"), Tw(2145, 2790, 2205, 1305));
     MakeLabel(picture, QStringLiteral("LblmFC_3"), QString(), QRect(0, 0, 1, 1));
 
     auto* ny = new QPushButton(QStringLiteral("Ny"), frame);
@@ -188,7 +201,8 @@ void CapPage::buildSerieTab(QWidget* tab) {
     label(18, QStringLiteral("F 12"), Tw(4440, 4020, 1095, 240))->setAlignment(Qt::AlignCenter);
 
     QWidget::setTabOrder(calc, serie_[0]);
-    for (int i = 1; i <= 8; ++i) QWidget::setTabOrder(serie_[static_cast<size_t>(i - 1)], serie_[static_cast<size_t>(i)]);
+    for (int i = 1; i <= 8; ++i)
+        QWidget::setTabOrder(serie_[static_cast<size_t>(i - 1)], serie_[static_cast<size_t>(i)]);
     QWidget::setTabOrder(serie_[8], ny);
     QWidget::setTabOrder(ny, serie_[9]);
     // After the last field the page's own buttons follow, so the focus
@@ -199,13 +213,11 @@ void CapPage::buildSerieTab(QWidget* tab) {
 }
 
 void CapPage::Cap_Change() {
-    microfarad_->setText(QString::fromStdString(
-        MicrofaradCaption(cap_[1]->text().toStdString(), LocaleDecimalSeparator())));
+    microfarad_->setText(
+        QString::fromStdString(MicrofaradCaption(cap_[1]->text().toStdString(), LocaleDecimalSeparator())));
 }
 
-void CapPage::cmdSerieCap_Click() {
-    apply(EvalSeriesCapacitors(Texts(serie_)), serie_, {});
-}
+void CapPage::cmdSerieCap_Click() { apply(EvalSeriesCapacitors(Texts(serie_)), serie_, {}); }
 
 void CapPage::cmdSerieNy_Click() {
     for (EntryField* f : serie_) f->setText(QString());
@@ -235,8 +247,10 @@ void CapPage::ExitClear() {
 
 void CapPage::TabChanged(int tab) {
     state_.ResetEntryState();
-    if (tab == 0) cap_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1) serie_[0]->setFocus(Qt::OtherFocusReason);
+    if (tab == 0)
+        cap_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1)
+        serie_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ampero::ui

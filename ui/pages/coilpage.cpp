@@ -12,7 +12,10 @@ namespace ampero::ui {
 namespace {
 
 // A field on its tab: field rectangle and lamp position, in twips.
-struct Place { int left, top, width, lampLeft, lampTop; const char* caption; };
+struct Place {
+    int left, top, width, lampLeft, lampTop;
+    const char* caption;
+};
 
 const Place kIndPlaces[] = {
     {510, 630, 1740, 2280, 270, "Frekvens Mhz"},
@@ -39,7 +42,9 @@ constexpr int kDrawLeft = 2460, kDrawTop = 1305, kDrawW = 3000, kDrawH = 1500;
 // The dimension lines of the air-coil drawing, in the drawing's pixels: the
 // length under the coil body (x 30..150) with end ticks and arrowheads, the
 // diameter beside it (y 20..70) with arrowheads.
-struct Segment { int x1, y1, x2, y2; };
+struct Segment {
+    int x1, y1, x2, y2;
+};
 const Segment kDimensionLines[12] = {
     {30, 86, 150, 86},  {30, 82, 30, 90},   {150, 82, 150, 90}, {30, 86, 35, 83},
     {30, 86, 35, 89},   {150, 86, 145, 83}, {150, 86, 145, 89}, {168, 20, 168, 70},
@@ -90,8 +95,10 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
     coil.backspaceBlanksComputed = false;
     coil.evaluateIndex = idx_.eval;
     coil.focusAfterConfirm = [this](int i) {
-        if (i == 3 && !coil_[0]->isHidden()) coil_[0]->setFocus(Qt::OtherFocusReason);
-        else FocusNextInTabOrder(coil_[static_cast<size_t>(i)]);
+        if (i == 3 && !coil_[0]->isHidden())
+            coil_[0]->setFocus(Qt::OtherFocusReason);
+        else
+            FocusNextInTabOrder(coil_[static_cast<size_t>(i)]);
     };
     makeProtocol(std::move(coil));
 
@@ -117,8 +124,8 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
 }
 
 void CoilPage::buildXlTab(QWidget* tab) {
-    auto* picture = new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"),
-                                   TabTw(kXlLeft, kXlTop, kXlW, kXlH));
+    auto* picture =
+        new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"), TabTw(kXlLeft, kXlTop, kXlW, kXlH));
     auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), kLampRed);
     pilot->setGeometry(kPilotLamp);
     for (int i = 0; i < 3; ++i) {
@@ -215,11 +222,8 @@ void CoilPage::Evaluate() {
         apply(EvalInductiveReactance(state_.Selection(0, 2), Texts(ind_)), ind_, indLamps_);
         copyHistory(ind_, 0, 2);
         return;
-    case 1:
-        evaluateWinding();
-        return;
-    default:
-        return;
+    case 1: evaluateWinding(); return;
+    default: return;
     }
 }
 
@@ -257,11 +261,12 @@ void CoilPage::NewClicked() {
         state_.ResetEntryState();
         clearFields(coil_, coilLamps_, history_, 0, 3);
         al_->setText(QString());
-        if (!coil_[0]->isHidden()) coil_[0]->setFocus(Qt::OtherFocusReason);
-        else al_->setFocus(Qt::OtherFocusReason);
+        if (!coil_[0]->isHidden())
+            coil_[0]->setFocus(Qt::OtherFocusReason);
+        else
+            al_->setFocus(Qt::OtherFocusReason);
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -279,8 +284,10 @@ void CoilPage::ExitClear() {
 
 void CoilPage::TabChanged(int tab) {
     state_.ResetEntryState();
-    if (tab == 0) ind_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1) (chkAL_->isChecked() ? al_ : coil_[0])->setFocus(Qt::OtherFocusReason);
+    if (tab == 0)
+        ind_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1)
+        (chkAL_->isChecked() ? al_ : coil_[0])->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ampero::ui

@@ -15,6 +15,8 @@ namespace ampero::ui {
 
 namespace {
 
+const char* const kColourNames[] = {"svart", "brun", "röd", "orange", "gul", "grön", "blå", "violett", "grå", "vit"};
+
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 const char* const kLedHelp[] = {
@@ -47,9 +49,28 @@ const char* const kLedHelp[] = {
 class SwatchLabel : public QLabel {
 public:
     SwatchLabel(QWidget* parent, int digit, std::function<void(int)> click)
-        : QLabel(parent), digit_(digit), click_(std::move(click)) {}
+        : QLabel(parent), digit_(digit), click_(std::move(click)) {
+        // Reachable with Tab and pressed with Space or Enter, like a button.
+        setFocusPolicy(Qt::TabFocus);
+    }
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            click_(digit_);
+            e->accept();
+            return;
+        }
+        QLabel::keyPressEvent(e);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        setLineWidth(3);
+        QLabel::focusInEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        setLineWidth(1);
+        QLabel::focusOutEvent(e);
+    }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) click_(digit_);
         QLabel::mouseReleaseEvent(e);
@@ -103,12 +124,12 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell)
         s->setPalette(pal);
         s->setFrameShape(QFrame::Box);
         s->setToolTip(QStringLiteral("Klicka på färg "));
+        s->setAccessibleName(QStringLiteral("Färg %1 %2").arg(d).arg(QString::fromUtf8(kColourNames[d])));
         s->setCursor(Qt::PointingHandCursor);
         swatches_.push_back(s);
     }
     auto* hint = MakeLabel(this, QStringLiteral("lblSkriv"),
-                           QStringLiteral("Skriv in två värde.  Validera med < Enter >  "),
-                           Tw(90, 5310, 3960, 255));
+                           QStringLiteral("Skriv in två värde.  Validera med < Enter >  "), Tw(90, 5310, 3960, 255));
     hint->setAlignment(Qt::AlignCenter);
     QFont hintFont = FormFont();
     hintFont.setPixelSize(10);
@@ -128,7 +149,11 @@ OhmPage::~OhmPage() = default;
 
 void OhmPage::buildOhmTab(QWidget* tab) {
     addFrame(tab, QStringLiteral("fraOhm"), QStringLiteral("Ohm :s Lag"));
-    struct F { int left, top, lampLeft, lampTop; const char* unit; const char* quantity; };
+    struct F {
+        int left, top, lampLeft, lampTop;
+        const char* unit;
+        const char* quantity;
+    };
     const F fields[] = {
         {450, 600, 2160, 255, "Ohm", "Resistans Ohm"},
         {3570, 600, 5280, 255, "Volt", "Spänning Volt"},
@@ -174,9 +199,14 @@ void OhmPage::buildLedTab(QWidget* tab) {
     const char* start[] = {"5", "2", "8", "1", "375"};
     const char* ledNames[] = {"Drivspänning Volt", "Vf Volt", "Max mA", "Antal i serie", "Ohm i serie"};
     for (int i = 0; i < 5; ++i) {
-        auto* f = new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, ledKeys_.get(), kLedFieldNormal,
-                                 kLedFieldFocus);
-        f->setGeometry(TabTw(300 + (i == 0 ? 0 : i == 1 ? 1110 : i == 2 ? 2190 : i == 3 ? 3300 : 4380), 2190, 915, 360));
+        auto* f =
+            new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, ledKeys_.get(), kLedFieldNormal, kLedFieldFocus);
+        f->setGeometry(TabTw(300 + (i == 0   ? 0
+                                    : i == 1 ? 1110
+                                    : i == 2 ? 2190
+                                    : i == 3 ? 3300
+                                             : 4380),
+                             2190, 915, 360));
         QFont ff = FieldFont();
         ff.setPixelSize(13);
         f->setFont(ff);
@@ -186,6 +216,11 @@ void OhmPage::buildLedTab(QWidget* tab) {
     }
     led_[4]->setReadOnly(true);
     for (int i = 1; i < 5; ++i) QWidget::setTabOrder(led_[static_cast<size_t>(i - 1)], led_[static_cast<size_t>(i)]);
+    // After the result the page's own buttons follow, so Enter there leaves
+    // the focus on the page.
+    QWidget::setTabOrder(led_[4], eval_);
+    QWidget::setTabOrder(eval_, new_);
+    QWidget::setTabOrder(new_, exit_);
     auto* text1 = new QPlainTextEdit(tab);
     text1->setObjectName(QStringLiteral("Text1"));
     text1->setGeometry(TabTw(300, 2610, 5295, 1845));
@@ -199,6 +234,7 @@ void OhmPage::buildLedTab(QWidget* tab) {
     tf.setPixelSize(10);
     text1->setFont(tf);
     text1->setFocusPolicy(Qt::ClickFocus);
+    text1->setAccessibleName(QStringLiteral("LED räkneexempel"));
 }
 
 void OhmPage::buildInfoTab(QWidget* tab) {
@@ -208,16 +244,18 @@ void OhmPage::buildInfoTab(QWidget* tab) {
     l10->setAlignment(Qt::AlignCenter);
     new SvgPicture(tab, QStringLiteral("imgInfoLpt"), QStringLiteral("info_lpt"), TabTw(300, 700, 2700, 2250));
     new SvgPicture(tab, QStringLiteral("imgInfoOpto"), QStringLiteral("info_opto"), TabTw(3300, 700, 2250, 2250));
-    auto* l5 = MakeLabel(tab, QStringLiteral("Label5"),
-                         QStringLiteral("Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
-                         TabTw(240, 3150, 5400, 420), true);
+    auto* l5 =
+        MakeLabel(tab, QStringLiteral("Label5"), QStringLiteral("Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
+                  TabTw(240, 3150, 5400, 420), true);
     l5->setAlignment(Qt::AlignCenter);
 }
 
 void OhmPage::TabChanged(int tab) {
     // Switching between the Ohm and LED tabs keeps the confirmations.
-    if (tab == 0) ohm_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1) led_[0]->setFocus(Qt::OtherFocusReason);
+    if (tab == 0)
+        ohm_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1)
+        led_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void OhmPage::Evaluate() {
@@ -239,7 +277,8 @@ void OhmPage::CalcLedSeriesResistor() {
 }
 
 void OhmPage::resetBands() {
-    for (int i = 0; i < 3; ++i) bands_[static_cast<size_t>(i)]->setColor(ToQColor(kDefaultBands[static_cast<size_t>(i)]));
+    for (int i = 0; i < 3; ++i)
+        bands_[static_cast<size_t>(i)]->setColor(ToQColor(kDefaultBands[static_cast<size_t>(i)]));
 }
 
 void OhmPage::NewClicked() {
@@ -272,7 +311,8 @@ void OhmPage::ColourClick(int digit) {
         }
     }
     if (r.band >= 0)
-        bands_[static_cast<size_t>(r.band)]->setColor(swatches_[static_cast<size_t>(digit)]->palette().color(QPalette::Window));
+        bands_[static_cast<size_t>(r.band)]->setColor(
+            swatches_[static_cast<size_t>(digit)]->palette().color(QPalette::Window));
     if (r.complete) {
         // The value is in the Ohm's-law field: bring its tab up so the focus
         // can go there.

@@ -46,8 +46,7 @@ const char* const k555Captions[4] = {"Ra  kOhm", "Rb  kOhm", "C  nF", "f  Hz"};
 
 } // namespace
 
-RCPage::RCPage(QWidget* parent, Shell& shell)
-    : Page(parent, shell, PageIndexes{6, 4, 4, 4}, QStringLiteral("TabRC")) {
+RCPage::RCPage(QWidget* parent, Shell& shell) : Page(parent, shell, PageIndexes{6, 4, 4, 4}, QStringLiteral("TabRC")) {
     auto* rcTab = addTab(QStringLiteral("Astabil vippa"));
     auto* ne555Tab = addTab(QStringLiteral("NE 555"));
     auto* thtlTab = addTab(QStringLiteral("tH och tL"));
@@ -73,7 +72,10 @@ RCPage::RCPage(QWidget* parent, Shell& shell)
 }
 
 void RCPage::buildRCTab(QWidget* tab) {
-    struct F { int left, top, lampLeft, lampTop; const char* caption; };
+    struct F {
+        int left, top, lampLeft, lampTop;
+        const char* caption;
+    };
     const F fields[3] = {
         {450, 600, 2160, 255, "Resistans Ohm"},
         {3570, 600, 5280, 255, "Kapacitans nF"},
@@ -93,20 +95,18 @@ void RCPage::buildRCTab(QWidget* tab) {
     PaintGreyYellow(chkAsta_);
     QWidget::setTabOrder(rc_[2], chkAsta_);
 
-    label2_ = MakeLabel(tab, QStringLiteral("Label2"), QStringLiteral("t1 = 0.7 * R * C"),
-                        TabTw(540, 3900, 1425, 255));
+    label2_ = MakeLabel(tab, QStringLiteral("Label2"), QStringLiteral("t1 = 0.7 * R * C"), TabTw(540, 3900, 1425, 255));
     label2_->setAlignment(Qt::AlignCenter);
     PaintGreyYellow(label2_);
 
     // The RC stage and the multivibrator take the same place between the
     // rows of fields, right of the box and clear of the lamp of RC(2); the
     // pulse with its t1 stands over Label2.
-    rcStage_ = new SvgPicture(tab, QStringLiteral("imgRCStage"), QStringLiteral("rc_stage"),
-                              TabTw(1980, 1305, 3300, 1695));
-    multivib_ = new SvgPicture(tab, QStringLiteral("imgMultivib"), QStringLiteral("multivib"),
-                               TabTw(1980, 1305, 3300, 1695));
-    pulse_ = new SvgPicture(tab, QStringLiteral("imgPulseT1"), QStringLiteral("pulse_t1"),
-                            TabTw(270, 3000, 1950, 900));
+    rcStage_ =
+        new SvgPicture(tab, QStringLiteral("imgRCStage"), QStringLiteral("rc_stage"), TabTw(1980, 1305, 3300, 1695));
+    multivib_ =
+        new SvgPicture(tab, QStringLiteral("imgMultivib"), QStringLiteral("multivib"), TabTw(1980, 1305, 3300, 1695));
+    pulse_ = new SvgPicture(tab, QStringLiteral("imgPulseT1"), QStringLiteral("pulse_t1"), TabTw(270, 3000, 1950, 900));
     showAstablePictures(false);
 
     // The box only chooses the relation for the next evaluation; the focus
@@ -144,9 +144,9 @@ void RCPage::build555Fields(QWidget* tab, const QString& fieldPrefix, const QStr
         // The component stands on the side of its field that faces the
         // middle of the tab.
         const int compLeft = i < 3 ? f.x() + kFieldW + 45 : f.x() - 105 - kCompW - 15;
-        auto* comp = new SvgPicture(tab, QStringLiteral("%1_%2").arg(pictureName).arg(i),
-                                    QString::fromLatin1(kCompPictures[i].resource),
-                                    TabTw(compLeft, f.y(), kCompW, kCompH));
+        auto* comp =
+            new SvgPicture(tab, QStringLiteral("%1_%2").arg(pictureName).arg(i),
+                           QString::fromLatin1(kCompPictures[i].resource), TabTw(compLeft, f.y(), kCompW, kCompH));
         comp->setToolTip(QString::fromUtf8(kCompPictures[i].hint));
     }
     for (int i = 0; i < 4; ++i)
@@ -177,8 +177,8 @@ ProtocolParams RCPage::ne555Params(const std::vector<EntryField*>& fields, const
 
 void RCPage::buildNE555Tab(QWidget* tab) {
     const QPoint lamps[4] = {{2130, 255}, {2130, 1500}, {2130, 2760}, {5280, 255}};
-    build555Fields(tab, QStringLiteral("RC555"), QStringLiteral("s555RC"), QStringLiteral("imgKomp555"), lamps,
-                   rc555_, s555RC_);
+    build555Fields(tab, QStringLiteral("RC555"), QStringLiteral("s555RC"), QStringLiteral("imgKomp555"), lamps, rc555_,
+                   s555RC_);
 
     // The result box, shown after the first evaluation.
     pic555_ = new QFrame(tab);
@@ -197,8 +197,8 @@ void RCPage::buildNE555Tab(QWidget* tab) {
     const char* const fixed[3] = {" Till / Från %", " Hög   1    tH", " Låg    0    tL"};
     lbl555_.resize(6);
     for (int k = 0; k < 3; ++k) {
-        lbl555_[static_cast<size_t>(k)] =
-            MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k), QString::fromUtf8(fixed[k]), Tw(0, tops[k], 1395, 315));
+        lbl555_[static_cast<size_t>(k)] = MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k),
+                                                    QString::fromUtf8(fixed[k]), Tw(0, tops[k], 1395, 315));
         auto* result =
             MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k + 3), QString(), Tw(1410, tops[k], 1485, 315));
         result->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -212,8 +212,8 @@ void RCPage::buildNE555Tab(QWidget* tab) {
 
 void RCPage::buildTHTLTab(QWidget* tab) {
     const QPoint lamps[4] = {{2160, 240}, {2160, 1500}, {2160, 2760}, {5280, 240}};
-    build555Fields(tab, QStringLiteral("tHtL"), QStringLiteral("stHtL"), QStringLiteral("imgKomptHtL"), lamps,
-                   tHtL_, stHtL_);
+    build555Fields(tab, QStringLiteral("tHtL"), QStringLiteral("stHtL"), QStringLiteral("imgKomptHtL"), lamps, tHtL_,
+                   stHtL_);
     opttH_ = new QRadioButton(QStringLiteral("Räkna på tid Hög"), tab);
     opttH_->setObjectName(QStringLiteral("opttH"));
     opttH_->setGeometry(TabTw(3420, 2910, 2175, 315));
@@ -240,6 +240,7 @@ void RCPage::buildColourChart() {
     nr->setReadOnly(true);
     nr->setFocusPolicy(Qt::NoFocus);
     nr->setFrame(false);
+    nr->setAccessibleName(QStringLiteral("Färgkodens siffror"));
     QPalette pal = nr->palette();
     pal.setColor(QPalette::Base, kLampGrey);
     pal.setColor(QPalette::Text, kFormGrey);
@@ -278,8 +279,7 @@ void RCPage::NewClicked() {
         for (int k = 3; k < 6; ++k) lbl555_[static_cast<size_t>(k)]->setText(QString());
         rc555_[0]->setFocus(Qt::OtherFocusReason);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -301,8 +301,10 @@ QWidget* RCPage::FirstField() const { return rc_[0]; }
 
 void RCPage::TabChanged(int tab) {
     state_.ResetEntryState();
-    if (tab == 0) rc_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1) rc555_[0]->setFocus(Qt::OtherFocusReason);
+    if (tab == 0)
+        rc_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1)
+        rc555_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ampero::ui

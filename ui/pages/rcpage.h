@@ -34,9 +34,8 @@ private:
     void showAstablePictures(bool astable);
     // One of the two NE 555 field groups: fields, lamps and the component
     // pictures with their hints.
-    void build555Fields(QWidget* tab, const QString& fieldPrefix, const QString& lampPrefix,
-                        const QString& pictureName, const QPoint lampAt[4], std::vector<EntryField*>& fields,
-                        std::vector<Lamp*>& lamps);
+    void build555Fields(QWidget* tab, const QString& fieldPrefix, const QString& lampPrefix, const QString& pictureName,
+                        const QPoint lampAt[4], std::vector<EntryField*>& fields, std::vector<Lamp*>& lamps);
     ProtocolParams ne555Params(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) const;
 
     std::vector<QLabel*> history_;

@@ -23,7 +23,10 @@ const QPoint kNeedleDip(4382, 3720);
 QPoint NeedlePoint(QPoint twips) { return TabPoint(twips.x(), twips.y()); }
 
 // Field, lamp: left and top of each, in twips on the tab.
-struct Slot { int left, top, lampLeft, lampTop; const char* caption; };
+struct Slot {
+    int left, top, lampLeft, lampTop;
+    const char* caption;
+};
 
 const Slot kResSlots[] = {
     {450, 600, 2160, 255, "Kapacitans pF"},
@@ -127,8 +130,8 @@ void ResPage::buildResonanceTab(QWidget* tab) {
     // The capacitor's value printed on its body, with its unit after it. The
     // drawing prints that "pF" itself; the caption lies exactly over it in
     // the same face, so it reads the same with or without the drawing.
-    lblcReso_ = PictureCaption(tab, QStringLiteral("LblcReso"), QString(), QRect(origin + QPoint(18, 34), QSize(52, 18)),
-                               Qt::AlignRight | Qt::AlignVCenter, 11);
+    lblcReso_ = PictureCaption(tab, QStringLiteral("LblcReso"), QString(),
+                               QRect(origin + QPoint(18, 34), QSize(52, 18)), Qt::AlignRight | Qt::AlignVCenter, 11);
     PictureCaption(tab, QStringLiteral("LblmFReso_0"), QStringLiteral("pF"),
                    QRect(origin + QPoint(73, 37), QSize(20, 14)), Qt::AlignLeft | Qt::AlignTop, 11);
     // The meter's dial is marked in pF too, on the face under the pivot.
@@ -149,7 +152,8 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
              kFrequencyHint);
 
     imgPar_ = new SvgPicture(tab, QStringLiteral("imgPar"), QStringLiteral("imp_par"), TabTw(450, 1350, 2250, 1650));
-    imgSerie_ = new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), TabTw(450, 1350, 2250, 1650));
+    imgSerie_ =
+        new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), TabTw(450, 1350, 2250, 1650));
     imgSerie_->hide();
 
     for (int i = 0; i < 4; ++i) {
@@ -181,6 +185,7 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
     iResR2_->setObjectName(QStringLiteral("iResR2"));
     iResR2_->setGeometry(TabTw(4335, 2385, 1320, 390));
     iResR2_->setToolTip(QStringLiteral("Spolens trådresistans ohm  "));
+    iResR2_->setAccessibleName(QStringLiteral("Motstånd Rs ohm"));
     QFont rf = FieldFont();
     rf.setPixelSize(13);
     iResR2_->setFont(rf);
@@ -197,13 +202,13 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
 
 void ResPage::buildInfoTab(QWidget* tab) {
     new SvgPicture(tab, QStringLiteral("imgInfoRes"), QStringLiteral("info_res"), TabTw(120, 60, 4950, 3300));
-    auto* l6 = MakeLabel(tab, QStringLiteral("Label6"),
-                         QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
-                             QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret") +
-                             QString(121, QLatin1Char(' ')) +
-                             QStringLiteral("Icke Resonans kräver tre(3) inmatningar för att kunna räkna. Frekvens måste "
-                                            "alltid vara en av dom. Svar Impedans  Z"),
-                         TabTw(120, 3420, 5600, 1000), true);
+    auto* l6 = MakeLabel(
+        tab, QStringLiteral("Label6"),
+        QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
+            QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret") + QString(121, QLatin1Char(' ')) +
+            QStringLiteral("Icke Resonans kräver tre(3) inmatningar för att kunna räkna. Frekvens måste "
+                           "alltid vara en av dom. Svar Impedans  Z"),
+        TabTw(120, 3420, 5600, 1000), true);
     QFont small = FormFont();
     small.setPixelSize(10);
     l6->setFont(small);
@@ -254,8 +259,7 @@ void ResPage::NewClicked() {
         clearFields(ires_, iresLamps_, history_, 0, 3);
         ires_[0]->setFocus(Qt::OtherFocusReason);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -280,8 +284,10 @@ QWidget* ResPage::FirstField() const { return res_[0]; }
 
 void ResPage::TabChanged(int tab) {
     state_.ResetEntryState();
-    if (tab == 0) res_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1) ires_[0]->setFocus(Qt::OtherFocusReason);
+    if (tab == 0)
+        res_[0]->setFocus(Qt::OtherFocusReason);
+    else if (tab == 1)
+        ires_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void ResPage::optPar_Click() {
