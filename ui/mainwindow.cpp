@@ -275,11 +275,11 @@ void MainWindow::PlaceOnScreen() {
 
 QString MainWindow::LocateHelpFile(const QString& appDir) {
     const QDir dir(appDir);
-    const QString beside = dir.filePath(QStringLiteral("Info.html"));
+    QString beside = dir.filePath(QStringLiteral("Info.html"));
     if (QFileInfo::exists(beside)) return beside;
     // An installed tree keeps data apart from programs: <prefix>/bin/ampero
     // and <prefix>/share/ampero/Info.html.
-    const QString shared = QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
+    QString shared = QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
     if (QFileInfo::exists(shared)) return shared;
     return beside;
 }

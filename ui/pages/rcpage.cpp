@@ -202,7 +202,7 @@ void RCPage::buildNE555Tab(QWidget* tab) {
         auto* result =
             MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k + 3), QString(), Tw(1410, tops[k], 1485, 315));
         result->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        lbl555_[static_cast<size_t>(k + 3)] = result;
+        lbl555_[static_cast<size_t>(k) + 3] = result;
     }
     for (QLabel* l : lbl555_) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     pic555_->hide();
