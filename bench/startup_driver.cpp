@@ -95,10 +95,10 @@ int main(int argc, char** argv) {
     std::printf("platform %s, %d runs each (medians; min..max)\n", platform ? platform : "(default)", n);
     for (int p = 0; p < 2; ++p) {
         std::printf("  %-28s start-up %7.1f ms (%.1f..%.1f)   resident %6.1f MB (%.1f..%.1f)\n",
-                    std::strrchr(programs[p], '/') ? std::strrchr(programs[p], '/') + 1 : programs[p],
-                    Median(ms[p]), *std::min_element(ms[p].begin(), ms[p].end()),
-                    *std::max_element(ms[p].begin(), ms[p].end()), Median(rss[p]),
-                    *std::min_element(rss[p].begin(), rss[p].end()), *std::max_element(rss[p].begin(), rss[p].end()));
+                    std::strrchr(programs[p], '/') ? std::strrchr(programs[p], '/') + 1 : programs[p], Median(ms[p]),
+                    *std::min_element(ms[p].begin(), ms[p].end()), *std::max_element(ms[p].begin(), ms[p].end()),
+                    Median(rss[p]), *std::min_element(rss[p].begin(), rss[p].end()),
+                    *std::max_element(rss[p].begin(), rss[p].end()));
     }
     std::printf("  ratio                        start-up %7.2f x               resident %6.2f x\n",
                 Median(ms[0]) / Median(ms[1]), Median(rss[0]) / Median(rss[1]));

@@ -110,8 +110,7 @@ bool IsSplit(const std::string& t, char sep) {
            IsGeneralNumber(t.substr(slash + 3, t.size() - 2 - slash - 3), 7, sep);
 }
 
-template <class F>
-Outcome Twice(F f, const std::string& what) {
+template <class F> Outcome Twice(F f, const std::string& what) {
     Outcome a = f();
     Outcome b = f();
     FUZZ_CHECK(SameOutcome(a, b), what + ": two runs differ");
@@ -129,21 +128,23 @@ void FuzzOhm(uint8_t flags, const FieldTexts& fields) {
     Outcome o = Twice([&] { return EvalOhmsLaw(confirmed, fields); }, what);
     CheckOutcome(o, {0, 1, 2, 3}, -1, Precision::Double, what);
     for (const FieldResult& r : o.fields)
-        FUZZ_CHECK(!confirmed[static_cast<size_t>(r.index)], what + ": result in confirmed field " + std::to_string(r.index));
+        FUZZ_CHECK(!confirmed[static_cast<size_t>(r.index)],
+                   what + ": result in confirmed field " + std::to_string(r.index));
     FUZZ_CHECK(count == 2 || o.Empty(), what + ": evaluated without two confirmed fields");
     FUZZ_CHECK(count != 2 || o.fields.size() == 2, what + ": two confirmed fields but not two results");
 }
 
 // The three-field calculators: two confirmed of 0..2 leave field 3 - selection.
-template <class F>
-void FuzzThree(const char* name, int32_t selection, const FieldTexts& fields, F eval) {
+template <class F> void FuzzThree(const char* name, int32_t selection, const FieldTexts& fields, F eval) {
     const std::string what = Describe(name, selection, fields);
     Outcome o = Twice([&] { return eval(selection, fields); }, what);
     const bool pair = selection >= 1 && selection <= 3;
     CheckOutcome(o, {0, 1, 2}, pair ? 3 - selection : -1, Precision::Double, what);
     FUZZ_CHECK(o.messages.empty() && o.captions.empty(), what + ": unexpected message or caption");
-    if (!pair) FUZZ_CHECK(o.Empty(), what + ": a result without a pair of confirmed fields");
-    else FUZZ_CHECK(o.fields.size() == 1, what + ": no result for a pair of confirmed fields");
+    if (!pair)
+        FUZZ_CHECK(o.Empty(), what + ": a result without a pair of confirmed fields");
+    else
+        FUZZ_CHECK(o.fields.size() == 1, what + ": no result for a pair of confirmed fields");
 }
 
 void FuzzNE555(int32_t selection, bool commaLocale, const FieldTexts& fields) {
@@ -162,8 +163,10 @@ void FuzzNE555(int32_t selection, bool commaLocale, const FieldTexts& fields) {
     for (const CaptionResult& c : o.captions) {
         targets.insert(c.target);
         const std::string at = what + ": " + c.target + " := \"" + Escaped(c.text) + "\"";
-        if (c.target == "lbl555_3") FUZZ_CHECK(IsSplit(c.text, sep), at);
-        else FUZZ_CHECK(IsShownTime(c.text, sep), at);
+        if (c.target == "lbl555_3")
+            FUZZ_CHECK(IsSplit(c.text, sep), at);
+        else
+            FUZZ_CHECK(IsShownTime(c.text, sep), at);
     }
     FUZZ_CHECK((targets == std::set<std::string>{"lbl555_3", "lbl555_4", "lbl555_5"}), what + ": captions");
     if (commaLocale) {
@@ -223,7 +226,8 @@ void FuzzImpedance(int32_t selection, bool parallel, const FieldTexts& fields) {
     const FieldTexts imp(fields.begin(), fields.begin() + 4);
     const float wire = CoilWireResistanceFrom(fields[4]);
     FUZZ_CHECK(std::isfinite(wire), "CoilWireResistanceFrom(\"" + Escaped(fields[4]) + "\") is not finite");
-    const std::string what = Describe(parallel ? "EvalImpedance[parallel]" : "EvalImpedance[series]", selection, fields);
+    const std::string what =
+        Describe(parallel ? "EvalImpedance[parallel]" : "EvalImpedance[series]", selection, fields);
     Outcome o = Twice([&] { return EvalImpedance(selection, parallel, wire, imp); }, what);
     const bool known = selection == 3 || selection == 4 || selection == 6;
     CheckOutcome(o, {0, 1, 2, 3}, known ? 6 - selection : -1, Precision::Double, what);
@@ -256,9 +260,9 @@ void FuzzColourClicks(int32_t startCount, const std::string& clicks, const std::
         const int32_t before = count;
         const std::string textBefore = text;
         ColourClickResult r = ApplyColourClick(count, digit, text);
-        const std::string what = "ApplyColourClick(count " + std::to_string(before) + ", digit " + std::to_string(digit) +
-                                 ", \"" + Escaped(textBefore) + "\") -> count " + std::to_string(count) + ", \"" +
-                                 Escaped(text) + "\", band " + std::to_string(r.band);
+        const std::string what = "ApplyColourClick(count " + std::to_string(before) + ", digit " +
+                                 std::to_string(digit) + ", \"" + Escaped(textBefore) + "\") -> count " +
+                                 std::to_string(count) + ", \"" + Escaped(text) + "\", band " + std::to_string(r.band);
         if (digit < 0 || digit > 9) {
             FUZZ_CHECK(count == before && text == textBefore && r.band == -1 && !r.complete, what);
             continue;

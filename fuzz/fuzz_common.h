@@ -32,9 +32,9 @@ inline std::string Escaped(std::string_view t) {
     std::abort();
 }
 
-#define FUZZ_CHECK(cond, detail)                                  \
-    do {                                                          \
-        if (!(cond)) ::fuzzcheck::Fail(#cond, (detail));          \
+#define FUZZ_CHECK(cond, detail)                                                                                       \
+    do {                                                                                                               \
+        if (!(cond)) ::fuzzcheck::Fail(#cond, (detail));                                                               \
     } while (0)
 
 // Reads the fuzzer's bytes front to back; past the end everything is 0.
@@ -49,8 +49,7 @@ public:
         std::memcpy(&s, &v, sizeof s);
         return s;
     }
-    template <class T>
-    T Bits() {
+    template <class T> T Bits() {
         unsigned char b[sizeof(T)];
         for (auto& c : b) c = Byte();
         T v;

@@ -28,8 +28,8 @@ std::string Show(double v) {
 // way as the prefix rule: blanks, tabs, digits, point, signs and E.
 bool PlainNumberCharacters(const std::string& t) {
     for (char c : t)
-        if (!(c == ' ' || c == '\t' || fuzzcheck::IsDigit(c) || c == '.' || c == '+' || c == '-' ||
-              c == 'e' || c == 'E'))
+        if (!(c == ' ' || c == '\t' || fuzzcheck::IsDigit(c) || c == '.' || c == '+' || c == '-' || c == 'e' ||
+              c == 'E'))
             return false;
     return true;
 }
@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t comma = text.find(',');
     if (comma != std::string::npos) {
         const double head = ParsePrefix(std::string_view(text).substr(0, comma));
-        FUZZ_CHECK(Same(head, v), "\"" + Escaped(text) + "\" reads " + Show(v) + " but its part before the comma " +
-                                      Show(head));
+        FUZZ_CHECK(Same(head, v),
+                   "\"" + Escaped(text) + "\" reads " + Show(v) + " but its part before the comma " + Show(head));
     }
 
     // A minus sign in front of an unsigned number negates it.

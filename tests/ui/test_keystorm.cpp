@@ -52,8 +52,7 @@ public:
     }
     int below(int n) { return n <= 0 ? 0 : static_cast<int>(next() % static_cast<quint64>(n)); }
     bool chance(int percent) { return below(100) < percent; }
-    template <class T>
-    const T& pick(const QList<T>& list) { return list[below(static_cast<int>(list.size()))]; }
+    template <class T> const T& pick(const QList<T>& list) { return list[below(static_cast<int>(list.size()))]; }
 
 private:
     quint64 s_;
@@ -109,20 +108,20 @@ class KeyStorm : public QObject {
     QWindow* window = nullptr;
     QList<EntryField*> fields;
     QList<Lamp*> lamps;
-    QList<QAbstractButton*> buttons;   // push buttons, check boxes, options
+    QList<QAbstractButton*> buttons; // push buttons, check boxes, options
     QList<QPushButton*> navigation;
     QList<QTabWidget*> tabWidgets;
     QList<QLabel*> swatches;
     QList<QChar> accessKeys;            // letters marked with "&" on buttons
     QList<QLabel*> labels;              // captions that Exit keeps
-    QList<QWidget*> texts;             // everything whose text is checked
+    QList<QWidget*> texts;              // everything whose text is checked
     QHash<QWidget*, QString> shownText; // the last text checked per widget
     QHash<QWidget*, Page*> pageOf;
 
     quint64 seed = 0;
-    std::deque<QString> recent;        // the last events, for a failure report
-    std::map<QString, long> tally;     // event kinds and effects
-    QList<KeyChoice> held;             // pressed and not yet released
+    std::deque<QString> recent;    // the last events, for a failure report
+    std::map<QString, long> tally; // event kinds and effects
+    QList<KeyChoice> held;         // pressed and not yet released
     QString failure;
 
     Page* pageFor(QWidget* w) {
@@ -232,8 +231,7 @@ class KeyStorm : public QObject {
 
         for (Lamp* l : lamps) {
             const QColor c = l->color();
-            if (c != kGrey && c != kRed && c != kGreen)
-                return QStringLiteral("lamp %1 is %2").arg(name(l), c.name());
+            if (c != kGrey && c != kRed && c != kGreen) return QStringLiteral("lamp %1 is %2").arg(name(l), c.name());
         }
 
         for (QWidget* w : texts) {
@@ -310,8 +308,7 @@ class KeyStorm : public QObject {
             if (w->isVisible() && w->width() > 0 && w->height() > 0) out << w;
         return out;
     }
-    template <class T>
-    QList<QWidget*> widgets(const QList<T*>& list) const {
+    template <class T> QList<QWidget*> widgets(const QList<T*>& list) const {
         QList<QWidget*> out;
         for (T* t : list) out << t;
         return out;
@@ -327,7 +324,8 @@ class KeyStorm : public QObject {
 
     QString clickAt(Rng& rng, QPoint pos, const QString& aim) {
         QWidget* hit = ui->w->childAt(pos);
-        const QString where = QStringLiteral("(%1,%2) aimed at %3, on %4").arg(pos.x()).arg(pos.y()).arg(aim, name(hit));
+        const QString where =
+            QStringLiteral("(%1,%2) aimed at %3, on %4").arg(pos.x()).arg(pos.y()).arg(aim, name(hit));
         const int how = rng.below(100);
         if (how < 80) {
             QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, pos);
@@ -373,8 +371,8 @@ class KeyStorm : public QObject {
         if (r < 720) return {Qt::Key_F12, 0, Qt::NoModifier};
         if (r < 760) return {Qt::Key_Tab, 0, rng.chance(30) ? Qt::ShiftModifier : Qt::NoModifier};
         if (r < 800) {
-            static const Qt::Key moves[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-                                            Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+            static const Qt::Key moves[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                            Qt::Key_Home, Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
             return {moves[rng.below(8)], 0, rng.chance(20) ? Qt::ShiftModifier : Qt::NoModifier};
         }
         if (r < 820) return {Qt::Key_Space, ' ', Qt::NoModifier};
@@ -386,8 +384,8 @@ class KeyStorm : public QObject {
         if (r < 900) {
             // Copy, paste, select all, cut, undo, redo; never Ctrl+Q, which
             // ends the application.
-            static const Qt::Key ctrl[] = {Qt::Key_C, Qt::Key_V, Qt::Key_V, Qt::Key_A, Qt::Key_X, Qt::Key_Z, Qt::Key_Y,
-                                           Qt::Key_H, Qt::Key_Insert};
+            static const Qt::Key ctrl[] = {Qt::Key_C, Qt::Key_V, Qt::Key_V, Qt::Key_A,     Qt::Key_X,
+                                           Qt::Key_Z, Qt::Key_Y, Qt::Key_H, Qt::Key_Insert};
             const Qt::Key k = ctrl[rng.below(9)];
             return {k, 0, k == Qt::Key_Insert && rng.chance(50) ? Qt::ShiftModifier : Qt::ControlModifier};
         }
@@ -395,7 +393,7 @@ class KeyStorm : public QObject {
             // Access keys: the navigation buttons, Ny, Exit and whatever a
             // page marks with "&", now and then another letter.
             const QChar c = accessKeys.isEmpty() || rng.chance(20) ? QChar(u'A' + rng.below(26))
-                                                                  : accessKeys[rng.below(int(accessKeys.size()))];
+                                                                   : accessKeys[rng.below(int(accessKeys.size()))];
             return {Qt::Key(c.unicode()), 0, Qt::AltModifier};
         }
         if (r < 940) return {Qt::Key(Qt::Key_0 + rng.below(10)), 0, Qt::KeypadModifier};
@@ -403,8 +401,8 @@ class KeyStorm : public QObject {
             static const Qt::Key tabKeys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_PageUp, Qt::Key_PageDown};
             return {tabKeys[rng.below(4)], 0, Qt::ControlModifier};
         }
-        static const Qt::Key fkeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F5, Qt::Key_F10, Qt::Key_F11, Qt::Key_Insert,
-                                        Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt};
+        static const Qt::Key fkeys[] = {Qt::Key_F1,     Qt::Key_F2,    Qt::Key_F5,      Qt::Key_F10, Qt::Key_F11,
+                                        Qt::Key_Insert, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt};
         return {fkeys[rng.below(9)], 0, Qt::NoModifier};
     }
 
@@ -413,8 +411,10 @@ class KeyStorm : public QObject {
             accessKeySent = true;
             ++tally[QStringLiteral("access key")];
         }
-        if (k.ascii) QTest::keyEvent(action, window, k.ascii, k.mods);
-        else QTest::keyEvent(action, window, k.key, k.mods);
+        if (k.ascii)
+            QTest::keyEvent(action, window, k.ascii, k.mods);
+        else
+            QTest::keyEvent(action, window, k.key, k.mods);
     }
 
     QString focusName() const { return name(QApplication::focusWidget()); }
@@ -463,8 +463,10 @@ class KeyStorm : public QObject {
         if (r < 680) {
             KeyChoice k;
             const QString at = focusName();
-            if (!held.isEmpty() && rng.chance(90)) k = held.takeAt(rng.below(static_cast<int>(held.size())));
-            else k = randomKey(rng); // pressed before the storm, or in another window
+            if (!held.isEmpty() && rng.chance(90))
+                k = held.takeAt(rng.below(static_cast<int>(held.size())));
+            else
+                k = randomKey(rng); // pressed before the storm, or in another window
             send(QTest::Release, k);
             ++tally[QStringLiteral("key release")];
             return QStringLiteral("release %1 in %2").arg(KeyName(k), at);
@@ -522,8 +524,8 @@ class KeyStorm : public QObject {
             return clickAt(rng, p, QStringLiteral("a random point"));
         }
         // Something on the clipboard, as if copied from another program.
-        static const char* const pastes[] = {"12", "1,5", "0.25", "1E+300", "-3", "abc", "4 7", "1e-9\n", "",
-                                             "99999999999999999999", "2,5,6", "\t8"};
+        static const char* const pastes[] = {
+            "12", "1,5", "0.25", "1E+300", "-3", "abc", "4 7", "1e-9\n", "", "99999999999999999999", "2,5,6", "\t8"};
         const QString text = QString::fromLatin1(pastes[rng.below(12)]);
         QApplication::clipboard()->setText(text);
         ++tally[QStringLiteral("clipboard")];
@@ -641,8 +643,10 @@ private Q_SLOTS:
             // Let posted events (painting among them) run now and then.
             if (i % 4 == 0) QCoreApplication::processEvents();
             const int boxes = static_cast<int>(ui->messages.texts.size()) - boxesBefore;
-            recent.push_back(QStringLiteral("#%1 %2%3").arg(i).arg(what,
-                boxes ? QStringLiteral(" -> message \"%1\"").arg(ui->messages.texts.back()) : QString()));
+            recent.push_back(QStringLiteral("#%1 %2%3")
+                                 .arg(i)
+                                 .arg(what, boxes ? QStringLiteral(" -> message \"%1\"").arg(ui->messages.texts.back())
+                                                  : QString()));
             if (recent.size() > 16) recent.pop_front();
             if (boxes) tally[QStringLiteral("effect: message box")] += boxes;
             if (ui->messages.texts.size() > 1000) ui->messages.clear();
@@ -651,8 +655,8 @@ private Q_SLOTS:
                 QString changed;
                 for (int k = 0; k < fields.size(); ++k)
                     if (fields[k]->text() != before.fieldTexts[k])
-                        changed += QStringLiteral(" %1: \"%2\" -> \"%3\"").arg(name(fields[k]), before.fieldTexts[k],
-                                                                               fields[k]->text());
+                        changed += QStringLiteral(" %1: \"%2\" -> \"%3\"")
+                                       .arg(name(fields[k]), before.fieldTexts[k], fields[k]->text());
                 qInfo().noquote() << recent.back() << "| page" << name(shownPage()) << "| active"
                                   << name(QApplication::activeWindow()) << "| focus" << focusName() << "| count"
                                   << ui->state().ConfirmedCount << changed;
@@ -665,14 +669,19 @@ private Q_SLOTS:
             const QString broken = check(before);
             if (!broken.isEmpty()) {
                 QString report = QStringLiteral("storm seed %1, event %2 (%3): %4\nthe last events:\n")
-                                     .arg(seed).arg(i).arg(what, broken);
+                                     .arg(seed)
+                                     .arg(i)
+                                     .arg(what, broken);
                 for (const QString& e : recent) report += QStringLiteral("  ") + e + u'\n';
                 QFAIL(qPrintable(report));
             }
         }
         const double seconds = clock.elapsed() / 1000.0;
         QString summary = QStringLiteral("storm seed %1: %2 events in %3 s (%4 per second)\n")
-                              .arg(seed).arg(total).arg(seconds, 0, 'f', 1).arg(total / qMax(seconds, 0.001), 0, 'f', 0);
+                              .arg(seed)
+                              .arg(total)
+                              .arg(seconds, 0, 'f', 1)
+                              .arg(total / qMax(seconds, 0.001), 0, 'f', 0);
         for (const auto& [k, n] : tally) summary += QStringLiteral("  %1: %2\n").arg(k).arg(n);
         // Printed directly: a long run exceeds the test library's message limit.
         std::fputs(qPrintable(summary), stdout);
