@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace bench {
@@ -30,27 +31,42 @@ inline long ResidentKb() {
 
 // Installed on the application: the first paint event of a widget of the
 // watched window starts the report, which runs once the paint pass has
-// returned to the event loop (after the backing store is flushed).
+// returned to the event loop (after the backing store is flushed). Where the
+// window finishes its set-up after the first frame, `ready` tells when that
+// is done; the time and memory then are reported as well.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    explicit FirstPaint(QWidget* window, std::function<bool()> ready = {})
+        : window_(window), ready_(std::move(ready)) {
+        qApp->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (!seen_ && e->type() == QEvent::Paint && o->isWidgetType() &&
             static_cast<QWidget*>(o)->window() == window_) {
             seen_ = true;
-            QTimer::singleShot(0, qApp, [] {
+            QTimer::singleShot(0, qApp, [this] {
                 std::printf("painted_ns=%lld rss_kb=%ld\n", MonotonicNs(), ResidentKb());
-                std::fflush(stdout);
-                QCoreApplication::quit();
+                waitReady();
             });
         }
         return false;
     }
 
 private:
+    void waitReady() {
+        if (ready_ && !ready_()) {
+            QTimer::singleShot(0, qApp, [this] { waitReady(); });
+            return;
+        }
+        std::printf("ready_ns=%lld ready_rss_kb=%ld\n", MonotonicNs(), ResidentKb());
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    }
+
     QWidget* window_;
+    std::function<bool()> ready_;
     bool seen_ = false;
 };
 

@@ -27,6 +27,8 @@ long long MonotonicNs() {
 struct Sample {
     double ms;
     double rssMb;
+    double readyMs;
+    double readyRssMb;
 };
 
 bool RunOnce(const char* program, Sample& out) {
@@ -60,6 +62,16 @@ bool RunOnce(const char* program, Sample& out) {
         return false;
     out.ms = static_cast<double>(painted - start) / 1e6;
     out.rssMb = static_cast<double>(rss) / 1024.0;
+    // A program that sets up the rest of its window after the first frame
+    // also reports when that is done; otherwise it is ready when painted.
+    long long ready = painted;
+    long readyRss = rss;
+    const size_t r = text.find("ready_ns=");
+    if (r != std::string::npos &&
+        std::sscanf(text.c_str() + r, "ready_ns=%lld ready_rss_kb=%ld", &ready, &readyRss) != 2)
+        return false;
+    out.readyMs = static_cast<double>(ready - start) / 1e6;
+    out.readyRssMb = static_cast<double>(readyRss) / 1024.0;
     return true;
 }
 
@@ -78,7 +90,7 @@ int main(int argc, char** argv) {
     }
     const int n = std::max(1, std::atoi(argv[1]));
     const char* programs[2] = {argv[2], argv[3]};
-    std::vector<double> ms[2], rss[2];
+    std::vector<double> ms[2], rss[2], readyMs[2], readyRss[2];
     // One warm-up run each fills the page cache; then they take turns.
     for (int i = -1; i < n; ++i)
         for (int p = 0; p < 2; ++p) {
@@ -90,17 +102,26 @@ int main(int argc, char** argv) {
             if (i < 0) continue;
             ms[p].push_back(s.ms);
             rss[p].push_back(s.rssMb);
+            readyMs[p].push_back(s.readyMs);
+            readyRss[p].push_back(s.readyRssMb);
         }
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("platform %s, %d runs each (medians; min..max)\n", platform ? platform : "(default)", n);
+    const auto row = [](const char* what, const std::vector<double>& t, const std::vector<double>& m) {
+        std::printf("  %-28s start-up %7.1f ms (%.1f..%.1f)   resident %6.1f MB (%.1f..%.1f)\n", what, Median(t),
+                    *std::min_element(t.begin(), t.end()), *std::max_element(t.begin(), t.end()), Median(m),
+                    *std::min_element(m.begin(), m.end()), *std::max_element(m.begin(), m.end()));
+    };
+    std::string names[2];
     for (int p = 0; p < 2; ++p) {
-        std::printf("  %-28s start-up %7.1f ms (%.1f..%.1f)   resident %6.1f MB (%.1f..%.1f)\n",
-                    std::strrchr(programs[p], '/') ? std::strrchr(programs[p], '/') + 1 : programs[p], Median(ms[p]),
-                    *std::min_element(ms[p].begin(), ms[p].end()), *std::max_element(ms[p].begin(), ms[p].end()),
-                    Median(rss[p]), *std::min_element(rss[p].begin(), rss[p].end()),
-                    *std::max_element(rss[p].begin(), rss[p].end()));
+        const char* slash = std::strrchr(programs[p], '/');
+        names[p] = slash ? slash + 1 : programs[p];
+        row(names[p].c_str(), ms[p], rss[p]);
     }
-    std::printf("  ratio                        start-up %7.2f x               resident %6.2f x\n",
+    std::printf("  ratio at first paint         start-up %7.2f x               resident %6.2f x\n",
                 Median(ms[0]) / Median(ms[1]), Median(rss[0]) / Median(rss[1]));
+    row((names[0] + " ready").c_str(), readyMs[0], readyRss[0]);
+    std::printf("  ratio when ready             start-up %7.2f x               resident %6.2f x\n",
+                Median(readyMs[0]) / Median(readyMs[1]), Median(readyRss[0]) / Median(readyRss[1]));
     return 0;
 }

@@ -69,6 +69,10 @@ void Backdrop::paintEvent(QPaintEvent* e) {
     // at a fraction of the cost.
     QPainter p(this);
     p.fillRect(e->rect(), QBrush(tile(p.device()->devicePixelRatioF())));
+    if (!painted_) {
+        painted_ = true;
+        Q_EMIT firstPainted();
+    }
 }
 
 // ---------------------------------------------------------------- MainWindow
@@ -88,16 +92,23 @@ MainWindow::MainWindow() {
     buildMenus();
     buildHeader(client);
     buildStartPage(client);
+    buildNavigation(client);
+    // The first frame shows the start page only; the calculator pages are
+    // built right after it has been painted (or at once when needed first).
+    connect(client, &Backdrop::firstPainted, this, &MainWindow::BuildPages, Qt::QueuedConnection);
 
-    // The pages, created in navigation order so that tab order follows.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::BuildPages() {
+    if (ohm_) return;
+    QWidget* client = centralWidget();
+    // Created in navigation order so that the tab order follows.
     ohm_ = new OhmPage(client, *this);
     rc_ = new RCPage(client, *this);
     cap_ = new CapPage(client, *this);
     coil_ = new CoilPage(client, *this);
     res_ = new ResPage(client, *this);
-    buildNavigation(client);
-
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 MainWindow::~MainWindow() = default;
@@ -194,6 +205,7 @@ Page* MainWindow::page(int pan) const {
 }
 
 void MainWindow::ShowPage(int pan) {
+    BuildPages();
     Page* target = page(pan);
     if (!target) return;
     state_.ResetEntryState();
@@ -209,6 +221,7 @@ void MainWindow::ShowPage(int pan) {
 }
 
 void MainWindow::cmdEval_Click(int index) {
+    BuildPages();
     switch (index) {
     case 0: ohm_->Evaluate(); break;
     case 1: cap_->Evaluate(); break;
@@ -220,6 +233,7 @@ void MainWindow::cmdEval_Click(int index) {
 }
 
 void MainWindow::cmdNew_Click(int index) {
+    BuildPages();
     switch (index) {
     case 0: ohm_->NewClicked(); break;
     case 1: coil_->NewClicked(); break;
@@ -232,6 +246,7 @@ void MainWindow::cmdNew_Click(int index) {
 
 void MainWindow::cmdExit_Click(int index) {
     if (index < 0 || index > 4) return;
+    BuildPages();
     for (int p = 2; p <= 6; ++p) page(p)->hide();
     if (index == 0) {
         ohm_->ExitClear();

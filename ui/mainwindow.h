@@ -29,11 +29,16 @@ public:
     // The tile drawn for a device pixel ratio (kept until the ratio changes).
     QPixmap tile(qreal dpr);
 
+Q_SIGNALS:
+    // Once, when the first frame has been painted.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QPixmap tile_;
+    bool painted_ = false;
 };
 
 class MainWindow : public QMainWindow, public Shell {
@@ -48,8 +53,13 @@ public:
     void cmdExit_Click(int index) override;
     void ShowMessage(const QString& text) override;
 
+    // The five calculator pages are built after the first frame has been
+    // painted; this builds them now if that has not happened yet.
+    void BuildPages();
+
     // Navigation to page p (2..6), as the navigation buttons do.
     void ShowPage(int pan);
+    // The page p (2..6); null until the pages are built.
     Page* page(int pan) const;
 
     // The help document: Info.html beside the executable, else

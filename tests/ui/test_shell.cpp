@@ -82,6 +82,44 @@ private Q_SLOTS:
         QVERIFY(ui.get("pan_0")->isVisible());
     }
 
+    // The first frame shows the start page only; the pages follow it, and a
+    // navigation click that comes before them still finds its page.
+    void pagesFollowTheFirstFrame() {
+        MainWindow w;
+        QVERIFY(!w.findChild<QWidget*>("pan_2"));
+        QVERIFY(w.findChild<QWidget*>("cmdOhm"));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.findChild<QWidget*>("pan_2"));
+        for (const char* p : kPages) QVERIFY(w.findChild<QWidget*>(p));
+        QVERIFY(w.findChild<QWidget*>("pan_1")->isVisible());
+        for (const char* p : kPages) QVERIFY(!w.findChild<QWidget*>(p)->isVisible());
+    }
+    void navigationBeforeThePagesAreBuilt() {
+        MainWindow w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        auto* b = w.findChild<QPushButton*>("cmdKond");
+        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+        QVERIFY(w.findChild<QWidget*>("pan_4")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w.findChild<QWidget*>("Cap_0"));
+    }
+    // The tab order is a ring: the pages' widgets in navigation order, then
+    // the navigation buttons, then round again.
+    void tabOrderRing() {
+        Ui ui;
+        QStringList order;
+        for (QWidget* f = ui.w->nextInFocusChain(); f != ui.w.get(); f = f->nextInFocusChain())
+            if (f->focusPolicy() & Qt::TabFocus) order << f->objectName();
+        const QStringList navs = {"cmdOhm", "cmdRC", "cmdKond", "cmdIndukt", "cmdReso"};
+        const qsizetype first = order.indexOf("cmdReso") + 1;
+        order = order.mid(first) + order.mid(0, first);
+        QCOMPARE(order.mid(order.size() - 5), navs);
+        const QStringList firsts = {"Ohm_0", "RC_0", "Cap_0", "Ind_0", "Res_0"};
+        for (qsizetype i = 1; i < firsts.size(); ++i)
+            QVERIFY2(order.indexOf(firsts[i - 1]) < order.indexOf(firsts[i]), qPrintable(firsts[i]));
+    }
+
     void accessKeysNavigate() {
         Ui ui;
         // A button's access key clicks it after its short press animation.

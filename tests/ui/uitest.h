@@ -70,6 +70,8 @@ public:
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
+        // The calculator pages come right after the first frame.
+        if (!QTest::qWaitFor([this] { return w->page(2) != nullptr; }, 5000)) qFatal("pages not built");
     }
 
     template <class T = QWidget> T* get(const QString& name) const {
