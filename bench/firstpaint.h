@@ -11,6 +11,7 @@
 #include <ctime>
 #include <fstream>
 #include <functional>
+#include <cstdlib>
 #include <string>
 
 namespace bench {
@@ -48,6 +49,12 @@ protected:
             seen_ = true;
             QTimer::singleShot(0, qApp, [this] {
                 std::printf("painted_ns=%lld rss_kb=%ld\n", MonotonicNs(), ResidentKb());
+                // BENCH_SMAPS=<file> keeps the memory map of that moment, to
+                // see which libraries and mappings the resident memory is in.
+                if (const char* keep = std::getenv("BENCH_SMAPS")) {
+                    std::ifstream maps("/proc/self/smaps");
+                    std::ofstream(keep) << maps.rdbuf();
+                }
                 waitReady();
             });
         }

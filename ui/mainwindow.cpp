@@ -81,7 +81,6 @@ MainWindow::MainWindow() {
     InitResources();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Ampero"));
-    setWindowIcon(QIcon(QStringLiteral(":/img/ampero.svg")));
     setFont(FormFont());
     helpFile_ = LocateHelpFile(QCoreApplication::applicationDirPath());
 
@@ -93,9 +92,19 @@ MainWindow::MainWindow() {
     buildHeader(client);
     buildStartPage(client);
     buildNavigation(client);
-    // The first frame shows the start page only; the calculator pages are
-    // built right after it has been painted (or at once when needed first).
-    connect(client, &Backdrop::firstPainted, this, &MainWindow::BuildPages, Qt::QueuedConnection);
+    // The first frame shows the start page only; the window icon and the
+    // calculator pages come right after it has been painted (the pages at
+    // once when they are needed before).
+    connect(
+        client, &Backdrop::firstPainted, this,
+        [this] {
+            QIcon icon;
+            for (const int px : {16, 32, 48, 64})
+                icon.addPixmap(RenderPicture(QStringLiteral("ampero"), QSize(px, px), 1));
+            setWindowIcon(icon);
+            BuildPages();
+        },
+        Qt::QueuedConnection);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -150,7 +159,7 @@ void MainWindow::buildNavigation(QWidget* client) {
         auto* b = new QPushButton(QString::fromUtf8(n.caption), client);
         b->setObjectName(QString::fromLatin1(n.name));
         b->setGeometry(Tw(300, n.top, 1680, 435));
-        QIcon icon(QStringLiteral(":/img/%1.svg").arg(QString::fromLatin1(n.icon)));
+        const QIcon icon = PictureIcon(QString::fromLatin1(n.icon), QSize(16, 16));
         if (!icon.isNull()) {
             b->setIcon(icon);
             b->setIconSize(QSize(16, 16));
@@ -336,7 +345,7 @@ void MainWindow::mnuOm_Click() {
                        "kondensatorer, spolar, resonans och impedans.\nVersion %1")
             .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0.0")
                                                                   : QCoreApplication::applicationVersion()));
-    QPixmap icon = QIcon(QStringLiteral(":/img/ampero.svg")).pixmap(64, 64);
+    const QPixmap icon = RenderPicture(QStringLiteral("ampero"), QSize(64, 64), devicePixelRatioF());
     if (!icon.isNull()) box.setIconPixmap(icon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

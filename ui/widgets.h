@@ -99,6 +99,16 @@ private:
     QString caption_;
 };
 
+// Draws the compiled-in picture ":/img/<resource>.svg" into a transparent
+// pixmap of `size` (logical pixels) at the pixel ratio `dpr`, in proportion
+// and centred. Null when there is no such picture.
+QPixmap RenderPicture(const QString& resource, QSize size, qreal dpr);
+
+// An icon of `size` drawn from a compiled-in picture, sharp at the pixel
+// ratios of the screens there are. Drawn here rather than by Qt's SVG icon
+// plug-in, which brings every image format plug-in along at start.
+QIcon PictureIcon(const QString& resource, QSize size);
+
 // A picture from the compiled-in resources (":/img/<name>.svg").
 class SvgPicture : public QWidget {
     Q_OBJECT

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Writes assets/wood.svg: a 20 x 223 px wood-grain tile, grain running vertically.
 
-Every grain line is periodic in y with period 220 px and is drawn three times,
-shifted by -20, 0 and +20 px, so the tile repeats seamlessly at 20 px across
-and at 220 px down (rows 220..222 repeat rows 0..2).
+Every grain line is periodic in y with period 220 px and is drawn shifted by
+-20, 0 and +20 px (the copies that reach into the tile), so the tile repeats
+seamlessly at 20 px across and at 220 px down (rows 220..222 repeat rows 0..2).
 """
 import math
 import os
@@ -22,7 +22,7 @@ KINDS = [
 ]
 
 
-def grain_path(x0, waves, dx):
+def grain_points(x0, waves, dx):
     pts = []
     y = -6.0
     while y <= H + 6:
@@ -31,8 +31,19 @@ def grain_path(x0, waves, dx):
             x += amp * math.sin(2 * math.pi * k * y / PERIOD + ph)
         pts.append((x, y))
         y += 2.5
-    d = "M%.2f %.2f" % pts[0] + "".join(" L%.2f %.2f" % p for p in pts[1:])
-    return d
+    return pts
+
+
+def grain_copies(x0, waves, width):
+    """The path data of the copies at -W, 0 and +W that reach into the tile."""
+    out = []
+    for dx in (-W, 0, W):
+        pts = grain_points(x0, waves, dx)
+        lo = min(p[0] for p in pts) - width / 2
+        hi = max(p[0] for p in pts) + width / 2
+        if hi > 0 and lo < W:
+            out.append("M%.2f %.2f" % pts[0] + "".join(" L%.2f %.2f" % p for p in pts[1:]))
+    return out
 
 
 def main():
@@ -45,9 +56,9 @@ def main():
     bands = [(3.0, "#6a3d21", 5.0, 0.55), (13.5, "#8a5532", 4.0, 0.5)]
     for x0, col, wid, op in bands:
         waves = [(1.2, 1, random.uniform(0, 6.28)), (0.5, 3, random.uniform(0, 6.28))]
-        for dx in (-W, 0, W):
+        for d in grain_copies(x0, waves, wid):
             out.append('  <path d="%s" fill="none" stroke="%s" stroke-width="%.1f" '
-                       'stroke-opacity="%.2f"/>' % (grain_path(x0, waves, dx), col, wid, op))
+                       'stroke-opacity="%.2f"/>' % (d, col, wid, op))
     # fine grain lines
     n = 0
     x0 = 0.7
@@ -57,10 +68,9 @@ def main():
         op = random.uniform(*opr)
         waves = [(random.uniform(0.4, 1.4), random.choice([1, 2]), random.uniform(0, 6.28)),
                  (random.uniform(0.1, 0.5), random.choice([3, 4, 5]), random.uniform(0, 6.28))]
-        for dx in (-W, 0, W):
+        for d in grain_copies(x0, waves, wid):
             out.append('  <path d="%s" fill="none" stroke="%s" stroke-width="%.2f" '
-                       'stroke-opacity="%.2f" stroke-linecap="round"/>'
-                       % (grain_path(x0, waves, dx), col, wid, op))
+                       'stroke-opacity="%.2f" stroke-linecap="round"/>' % (d, col, wid, op))
         x0 += random.uniform(1.3, 2.6)
         n += 1
     out.append('</svg>')

@@ -36,6 +36,10 @@ private Q_SLOTS:
         QVERIFY(ui.get("pan_1")->isVisible());
         QCOMPARE(VisiblePages(ui), 0);
         for (int i = 1; i <= 6; ++i) QVERIFY(ui.get(QString("imgM%1").arg(i))->isVisible());
+        // Icons: the window's, and one on each navigation button.
+        QVERIFY(!ui.w->windowIcon().pixmap(32, 32).isNull());
+        for (const char* b : {"cmdOhm", "cmdRC", "cmdKond", "cmdIndukt", "cmdReso"})
+            QVERIFY2(!ui.get<QPushButton>(b)->icon().pixmap(16, 16).isNull(), b);
     }
 
     void navigation_data() {
