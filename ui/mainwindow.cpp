@@ -16,7 +16,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -31,14 +30,11 @@
 #include "ui/twips.h"
 #include "ui/widgets.h"
 
-static void InitResources() { Q_INIT_RESOURCE(assets); }
-
 namespace ampero::ui {
 
 namespace {
 constexpr int kClientWidthTwips = 11820;
 constexpr int kClientHeightTwips = 7425;
-constexpr int kTileW = 20, kTileH = 220;
 } // namespace
 
 // ---------------------------------------------------------------- Backdrop
@@ -47,19 +43,10 @@ Backdrop::Backdrop(QWidget* parent) : QWidget(parent) { setObjectName(QStringLit
 
 QPixmap Backdrop::tile(qreal dpr) {
     if (!tile_.isNull() && qFuzzyCompare(tile_.devicePixelRatio(), dpr)) return tile_;
-    // The picture is 20 x 223 px; its top 20 x 220 block is the tile. It is
-    // drawn at the pixel density of the screen the window is on, so the
-    // grain stays sharp when the window is scaled or moves to another screen.
-    QSvgRenderer svg(QStringLiteral(":/img/wood.svg"));
-    QPixmap full(QSize(qCeil(20 * dpr), qCeil(223 * dpr)));
-    full.setDevicePixelRatio(dpr);
-    full.fill(kFormGrey);
-    if (svg.isValid()) {
-        QPainter p(&full);
-        svg.render(&p, QRectF(0, 0, 20, 223));
-    }
-    tile_ = full.copy(QRect(0, 0, qRound(kTileW * dpr), qRound(kTileH * dpr)));
-    tile_.setDevicePixelRatio(dpr);
+    QImage img;
+    if (dpr == 1.0) img = PrerenderedPicture(kWoodTileName, QSize(kWoodTileWidth, kWoodTileHeight));
+    if (img.isNull()) img = DrawWoodTile(dpr);
+    tile_ = QPixmap::fromImage(std::move(img));
     return tile_;
 }
 
@@ -78,7 +65,7 @@ void Backdrop::paintEvent(QPaintEvent* e) {
 // ---------------------------------------------------------------- MainWindow
 
 MainWindow::MainWindow() {
-    InitResources();
+    InitPictures();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Ampero"));
     setFont(FormFont());

@@ -1,6 +1,8 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QIcon>
@@ -261,17 +263,28 @@ void DisplayFrame::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- SvgPicture
 
+QImage PrerenderedPicture(const char* name, QSize size) {
+    for (std::size_t i = 0; i < kPrerenderedCount; ++i) {
+        const auto& pre = kPrerendered[i];
+        if (QLatin1String(pre.name) != QLatin1String(name) || QSize(pre.width, pre.height) != size) continue;
+        QByteArray data =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(pre.png), static_cast<qsizetype>(pre.size));
+        QBuffer buf(&data);
+        buf.open(QIODevice::ReadOnly);
+        // Read as PNG by Qt itself: letting it guess would first ask every
+        // image format plug-in there is, loading each of them.
+        QImageReader reader(&buf, "png");
+        reader.setAutoDetectImageFormat(false);
+        return reader.read();
+    }
+    return {};
+}
+
 QPixmap RenderPicture(const QString& resource, QSize size, qreal dpr) {
-    QSvgRenderer svg(QStringLiteral(":/img/%1.svg").arg(resource));
-    if (!svg.isValid() || size.isEmpty()) return {};
-    QPixmap pm((QSizeF(size) * dpr).toSize());
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QSizeF fit = svg.defaultSize().toSizeF().scaled(size, Qt::KeepAspectRatio);
-    svg.render(&p, QRectF(QPointF((size.width() - fit.width()) / 2, (size.height() - fit.height()) / 2), fit));
-    return pm;
+    QImage img;
+    if (dpr == 1.0) img = PrerenderedPicture(resource.toLatin1().constData(), size);
+    if (img.isNull()) img = DrawPicture(resource, size, dpr);
+    return img.isNull() ? QPixmap() : QPixmap::fromImage(std::move(img));
 }
 
 QIcon PictureIcon(const QString& resource, QSize size) {
@@ -359,20 +372,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
     l->setWordWrap(wrap);
     l->setTextFormat(Qt::PlainText);
     return l;
-}
-
-QFont FormFont() {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(11);
-    f.setBold(true);
-    return f;
-}
-
-QFont FieldFont() {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(15);
-    f.setBold(true);
-    return f;
 }
 
 char LocaleDecimalSeparator() {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/drawing.h"
+
 class QSvgRenderer;
 
 namespace ampero::ui {
@@ -99,9 +101,14 @@ private:
     QString caption_;
 };
 
-// Draws the compiled-in picture ":/img/<resource>.svg" into a transparent
-// pixmap of `size` (logical pixels) at the pixel ratio `dpr`, in proportion
-// and centred. Null when there is no such picture.
+// The picture `name` as drawn when the program was built, if it was drawn
+// at `size` (at pixel ratio 1); null otherwise.
+QImage PrerenderedPicture(const char* name, QSize size);
+
+// The compiled-in picture ":/img/<resource>.svg" in a transparent pixmap of
+// `size` (logical pixels) at the pixel ratio `dpr`, in proportion and
+// centred: taken from the pictures drawn at build time where it is one of
+// them, drawn now otherwise. Null when there is no such picture.
 QPixmap RenderPicture(const QString& resource, QSize size, qreal dpr);
 
 // An icon of `size` drawn from a compiled-in picture, sharp at the pixel
@@ -155,8 +162,6 @@ private:
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap = false);
 
 // The fonts of the window.
-QFont FormFont();  // 8.25 pt bold sans
-QFont FieldFont(); // 12 pt bold sans
 
 // The locale's decimal separator as one character ("," on a Swedish system).
 char LocaleDecimalSeparator();

@@ -46,6 +46,42 @@ private Q_SLOTS:
         QCOMPARE(shot.pixelColor(3, 300), shot.pixelColor(763, 300));
     }
 
+    // The pictures drawn when the program was built are all there and have
+    // the pixels the window would draw now; a stale or wrongly drawn one
+    // shows here.
+    void prerenderedMatchDrawing() {
+        using namespace ampero::ui;
+        QCOMPARE(kPrerenderedCount, std::size(kFirstFramePictures) + 1);
+        const auto same = [](const QImage& pre, const QImage& now, const char* name) {
+            QVERIFY2(!pre.isNull(), name);
+            QCOMPARE(pre.size(), now.size());
+            QVERIFY2(pre.convertToFormat(QImage::Format_ARGB32) == now.convertToFormat(QImage::Format_ARGB32), name);
+        };
+        for (const FirstFramePicture& p : kFirstFramePictures) {
+            const QSize size(p.width, p.height);
+            same(PrerenderedPicture(p.resource, size), DrawPicture(QString::fromLatin1(p.resource), size, 1.0),
+                 p.resource);
+        }
+        same(PrerenderedPicture(kWoodTileName, QSize(kWoodTileWidth, kWoodTileHeight)), DrawWoodTile(1.0),
+             kWoodTileName);
+        // Another size or pixel ratio is drawn at once.
+        QVERIFY(PrerenderedPicture("start_m1", QSize(151, 125)).isNull());
+        const QPixmap twice = RenderPicture(QStringLiteral("start_m1"), QSize(150, 125), 2.0);
+        QCOMPARE(twice.size(), QSize(300, 250));
+    }
+
+    // Every picture of the first frame is among those drawn at build time, at
+    // the size it is shown: the table and the layout agree.
+    void firstFramePicturesArePrerendered() {
+        Ui ui;
+        QList<SvgPicture*> shown = ui.get("pan_0")->findChildren<SvgPicture*>();
+        shown += ui.get("pan_1")->findChildren<SvgPicture*>();
+        QCOMPARE(shown.size(), 8);
+        for (SvgPicture* pic : shown)
+            QVERIFY2(!ampero::ui::PrerenderedPicture(pic->resource().toLatin1().constData(), pic->size()).isNull(),
+                     qPrintable(pic->objectName()));
+    }
+
     void screenshots() {
         const QString dir = qEnvironmentVariable("AMPERO_SHOTS_DIR");
         if (dir.isEmpty()) QSKIP("set AMPERO_SHOTS_DIR to save screenshots");
