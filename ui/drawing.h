@@ -28,7 +28,7 @@ inline constexpr int kWoodTileWidth = 20, kWoodTileHeight = 220;
 QImage DrawWoodTile(qreal dpr);
 
 // The pictures of the first frame at the size they are shown; these are
-// drawn when the program is built and kept as PNG data in the program.
+// drawn when the program is built and kept in the program as pixels.
 struct FirstFramePicture {
     const char* resource;
     int width, height;
@@ -42,14 +42,14 @@ inline constexpr FirstFramePicture kFirstFramePictures[] = {
 // The name the wood tile is kept under among them.
 inline constexpr const char* kWoodTileName = "wood_tile";
 
-// What the build step wrote (linked into the window only).
-struct PrerenderedPicture {
+// What the build step wrote (linked into the window only): premultiplied
+// ARGB pixels, row by row, ready to be shown as they are.
+struct PrerenderedData {
     const char* name;
     int width, height;
-    const unsigned char* png;
-    std::size_t size;
+    const quint32* pixels;
 };
-extern const PrerenderedPicture kPrerendered[];
+extern const PrerenderedData kPrerendered[];
 extern const std::size_t kPrerenderedCount;
 
 } // namespace ampero::ui

@@ -41,12 +41,11 @@ constexpr int kClientHeightTwips = 7425;
 
 Backdrop::Backdrop(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("Client")); }
 
-QPixmap Backdrop::tile(qreal dpr) {
+QImage Backdrop::tile(qreal dpr) {
     if (!tile_.isNull() && qFuzzyCompare(tile_.devicePixelRatio(), dpr)) return tile_;
-    QImage img;
-    if (dpr == 1.0) img = PrerenderedPicture(kWoodTileName, QSize(kWoodTileWidth, kWoodTileHeight));
-    if (img.isNull()) img = DrawWoodTile(dpr);
-    tile_ = QPixmap::fromImage(std::move(img));
+    const QImage pre =
+        dpr == 1.0 ? PrerenderedPicture(kWoodTileName, QSize(kWoodTileWidth, kWoodTileHeight)) : QImage();
+    tile_ = pre.isNull() ? DrawWoodTile(dpr) : pre;
     return tile_;
 }
 

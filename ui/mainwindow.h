@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPixmap>
+#include <QImage>
 #include <array>
 
 #include "ui/entrystate.h"
@@ -27,7 +27,7 @@ class Backdrop : public QWidget {
 public:
     explicit Backdrop(QWidget* parent);
     // The tile drawn for a device pixel ratio (kept until the ratio changes).
-    QPixmap tile(qreal dpr);
+    QImage tile(qreal dpr);
 
 Q_SIGNALS:
     // Once, when the first frame has been painted.
@@ -37,7 +37,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QPixmap tile_;
+    QImage tile_;
     bool painted_ = false;
 };
 

@@ -1,8 +1,6 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QImageReader>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QIcon>
@@ -265,26 +263,24 @@ void DisplayFrame::paintEvent(QPaintEvent*) {
 
 QImage PrerenderedPicture(const char* name, QSize size) {
     for (std::size_t i = 0; i < kPrerenderedCount; ++i) {
-        const auto& pre = kPrerendered[i];
-        if (QLatin1String(pre.name) != QLatin1String(name) || QSize(pre.width, pre.height) != size) continue;
-        QByteArray data =
-            QByteArray::fromRawData(reinterpret_cast<const char*>(pre.png), static_cast<qsizetype>(pre.size));
-        QBuffer buf(&data);
-        buf.open(QIODevice::ReadOnly);
-        // Read as PNG by Qt itself: letting it guess would first ask every
-        // image format plug-in there is, loading each of them.
-        QImageReader reader(&buf, "png");
-        reader.setAutoDetectImageFormat(false);
-        return reader.read();
+        const PrerenderedData& pre = kPrerendered[i];
+        if (QLatin1String(pre.name) == QLatin1String(name) && QSize(pre.width, pre.height) == size)
+            // Shown straight from the program's read-only data, not copied.
+            return QImage(reinterpret_cast<const uchar*>(pre.pixels), pre.width, pre.height, pre.width * 4,
+                          QImage::Format_ARGB32_Premultiplied);
     }
     return {};
 }
 
+QImage PictureImage(const QString& resource, QSize size, qreal dpr) {
+    if (dpr == 1.0)
+        if (QImage pre = PrerenderedPicture(resource.toLatin1().constData(), size); !pre.isNull()) return pre;
+    return DrawPicture(resource, size, dpr);
+}
+
 QPixmap RenderPicture(const QString& resource, QSize size, qreal dpr) {
-    QImage img;
-    if (dpr == 1.0) img = PrerenderedPicture(resource.toLatin1().constData(), size);
-    if (img.isNull()) img = DrawPicture(resource, size, dpr);
-    return img.isNull() ? QPixmap() : QPixmap::fromImage(std::move(img));
+    const QImage img = PictureImage(resource, size, dpr);
+    return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
 }
 
 QIcon PictureIcon(const QString& resource, QSize size) {
@@ -310,7 +306,7 @@ QString SvgPicture::path() const { return QStringLiteral(":/img/%1.svg").arg(res
 void SvgPicture::setResource(const QString& resource) {
     resource_ = resource;
     valid_ = -1;
-    cache_ = QPixmap();
+    cache_ = QImage();
     update();
 }
 
@@ -323,12 +319,12 @@ void SvgPicture::paintEvent(QPaintEvent*) {
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
     if (valid_ != 0 && (cache_.isNull() || cache_.size() != pixels) && !pixels.isEmpty()) {
-        cache_ = RenderPicture(resource_, size(), dpr);
+        cache_ = PictureImage(resource_, size(), dpr);
         valid_ = cache_.isNull() ? 0 : 1;
     }
     QPainter p(this);
     if (valid_ == 1) {
-        p.drawPixmap(0, 0, cache_);
+        p.drawImage(0, 0, cache_);
     } else {
         p.setPen(QPen(QColor(32, 40, 48), 1, Qt::DashLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

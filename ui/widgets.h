@@ -105,11 +105,12 @@ private:
 // at `size` (at pixel ratio 1); null otherwise.
 QImage PrerenderedPicture(const char* name, QSize size);
 
-// The compiled-in picture ":/img/<resource>.svg" in a transparent pixmap of
+// The compiled-in picture ":/img/<resource>.svg" in a transparent image of
 // `size` (logical pixels) at the pixel ratio `dpr`, in proportion and
 // centred: taken from the pictures drawn at build time where it is one of
 // them, drawn now otherwise. Null when there is no such picture.
-QPixmap RenderPicture(const QString& resource, QSize size, qreal dpr);
+QImage PictureImage(const QString& resource, QSize size, qreal dpr);
+QPixmap RenderPicture(const QString& resource, QSize size, qreal dpr); // the same as a pixmap
 
 // An icon of `size` drawn from a compiled-in picture, sharp at the pixel
 // ratios of the screens there are. Drawn here rather than by Qt's SVG icon
@@ -135,7 +136,7 @@ private:
     QString path() const;
     QString resource_;
     mutable int valid_ = -1; // -1 not read yet, 0 no picture, 1 a picture
-    QPixmap cache_;
+    QImage cache_;
 };
 
 // A straight line drawn over its parent, end points in pixels of the parent.

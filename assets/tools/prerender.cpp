@@ -1,26 +1,13 @@
 // Draws the pictures of the window's first frame at the size they are shown
-// and writes them as PNG data into a C++ source compiled into the program, so
-// that starting the program does not have to read and draw vector pictures.
+// and writes their pixels into a C++ source compiled into the program, so that
+// starting the program does not have to read and draw vector pictures.
 //   ampero_prerender OUTPUT.cpp
-#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
 
 #include "ui/drawing.h"
-
-namespace {
-
-QByteArray Png(const QImage& img) {
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "PNG");
-    return bytes;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -49,20 +36,23 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "ampero_prerender: no picture %s\n", entries[i].name.constData());
             return 1;
         }
-        const QByteArray png = Png(entries[i].image);
-        out += "const unsigned char k" + QByteArray::number(i) + "[] = {";
-        for (qsizetype b = 0; b < png.size(); ++b) {
-            if (b % 24 == 0) out += "\n   ";
-            out += ' ' + QByteArray::number(static_cast<unsigned char>(png[b])) + ',';
+        const QImage img = entries[i].image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        out += "const quint32 k" + QByteArray::number(i) + "[] = {";
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            const auto* row = reinterpret_cast<const quint32*>(img.constScanLine(y));
+            for (int x = 0; x < img.width(); ++x, ++n) {
+                if (n % 10 == 0) out += "\n   ";
+                out += " 0x" + QByteArray::number(row[x], 16) + 'u' + ',';
+            }
         }
         out += "\n};\n";
     }
-    out += "} // namespace\n\nconst PrerenderedPicture kPrerendered[] = {\n";
+    out += "} // namespace\n\nconst PrerenderedData kPrerendered[] = {\n";
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QImage& img = entries[i].image;
         out += "    {\"" + entries[i].name + "\", " + QByteArray::number(img.width()) + ", " +
-               QByteArray::number(img.height()) + ", k" + QByteArray::number(i) + ", sizeof k" +
-               QByteArray::number(i) + "},\n";
+               QByteArray::number(img.height()) + ", k" + QByteArray::number(i) + "},\n";
     }
     out += "};\nconst std::size_t kPrerenderedCount = " + QByteArray::number(entries.size()) +
            ";\n\n} // namespace ampero::ui\n";
