@@ -14,10 +14,10 @@ export QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu LC_ALL=C.UTF-8
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 
 echo "== start-up"
-QT_QPA_PLATFORM=offscreen "$b/startup_driver" "$runs" "$b/ampero_startup" "$b/bare_window"
+QT_QPA_PLATFORM=offscreen "$b/startup_driver" "$runs" "$b/ampero_startup" "$b/bare_window" "$b/bare_text_window"
 if command -v xvfb-run >/dev/null; then
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$b/startup_driver" "$runs" "$b/ampero_startup" "$b/bare_window"
+    "$b/startup_driver" "$runs" "$b/ampero_startup" "$b/bare_window" "$b/bare_text_window"
 fi
 
 echo "== keystroke"

@@ -1,7 +1,10 @@
-// Starts two programs in turn, N times each, and compares the time from the
-// start to their first painted window and their resident memory then.
-//   startup_driver N PROGRAM BASELINE
-// Each program prints "painted_ns=<CLOCK_MONOTONIC ns> rss_kb=<kB>" once.
+// Starts a program and its yardsticks in turn, N times each, and compares the
+// time from the start to their first painted window and their resident
+// memory then (and when the program is ready, for one that finishes its
+// set-up after the first frame).
+//   startup_driver N PROGRAM BASELINE [BASELINE ...]
+// Each program prints "painted_ns=<CLOCK_MONOTONIC ns> rss_kb=<kB>" once,
+// and may print "ready_ns=<ns> ready_rss_kb=<kB>" after it.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -84,16 +87,17 @@ double Median(std::vector<double> v) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s N PROGRAM BASELINE\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s N PROGRAM BASELINE [BASELINE ...]\n", argv[0]);
         return 2;
     }
     const int n = std::max(1, std::atoi(argv[1]));
-    const char* programs[2] = {argv[2], argv[3]};
-    std::vector<double> ms[2], rss[2], readyMs[2], readyRss[2];
+    const std::vector<const char*> programs(argv + 2, argv + argc);
+    const size_t count = programs.size();
+    std::vector<std::vector<double>> ms(count), rss(count), readyMs(count), readyRss(count);
     // One warm-up run each fills the page cache; then they take turns.
     for (int i = -1; i < n; ++i)
-        for (int p = 0; p < 2; ++p) {
+        for (size_t p = 0; p < count; ++p) {
             Sample s{};
             if (!RunOnce(programs[p], s)) {
                 std::fprintf(stderr, "%s did not report its first paint\n", programs[p]);
@@ -107,21 +111,22 @@ int main(int argc, char** argv) {
         }
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("platform %s, %d runs each (medians; min..max)\n", platform ? platform : "(default)", n);
-    const auto row = [](const char* what, const std::vector<double>& t, const std::vector<double>& m) {
-        std::printf("  %-28s start-up %7.1f ms (%.1f..%.1f)   resident %6.1f MB (%.1f..%.1f)\n", what, Median(t),
-                    *std::min_element(t.begin(), t.end()), *std::max_element(t.begin(), t.end()), Median(m),
-                    *std::min_element(m.begin(), m.end()), *std::max_element(m.begin(), m.end()));
+    const auto row = [](const std::string& what, const std::vector<double>& t, const std::vector<double>& m) {
+        std::printf("  %-30s start-up %6.1f ms (%.1f..%.1f)   resident %5.1f MB (%.1f..%.1f)\n", what.c_str(),
+                    Median(t), *std::min_element(t.begin(), t.end()), *std::max_element(t.begin(), t.end()),
+                    Median(m), *std::min_element(m.begin(), m.end()), *std::max_element(m.begin(), m.end()));
     };
-    std::string names[2];
-    for (int p = 0; p < 2; ++p) {
-        const char* slash = std::strrchr(programs[p], '/');
-        names[p] = slash ? slash + 1 : programs[p];
-        row(names[p].c_str(), ms[p], rss[p]);
+    std::vector<std::string> names;
+    for (const char* p : programs) names.emplace_back(std::strrchr(p, '/') ? std::strrchr(p, '/') + 1 : p);
+    row(names[0] + " (first paint)", ms[0], rss[0]);
+    row(names[0] + " (ready)", readyMs[0], readyRss[0]);
+    for (size_t p = 1; p < count; ++p) row(names[p], ms[p], rss[p]);
+    for (size_t p = 1; p < count; ++p) {
+        std::printf("  against %s:\n", names[p].c_str());
+        std::printf("    at first paint               start-up %6.2f x               resident %5.2f x\n",
+                    Median(ms[0]) / Median(ms[p]), Median(rss[0]) / Median(rss[p]));
+        std::printf("    when ready                   start-up %6.2f x               resident %5.2f x\n",
+                    Median(readyMs[0]) / Median(ms[p]), Median(readyRss[0]) / Median(rss[p]));
     }
-    std::printf("  ratio at first paint         start-up %7.2f x               resident %6.2f x\n",
-                Median(ms[0]) / Median(ms[1]), Median(rss[0]) / Median(rss[1]));
-    row((names[0] + " ready").c_str(), readyMs[0], readyRss[0]);
-    std::printf("  ratio when ready             start-up %7.2f x               resident %6.2f x\n",
-                Median(readyMs[0]) / Median(readyMs[1]), Median(readyRss[0]) / Median(readyRss[1]));
     return 0;
 }

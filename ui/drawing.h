@@ -43,10 +43,12 @@ inline constexpr FirstFramePicture kFirstFramePictures[] = {
 inline constexpr const char* kWoodTileName = "wood_tile";
 
 // What the build step wrote (linked into the window only): premultiplied
-// ARGB pixels, row by row, ready to be shown as they are.
+// ARGB pixels, row by row, ready to be shown as they are. An opaque picture
+// is marked so, which lets it be copied rather than blended.
 struct PrerenderedData {
     const char* name;
     int width, height;
+    bool opaque;
     const quint32* pixels;
 };
 extern const PrerenderedData kPrerendered[];

@@ -267,7 +267,7 @@ QImage PrerenderedPicture(const char* name, QSize size) {
         if (QLatin1String(pre.name) == QLatin1String(name) && QSize(pre.width, pre.height) == size)
             // Shown straight from the program's read-only data, not copied.
             return QImage(reinterpret_cast<const uchar*>(pre.pixels), pre.width, pre.height, pre.width * 4,
-                          QImage::Format_ARGB32_Premultiplied);
+                          pre.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     }
     return {};
 }

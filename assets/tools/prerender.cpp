@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QImage& img = entries[i].image;
         out += "    {\"" + entries[i].name + "\", " + QByteArray::number(img.width()) + ", " +
-               QByteArray::number(img.height()) + ", k" + QByteArray::number(i) + "},\n";
+               QByteArray::number(img.height()) + (img.hasAlphaChannel() ? ", false" : ", true") + ", k" +
+               QByteArray::number(i) + "},\n";
     }
     out += "};\nconst std::size_t kPrerenderedCount = " + QByteArray::number(entries.size()) +
            ";\n\n} // namespace ampero::ui\n";

@@ -64,6 +64,10 @@ private Q_SLOTS:
         }
         same(PrerenderedPicture(kWoodTileName, QSize(kWoodTileWidth, kWoodTileHeight)), DrawWoodTile(1.0),
              kWoodTileName);
+        // The tile is opaque, so filling the backdrop copies it rather than
+        // blending it.
+        QVERIFY(!PrerenderedPicture(kWoodTileName, QSize(kWoodTileWidth, kWoodTileHeight)).hasAlphaChannel());
+        QVERIFY(PrerenderedPicture("start_m1", QSize(150, 125)).hasAlphaChannel());
         // Another size or pixel ratio is drawn at once.
         QVERIFY(PrerenderedPicture("start_m1", QSize(151, 125)).isNull());
         const QPixmap twice = RenderPicture(QStringLiteral("start_m1"), QSize(150, 125), 2.0);
