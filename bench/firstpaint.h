@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <functional>
-#include <cstdlib>
 #include <string>
 
 namespace bench {
@@ -37,8 +37,7 @@ inline long ResidentKb() {
 // is done; the time and memory then are reported as well.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QWidget* window, std::function<bool()> ready = {})
-        : window_(window), ready_(std::move(ready)) {
+    explicit FirstPaint(QWidget* window, std::function<bool()> ready = {}) : window_(window), ready_(std::move(ready)) {
         qApp->installEventFilter(this);
     }
 

@@ -113,8 +113,8 @@ int main(int argc, char** argv) {
     std::printf("platform %s, %d runs each (medians; min..max)\n", platform ? platform : "(default)", n);
     const auto row = [](const std::string& what, const std::vector<double>& t, const std::vector<double>& m) {
         std::printf("  %-30s start-up %6.1f ms (%.1f..%.1f)   resident %5.1f MB (%.1f..%.1f)\n", what.c_str(),
-                    Median(t), *std::min_element(t.begin(), t.end()), *std::max_element(t.begin(), t.end()),
-                    Median(m), *std::min_element(m.begin(), m.end()), *std::max_element(m.begin(), m.end()));
+                    Median(t), *std::min_element(t.begin(), t.end()), *std::max_element(t.begin(), t.end()), Median(m),
+                    *std::min_element(m.begin(), m.end()), *std::max_element(m.begin(), m.end()));
     };
     std::vector<std::string> names;
     for (const char* p : programs) names.emplace_back(std::strrchr(p, '/') ? std::strrchr(p, '/') + 1 : p);

@@ -2,8 +2,8 @@
 // calculator pages, the menus, and the dispatch of the page buttons.
 #pragma once
 
-#include <QMainWindow>
 #include <QImage>
+#include <QMainWindow>
 #include <array>
 
 #include "ui/entrystate.h"

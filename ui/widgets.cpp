@@ -266,7 +266,7 @@ QImage PrerenderedPicture(const char* name, QSize size) {
         const PrerenderedData& pre = kPrerendered[i];
         if (QLatin1String(pre.name) == QLatin1String(name) && QSize(pre.width, pre.height) == size)
             // Shown straight from the program's read-only data, not copied.
-            return QImage(reinterpret_cast<const uchar*>(pre.pixels), pre.width, pre.height, pre.width * 4,
+            return QImage(reinterpret_cast<const uchar*>(pre.pixels), pre.width, pre.height, qsizetype{pre.width} * 4,
                           pre.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     }
     return {};
@@ -377,10 +377,10 @@ char LocaleDecimalSeparator() {
 
 } // namespace ampero::ui
 
-#include <QStyle>
-#include <QStyleFactory>
 #include <QGroupBox>
 #include <QProxyStyle>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOption>
 
 namespace ampero::ui {

@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     QList<Entry> entries;
     entries.append({ampero::ui::kWoodTileName, ampero::ui::DrawWoodTile(1.0)});
     for (const auto& p : ampero::ui::kFirstFramePictures)
-        entries.append({p.resource, ampero::ui::DrawPicture(QString::fromLatin1(p.resource), QSize(p.width, p.height), 1.0)});
+        entries.append(
+            {p.resource, ampero::ui::DrawPicture(QString::fromLatin1(p.resource), QSize(p.width, p.height), 1.0)});
 
     QByteArray out = "// Written by ampero_prerender when the program is built; not to be edited.\n"
                      "#include \"ui/drawing.h\"\n\nnamespace ampero::ui {\nnamespace {\n";
