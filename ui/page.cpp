@@ -103,6 +103,25 @@ EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const 
     return f;
 }
 
+void Page::makeFieldRow(QWidget* tab, const QString& fieldPrefix, const QString& lampPrefix,
+                        std::initializer_list<FieldPlace> places, std::vector<EntryField*>& fields,
+                        std::vector<Lamp*>& lamps) {
+    EntryField* previous = nullptr;
+    int i = 0;
+    for (const FieldPlace& p : places) {
+        EntryField* f =
+            makeField(tab, QStringLiteral("%1_%2").arg(fieldPrefix).arg(i), i, TabTw(p.left, p.top, p.width, 420),
+                      QString::fromUtf8(p.caption), p.frame ? QString::fromLatin1(p.frame) : QString());
+        if (p.name) f->setAccessibleName(QString::fromUtf8(p.name));
+        if (previous) QWidget::setTabOrder(previous, f);
+        previous = f;
+        fields.push_back(f);
+        lamps.push_back(
+            makeLamp(tab, QStringLiteral("%1_%2").arg(lampPrefix).arg(i), TabTw(p.lampLeft, p.lampTop, 255, 135)));
+        ++i;
+    }
+}
+
 Lamp* Page::makeLamp(QWidget* tab, const QString& name, const QRect& geometry) {
     auto* l = new Lamp(tab, name, kLampGrey);
     l->setGeometry(geometry);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -55,6 +56,20 @@ protected:
     // bottom right.
     std::vector<QLabel*> makeHistory(const QString& headingName, const QString& prefix,
                                      std::array<int, 4> gridOrder = {0, 1, 2, 3}, int count = 4);
+    // Where a calculator field and its lamp sit on their tab, in twips.
+    struct FieldPlace {
+        int left, top, lampLeft, lampTop;
+        const char* caption; // printed in the frame under the field
+        int width = 1755;
+        const char* name = nullptr;  // what a screen reader says, where the caption is a unit only
+        const char* frame = nullptr; // the frame's name, where it is not "img<field>"
+    };
+    // The fields "<fieldPrefix>_i" (index i) in their frames and the lamps
+    // "<lampPrefix>_i", one after the other in tab order; appended to
+    // `fields` and `lamps`.
+    void makeFieldRow(QWidget* tab, const QString& fieldPrefix, const QString& lampPrefix,
+                      std::initializer_list<FieldPlace> places, std::vector<EntryField*>& fields,
+                      std::vector<Lamp*>& lamps);
     // A calculator field in its display frame, with its lamp.
     EntryField* makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const QString& caption,
                           const QString& frameName = {});

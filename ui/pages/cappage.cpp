@@ -9,17 +9,6 @@ namespace ampero::ui {
 
 namespace {
 
-// The reactance fields: left and top of the field, left and top of its lamp.
-struct XcPlace {
-    int left, top, lampLeft, lampTop;
-    const char* caption;
-};
-const XcPlace kXcPlaces[] = {
-    {450, 600, 2160, 255, "Frekvens Mhz"},
-    {3570, 600, 5280, 255, "Kapacitans pF"},
-    {450, 3120, 2160, 2760, "Reaktans Ohm"},
-};
-
 // The generator-and-capacitor picture sits between the fields, right of the
 // reactance display. Its overlays are placed in the picture's own pixels.
 constexpr int kPictureLeft = 2430, kPictureTop = 1335, kPictureW = 3300, kPictureH = 2250;
@@ -129,15 +118,12 @@ void CapPage::buildXcTab(QWidget* tab) {
     pico->setFont(print);
     pico->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    for (int i = 0; i < 3; ++i) {
-        const XcPlace& f = kXcPlaces[i];
-        EntryField* field = makeField(tab, QStringLiteral("Cap_%1").arg(i), i, TabTw(f.left, f.top, 1755, 420),
-                                      QString::fromUtf8(f.caption));
-        cap_.push_back(field);
-        lamps_.push_back(makeLamp(tab, QStringLiteral("sCap_%1").arg(i), TabTw(f.lampLeft, f.lampTop, 255, 135)));
-        connect(field, &QLineEdit::textChanged, this, [this] { Cap_Change(); });
-    }
-    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(cap_[static_cast<size_t>(i - 1)], cap_[static_cast<size_t>(i)]);
+    makeFieldRow(tab, QStringLiteral("Cap"), QStringLiteral("sCap"),
+                 {{450, 600, 2160, 255, "Frekvens Mhz"},
+                  {3570, 600, 5280, 255, "Kapacitans pF"},
+                  {450, 3120, 2160, 2760, "Reaktans Ohm"}},
+                 cap_, lamps_);
+    for (EntryField* field : cap_) connect(field, &QLineEdit::textChanged, this, [this] { Cap_Change(); });
 }
 
 void CapPage::buildSerieTab(QWidget* tab) {

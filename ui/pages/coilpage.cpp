@@ -11,24 +11,8 @@ namespace ampero::ui {
 
 namespace {
 
-// A field on its tab: field rectangle and lamp position, in twips.
-struct Place {
-    int left, top, width, lampLeft, lampTop;
-    const char* caption;
-};
-
-const Place kIndPlaces[] = {
-    {510, 630, 1740, 2280, 270, "Frekvens Mhz"},
-    {3570, 600, 1770, 5280, 255, "Induktans µH"},
-    {480, 3120, 1740, 2190, 2760, "Reaktans Ohm"},
-};
-
-const Place kCoilPlaces[] = {
-    {450, 570, 1755, 2160, 225, "Längd cm"},
-    {3570, 570, 1755, 5280, 225, "Diameter cm"},
-    {450, 3120, 1785, 2160, 2745, "Induktans µH"},
-    {3600, 3120, 1755, 5280, 2745, "Antal Varv"},
-};
+// The length field's place, which the AL field shares.
+constexpr int kLengthLeft = 450, kLengthTop = 570;
 
 // Generator and coil between the reactance fields; its pilot lamp in the
 // picture's own pixels.
@@ -128,13 +112,11 @@ void CoilPage::buildXlTab(QWidget* tab) {
         new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"), TabTw(kXlLeft, kXlTop, kXlW, kXlH));
     auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), kLampRed);
     pilot->setGeometry(kPilotLamp);
-    for (int i = 0; i < 3; ++i) {
-        const Place& p = kIndPlaces[i];
-        ind_.push_back(makeField(tab, QStringLiteral("Ind_%1").arg(i), i, TabTw(p.left, p.top, p.width, 420),
-                                 QString::fromUtf8(p.caption)));
-        indLamps_.push_back(makeLamp(tab, QStringLiteral("sInd_%1").arg(i), TabTw(p.lampLeft, p.lampTop, 255, 135)));
-    }
-    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(ind_[static_cast<size_t>(i - 1)], ind_[static_cast<size_t>(i)]);
+    makeFieldRow(tab, QStringLiteral("Ind"), QStringLiteral("sInd"),
+                 {{510, 630, 2280, 270, "Frekvens Mhz", 1740},
+                  {3570, 600, 5280, 255, "Induktans µH", 1770},
+                  {480, 3120, 2190, 2760, "Reaktans Ohm", 1740}},
+                 ind_, indLamps_);
 }
 
 void CoilPage::buildWindingTab(QWidget* tab) {
@@ -152,21 +134,18 @@ void CoilPage::buildWindingTab(QWidget* tab) {
 
     // The AL field lies where the length is; only one of them is in view,
     // and the one out of view cannot take the focus either.
-    const Place& first = kCoilPlaces[0];
-    al_ = makeField(tab, QStringLiteral("AL_0"), 0, TabTw(first.left, first.top, first.width, 420),
+    al_ = makeField(tab, QStringLiteral("AL_0"), 0, TabTw(kLengthLeft, kLengthTop, 1755, 420),
                     QStringLiteral("AL-värde nH/N²"), QStringLiteral("imgAL"));
     imgAL_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgAL"));
     al_->hide();
     imgAL_->hide();
 
-    const char* frameNames[] = {"imgSpol1", "imgSpol2", nullptr, nullptr};
-    for (int i = 0; i < 4; ++i) {
-        const Place& p = kCoilPlaces[i];
-        const QString frameName = frameNames[i] ? QString::fromLatin1(frameNames[i]) : QString();
-        coil_.push_back(makeField(tab, QStringLiteral("Coil_%1").arg(i), i, TabTw(p.left, p.top, p.width, 420),
-                                  QString::fromUtf8(p.caption), frameName));
-        coilLamps_.push_back(makeLamp(tab, QStringLiteral("sCoil_%1").arg(i), TabTw(p.lampLeft, p.lampTop, 255, 135)));
-    }
+    makeFieldRow(tab, QStringLiteral("Coil"), QStringLiteral("sCoil"),
+                 {{kLengthLeft, kLengthTop, 2160, 225, "Längd cm", 1755, nullptr, "imgSpol1"},
+                  {3570, 570, 5280, 225, "Diameter cm", 1755, nullptr, "imgSpol2"},
+                  {450, 3120, 2160, 2745, "Induktans µH", 1785},
+                  {3600, 3120, 5280, 2745, "Antal Varv"}},
+                 coil_, coilLamps_);
     imgSpol1_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgSpol1"));
     imgSpol2_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgSpol2"));
 
@@ -177,7 +156,6 @@ void CoilPage::buildWindingTab(QWidget* tab) {
 
     QWidget::setTabOrder(al_, chkAL_);
     QWidget::setTabOrder(chkAL_, coil_[0]);
-    for (int i = 1; i < 4; ++i) QWidget::setTabOrder(coil_[static_cast<size_t>(i - 1)], coil_[static_cast<size_t>(i)]);
 }
 
 void CoilPage::chkAL_Click() {

@@ -149,25 +149,13 @@ OhmPage::~OhmPage() = default;
 
 void OhmPage::buildOhmTab(QWidget* tab) {
     addFrame(tab, QStringLiteral("fraOhm"), QStringLiteral("Ohm :s Lag"));
-    struct F {
-        int left, top, lampLeft, lampTop;
-        const char* unit;
-        const char* quantity;
-    };
-    const F fields[] = {
-        {450, 600, 2160, 255, "Ohm", "Resistans Ohm"},
-        {3570, 600, 5280, 255, "Volt", "Spänning Volt"},
-        {450, 3120, 2160, 2760, "Watt", "Effekt Watt"},
-        {3570, 3120, 5280, 2760, "Amper", "Ström Amper"},
-    };
     new SvgPicture(tab, QStringLiteral("imgResistor"), QStringLiteral("resistor"), QRect(90, 116, 190, 51));
-    for (int i = 0; i < 4; ++i) {
-        const F& f = fields[i];
-        ohm_.push_back(makeField(tab, QStringLiteral("Ohm_%1").arg(i), i, TabTw(f.left, f.top, 1755, 420),
-                                 QString::fromUtf8(f.unit)));
-        ohm_.back()->setAccessibleName(QString::fromUtf8(f.quantity));
-        lamps_.push_back(makeLamp(tab, QStringLiteral("sOhm_%1").arg(i), TabTw(f.lampLeft, f.lampTop, 255, 135)));
-    }
+    makeFieldRow(tab, QStringLiteral("Ohm"), QStringLiteral("sOhm"),
+                 {{450, 600, 2160, 255, "Ohm", 1755, "Resistans Ohm"},
+                  {3570, 600, 5280, 255, "Volt", 1755, "Spänning Volt"},
+                  {450, 3120, 2160, 2760, "Watt", 1755, "Effekt Watt"},
+                  {3570, 3120, 5280, 2760, "Amper", 1755, "Ström Amper"}},
+                 ohm_, lamps_);
     for (int i = 0; i < 3; ++i) {
         auto* band = new Lamp(tab, QStringLiteral("rCol_%1").arg(i), ToQColor(kDefaultBands[static_cast<size_t>(i)]),
                               Lamp::Shape::Rect);
@@ -179,7 +167,6 @@ void OhmPage::buildOhmTab(QWidget* tab) {
     bulbOff_ = new SvgPicture(tab, QStringLiteral("imgLamp_0"), QStringLiteral("bulb_off"), QRect(160, 172, 65, 80));
     bulbOn_ = new SvgPicture(tab, QStringLiteral("imgLamp_1"), QStringLiteral("bulb_on"), QRect(160, 172, 65, 80));
     bulbOn_->hide();
-    for (int i = 1; i < 4; ++i) QWidget::setTabOrder(ohm_[static_cast<size_t>(i - 1)], ohm_[static_cast<size_t>(i)]);
 }
 
 void OhmPage::buildLedTab(QWidget* tab) {

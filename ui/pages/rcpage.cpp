@@ -72,22 +72,11 @@ RCPage::RCPage(QWidget* parent, Shell& shell) : Page(parent, shell, PageIndexes{
 }
 
 void RCPage::buildRCTab(QWidget* tab) {
-    struct F {
-        int left, top, lampLeft, lampTop;
-        const char* caption;
-    };
-    const F fields[3] = {
-        {450, 600, 2160, 255, "Resistans Ohm"},
-        {3570, 600, 5280, 255, "Kapacitans nF"},
-        {3600, 3090, 5280, 2745, "Frekvens Hz"},
-    };
-    for (int i = 0; i < 3; ++i) {
-        const F& f = fields[i];
-        rc_.push_back(makeField(tab, QStringLiteral("RC_%1").arg(i), i, TabTw(f.left, f.top, kFieldW, kFieldH),
-                                QString::fromUtf8(f.caption)));
-        sRC_.push_back(makeLamp(tab, QStringLiteral("sRC_%1").arg(i), TabTw(f.lampLeft, f.lampTop, kLampW, kLampH)));
-    }
-    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(rc_[static_cast<size_t>(i - 1)], rc_[static_cast<size_t>(i)]);
+    makeFieldRow(tab, QStringLiteral("RC"), QStringLiteral("sRC"),
+                 {{450, 600, 2160, 255, "Resistans Ohm"},
+                  {3570, 600, 5280, 255, "Kapacitans nF"},
+                  {3600, 3090, 5280, 2745, "Frekvens Hz"}},
+                 rc_, sRC_);
 
     chkAsta_ = new QCheckBox(QStringLiteral("Astabil vippa"), tab);
     chkAsta_->setObjectName(QStringLiteral("chkAsta"));

@@ -22,25 +22,6 @@ const QPoint kNeedleDip(4382, 3720);
 
 QPoint NeedlePoint(QPoint twips) { return TabPoint(twips.x(), twips.y()); }
 
-// Field, lamp: left and top of each, in twips on the tab.
-struct Slot {
-    int left, top, lampLeft, lampTop;
-    const char* caption;
-};
-
-const Slot kResSlots[] = {
-    {450, 600, 2160, 255, "Kapacitans pF"},
-    {3570, 600, 5280, 255, "Frekvens Mhz"},
-    {450, 3120, 2160, 2760, "Induktans µH"},
-};
-
-const Slot kImpSlots[] = {
-    {450, 600, 2160, 255, "Kapacitans pF"},
-    {3570, 600, 5280, 255, "Frekvens Mhz"},
-    {450, 3420, 2160, 3060, "Induktans µH"},
-    {3570, 3420, 5280, 3060, "Impedans Z ohm"},
-};
-
 const QString kFrequencyHint = QStringLiteral("Här måste alltid Frekvensboxen vara ifylld  ");
 
 // A caption printed on a picture: no background of its own.
@@ -119,13 +100,11 @@ void ResPage::buildResonanceTab(QWidget* tab) {
     auto* pic = new SvgPicture(tab, QStringLiteral("imgReso"), QStringLiteral("res_lc"), QRect(150, 90, 227, 187));
     const QPoint origin = pic->pos();
 
-    for (int i = 0; i < 3; ++i) {
-        const Slot& s = kResSlots[i];
-        res_.push_back(makeField(tab, QStringLiteral("Res_%1").arg(i), i, TabTw(s.left, s.top, 1755, 420),
-                                 QString::fromUtf8(s.caption)));
-        resLamps_.push_back(makeLamp(tab, QStringLiteral("sRes_%1").arg(i), TabTw(s.lampLeft, s.lampTop, 255, 135)));
-    }
-    for (int i = 1; i < 3; ++i) QWidget::setTabOrder(res_[static_cast<size_t>(i - 1)], res_[static_cast<size_t>(i)]);
+    makeFieldRow(tab, QStringLiteral("Res"), QStringLiteral("sRes"),
+                 {{450, 600, 2160, 255, "Kapacitans pF"},
+                  {3570, 600, 5280, 255, "Frekvens Mhz"},
+                  {450, 3120, 2160, 2760, "Induktans µH"}},
+                 res_, resLamps_);
 
     // The capacitor's value printed on its body, with its unit after it. The
     // drawing prints that "pF" itself; the caption lies exactly over it in
@@ -156,12 +135,12 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
         new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), TabTw(450, 1350, 2250, 1650));
     imgSerie_->hide();
 
-    for (int i = 0; i < 4; ++i) {
-        const Slot& s = kImpSlots[i];
-        ires_.push_back(makeField(tab, QStringLiteral("iRes_%1").arg(i), i, TabTw(s.left, s.top, 1755, 420),
-                                  QString::fromUtf8(s.caption)));
-        iresLamps_.push_back(makeLamp(tab, QStringLiteral("siRes_%1").arg(i), TabTw(s.lampLeft, s.lampTop, 255, 135)));
-    }
+    makeFieldRow(tab, QStringLiteral("iRes"), QStringLiteral("siRes"),
+                 {{450, 600, 2160, 255, "Kapacitans pF"},
+                  {3570, 600, 5280, 255, "Frekvens Mhz"},
+                  {450, 3420, 2160, 3060, "Induktans µH"},
+                  {3570, 3420, 5280, 3060, "Impedans Z ohm"}},
+                 ires_, iresLamps_);
     // The frequency is always needed; its display says so.
     ires_[ImpF]->setText(QStringLiteral("1"));
     ires_[ImpF]->setToolTip(kFrequencyHint);
@@ -194,7 +173,6 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
     pal.setColor(QPalette::Text, Qt::black);
     iResR2_->setPalette(pal);
 
-    for (int i = 1; i < 4; ++i) QWidget::setTabOrder(ires_[static_cast<size_t>(i - 1)], ires_[static_cast<size_t>(i)]);
     QWidget::setTabOrder(ires_[ImpZ], iResR2_);
     QWidget::setTabOrder(iResR2_, optPar_);
     QWidget::setTabOrder(optPar_, optSerie_);
