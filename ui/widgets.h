@@ -162,8 +162,6 @@ private:
 // A label with fixed geometry and an object name.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap = false);
 
-// The fonts of the window.
-
 // The locale's decimal separator as one character ("," on a Swedish system).
 char LocaleDecimalSeparator();
 
