@@ -167,36 +167,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("computed");
-        QTest::newRow("Ohm's law") << "cmdOhm"
-                                   << "Ohm_0"
-                                   << "100"
-                                   << "Ohm_1"
-                                   << "12"
-                                   << "Ohm_3";
-        QTest::newRow("RC") << "cmdRC"
-                            << "RC_0"
-                            << "1000"
-                            << "RC_1"
-                            << "100"
-                            << "RC_2";
-        QTest::newRow("reactance C") << "cmdKond"
-                                     << "Cap_0"
-                                     << "1"
-                                     << "Cap_1"
-                                     << "100"
-                                     << "Cap_2";
-        QTest::newRow("reactance L") << "cmdIndukt"
-                                     << "Ind_0"
-                                     << "1"
-                                     << "Ind_1"
-                                     << "10"
-                                     << "Ind_2";
-        QTest::newRow("resonance") << "cmdReso"
-                                   << "Res_0"
-                                   << "100"
-                                   << "Res_1"
-                                   << "1"
-                                   << "Res_2";
+        // clang-format off
+        QTest::newRow("Ohm's law") << "cmdOhm" << "Ohm_0" << "100" << "Ohm_1" << "12" << "Ohm_3";
+        QTest::newRow("RC") << "cmdRC" << "RC_0" << "1000" << "RC_1" << "100" << "RC_2";
+        QTest::newRow("reactance C") << "cmdKond" << "Cap_0" << "1" << "Cap_1" << "100" << "Cap_2";
+        QTest::newRow("reactance L") << "cmdIndukt" << "Ind_0" << "1" << "Ind_1" << "10" << "Ind_2";
+        QTest::newRow("resonance") << "cmdReso" << "Res_0" << "100" << "Res_1" << "1" << "Res_2";
+        // clang-format on
     }
     void descriptionFollowsLamp() {
         QFETCH(QString, nav);
@@ -236,48 +213,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("key");
         const int button = QAccessible::Button, check = QAccessible::CheckBox, radio = QAccessible::RadioButton;
-        QTest::newRow("nav Ohm") << ""
-                                 << "cmdOhm" << button << "Ohm: s Lag"
-                                 << "Alt+O";
-        QTest::newRow("nav RC") << ""
-                                << "cmdRC" << button << "R C  Nät"
-                                << "";
-        QTest::newRow("nav Kond") << ""
-                                  << "cmdKond" << button << "Kondensator"
-                                  << "Alt+K";
-        QTest::newRow("nav Spolar") << ""
-                                    << "cmdIndukt" << button << "Spolar"
-                                    << "Alt+S";
-        QTest::newRow("nav Resonans") << ""
-                                      << "cmdReso" << button << "Resonans"
-                                      << "Alt+R";
-        QTest::newRow("Räkna") << "cmdOhm"
-                               << "cmdEval_0" << button << "Räkna"
-                               << "";
-        QTest::newRow("Ny") << "cmdOhm"
-                            << "cmdNew_0" << button << "Ny"
-                            << "Alt+N";
-        QTest::newRow("Exit") << "cmdOhm"
-                              << "cmdExit_0" << button << "Exit"
-                              << "Alt+x";
-        QTest::newRow("series Räkna") << "cmdKond"
-                                      << "cmdSerieCap" << button << "Räkna"
-                                      << "";
-        QTest::newRow("astable") << "cmdRC"
-                                 << "chkAsta" << check << "Astabil vippa"
-                                 << "";
-        QTest::newRow("AL known") << "cmdIndukt"
-                                  << "chkAL" << check << "AL-värdet är känt"
-                                  << "Alt+L";
-        QTest::newRow("tH") << "cmdRC"
-                            << "opttH" << radio << "Räkna på tid Hög"
-                            << "";
-        QTest::newRow("parallel") << "cmdReso"
-                                  << "optPar" << radio << "Parallell koppling"
-                                  << "Alt+P";
-        QTest::newRow("series") << "cmdReso"
-                                << "optSerie" << radio << "Serie koppling"
-                                << "Alt+i";
+        // clang-format off
+        QTest::newRow("nav Ohm") << "" << "cmdOhm" << button << "Ohm: s Lag" << "Alt+O";
+        QTest::newRow("nav RC") << "" << "cmdRC" << button << "R C  Nät" << "";
+        QTest::newRow("nav Kond") << "" << "cmdKond" << button << "Kondensator" << "Alt+K";
+        QTest::newRow("nav Spolar") << "" << "cmdIndukt" << button << "Spolar" << "Alt+S";
+        QTest::newRow("nav Resonans") << "" << "cmdReso" << button << "Resonans" << "Alt+R";
+        QTest::newRow("Räkna") << "cmdOhm" << "cmdEval_0" << button << "Räkna" << "";
+        QTest::newRow("Ny") << "cmdOhm" << "cmdNew_0" << button << "Ny" << "Alt+N";
+        QTest::newRow("Exit") << "cmdOhm" << "cmdExit_0" << button << "Exit" << "Alt+x";
+        QTest::newRow("series Räkna") << "cmdKond" << "cmdSerieCap" << button << "Räkna" << "";
+        QTest::newRow("astable") << "cmdRC" << "chkAsta" << check << "Astabil vippa" << "";
+        QTest::newRow("AL known") << "cmdIndukt" << "chkAL" << check << "AL-värdet är känt" << "Alt+L";
+        QTest::newRow("tH") << "cmdRC" << "opttH" << radio << "Räkna på tid Hög" << "";
+        QTest::newRow("parallel") << "cmdReso" << "optPar" << radio << "Parallell koppling" << "Alt+P";
+        QTest::newRow("series") << "cmdReso" << "optSerie" << radio << "Serie koppling" << "Alt+i";
+        // clang-format on
     }
     void controlNames() {
         QFETCH(QString, nav);
@@ -329,10 +280,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("tabs");
         QTest::addColumn<QString>("message");
-        QTest::newRow("dimensions") << "cmdIndukt" << 1 << "TabCoil"
-                                    << " Längd och Diameter måste vara ifyllda";
-        QTest::newRow("frequency") << "cmdReso" << 1 << "TabRes"
-                                   << "Frekvens måste vara ifylld";
+        // clang-format off
+        QTest::newRow("dimensions") << "cmdIndukt" << 1 << "TabCoil" << " Längd och Diameter måste vara ifyllda";
+        QTest::newRow("frequency") << "cmdReso" << 1 << "TabRes" << "Frekvens måste vara ifylld";
+        // clang-format on
     }
     void messageBoxIsRead() {
         QFETCH(QString, nav);

@@ -335,22 +335,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("byF12");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("next");
-        QTest::newRow("22 + 48") << QStringList{"22", "48"} << false << "15.1"
-                                 << "";
-        QTest::newRow("not adjacent, F12") << QStringList{"22", "", "", "", "", "48"} << true << "15.1"
-                                           << "";
-        QTest::newRow("one value") << QStringList{"47"} << false << "47"
-                                   << "";
-        QTest::newRow("missing value") << QStringList{"22", "", "", "", "", "", "", "", "15"} << true << "15"
-                                       << "47.1";
+        // clang-format off
+        QTest::newRow("22 + 48") << QStringList{"22", "48"} << false << "15.1" << "";
+        QTest::newRow("not adjacent, F12") << QStringList{"22", "", "", "", "", "48"} << true << "15.1" << "";
+        QTest::newRow("one value") << QStringList{"47"} << false << "47" << "";
+        QTest::newRow("missing value") << QStringList{"22", "", "", "", "", "", "", "", "15"} << true << "15" << "47.1";
+        // clang-format on
         QTest::newRow("total out of reach") << QStringList{"22", "", "", "", "", "", "", "", "30"} << false << "30"
                                             << "82.5";
-        QTest::newRow("commas typed") << QStringList{"2,2", "4,8"} << false << "1.5"
-                                      << "";
-        QTest::newRow("a zero leaves the answer empty") << QStringList{"0", "22"} << false << ""
-                                                        << "";
-        QTest::newRow("nothing filled") << QStringList{} << true << ""
-                                        << "";
+        // clang-format off
+        QTest::newRow("commas typed") << QStringList{"2,2", "4,8"} << false << "1.5" << "";
+        QTest::newRow("a zero leaves the answer empty") << QStringList{"0", "22"} << false << "" << "";
+        QTest::newRow("nothing filled") << QStringList{} << true << "" << "";
+        // clang-format on
     }
     void serie() {
         QFETCH(QStringList, values);

@@ -325,18 +325,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("alMode");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("length -> diameter") << false << "Coil_0"
-                                            << "Coil_1";
-        QTest::newRow("diameter -> inductance") << false << "Coil_1"
-                                                << "Coil_2";
-        QTest::newRow("turns -> length") << false << "Coil_3"
-                                         << "Coil_0";
-        QTest::newRow("AL -> check box") << true << "AL_0"
-                                         << "chkAL";
-        QTest::newRow("AL mode: inductance -> turns") << true << "Coil_2"
-                                                      << "Coil_3";
-        QTest::newRow("AL mode: turns -> Räkna") << true << "Coil_3"
-                                                 << "cmdEval_2";
+        // clang-format off
+        QTest::newRow("length -> diameter") << false << "Coil_0" << "Coil_1";
+        QTest::newRow("diameter -> inductance") << false << "Coil_1" << "Coil_2";
+        QTest::newRow("turns -> length") << false << "Coil_3" << "Coil_0";
+        QTest::newRow("AL -> check box") << true << "AL_0" << "chkAL";
+        QTest::newRow("AL mode: inductance -> turns") << true << "Coil_2" << "Coil_3";
+        QTest::newRow("AL mode: turns -> Räkna") << true << "Coil_3" << "cmdEval_2";
+        // clang-format on
     }
     void windingFocus() {
         QFETCH(bool, alMode);

@@ -61,14 +61,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("first");
-        QTest::newRow("Alt+O") << int(Qt::Key_O) << "pan_2"
-                               << "Ohm_0";
-        QTest::newRow("Alt+K") << int(Qt::Key_K) << "pan_4"
-                               << "Cap_0";
-        QTest::newRow("Alt+S") << int(Qt::Key_S) << "pan_3"
-                               << "Ind_0";
-        QTest::newRow("Alt+R") << int(Qt::Key_R) << "pan_5"
-                               << "Res_0";
+        // clang-format off
+        QTest::newRow("Alt+O") << int(Qt::Key_O) << "pan_2" << "Ohm_0";
+        QTest::newRow("Alt+K") << int(Qt::Key_K) << "pan_4" << "Cap_0";
+        QTest::newRow("Alt+S") << int(Qt::Key_S) << "pan_3" << "Ind_0";
+        QTest::newRow("Alt+R") << int(Qt::Key_R) << "pan_5" << "Res_0";
+        // clang-format on
     }
     void accessKeysOpenThePages() {
         QFETCH(int, key);
@@ -242,12 +240,11 @@ private Q_SLOTS:
     void impedance_data() {
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("z");
-        QTest::newRow("parallel") << ""
-                                  << "1038.143";
-        QTest::newRow("series by arrow") << "arrow"
-                                         << "963.2";
-        QTest::newRow("series by Alt+I") << "alt"
-                                         << "963.2";
+        // clang-format off
+        QTest::newRow("parallel") << "" << "1038.143";
+        QTest::newRow("series by arrow") << "arrow" << "963.2";
+        QTest::newRow("series by Alt+I") << "alt" << "963.2";
+        // clang-format on
     }
     void impedance() {
         QFETCH(QString, choice);

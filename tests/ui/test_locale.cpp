@@ -61,16 +61,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("result");
-        QTest::newRow("Ohm") << "cmdOhm" << QStringList{"Ohm_0=100", "Ohm_1=12"} << "Ohm_2"
-                             << "1.44";
-        QTest::newRow("RC") << "cmdRC" << QStringList{"RC_0=1000", "RC_2=1592"} << "RC_1"
-                            << "99.972";
-        QTest::newRow("XC") << "cmdKond" << QStringList{"Cap_0=1", "Cap_1=100"} << "Cap_2"
-                            << "1591.5";
-        QTest::newRow("XL") << "cmdIndukt" << QStringList{"Ind_0=1", "Ind_1=10"} << "Ind_2"
-                            << "62.8";
-        QTest::newRow("resonance") << "cmdReso" << QStringList{"Res_0=100", "Res_2=100"} << "Res_1"
-                                   << "1.591549";
+        // clang-format off
+        QTest::newRow("Ohm") << "cmdOhm" << QStringList{"Ohm_0=100", "Ohm_1=12"} << "Ohm_2" << "1.44";
+        QTest::newRow("RC") << "cmdRC" << QStringList{"RC_0=1000", "RC_2=1592"} << "RC_1" << "99.972";
+        QTest::newRow("XC") << "cmdKond" << QStringList{"Cap_0=1", "Cap_1=100"} << "Cap_2" << "1591.5";
+        QTest::newRow("XL") << "cmdIndukt" << QStringList{"Ind_0=1", "Ind_1=10"} << "Ind_2" << "62.8";
+        QTest::newRow("resonance") << "cmdReso" << QStringList{"Res_0=100", "Res_2=100"} << "Res_1" << "1.591549";
+        // clang-format on
     }
     void otherResultsKeepPoint() {
         QFETCH(QString, nav);

@@ -102,12 +102,11 @@ private Q_SLOTS:
     void keyFilter_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("comma") << "2,5"
-                               << "2.5";
-        QTest::newRow("letters, minus, blank") << "a- x1"
-                                               << "1";
-        QTest::newRow("point") << "1.2.3"
-                               << "1.2.3";
+        // clang-format off
+        QTest::newRow("comma") << "2,5" << "2.5";
+        QTest::newRow("letters, minus, blank") << "a- x1" << "1";
+        QTest::newRow("point") << "1.2.3" << "1.2.3";
+        // clang-format on
     }
     void keyFilter() {
         QFETCH(QString, typed);

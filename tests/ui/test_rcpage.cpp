@@ -138,28 +138,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("computed");  // field written
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("byButton"); // "Räkna" instead of F12
-        QTest::newRow("RC R C -> f") << false << QStringList{"1000", "100", ""} << "RC_2"
-                                     << "1592" << false;
-        QTest::newRow("astable R C -> f") << true << QStringList{"1000", "100", ""} << "RC_2"
-                                          << "7143" << true;
-        QTest::newRow("RC R f -> C") << false << QStringList{"1000", "", "1592"} << "RC_1"
-                                     << "99.972" << true;
-        QTest::newRow("astable R f -> C") << true << QStringList{"1000", "", "7143"} << "RC_1"
-                                          << "99.998" << false;
-        QTest::newRow("RC C f -> R") << false << QStringList{"", "100", "1592"} << "RC_0"
-                                     << "1000" << false;
-        QTest::newRow("astable C f -> R") << true << QStringList{"", "100", "7143"} << "RC_0"
-                                          << "1000" << true;
-        QTest::newRow("RC R 4700 f 50") << false << QStringList{"4700", "", "50"} << "RC_1"
-                                        << "677.255" << false;
-        QTest::newRow("RC C 1 f 1") << false << QStringList{"", "1", "1"} << "RC_0"
-                                    << "159154943" << true;
-        QTest::newRow("astable C 1 f 1") << true << QStringList{"", "1", "1"} << "RC_0"
-                                         << "714285714.3" << false;
-        QTest::newRow("RC R 0") << false << QStringList{"0", "100", ""} << "RC_2"
-                                << "0" << false;
-        QTest::newRow("astable R 0") << true << QStringList{"0", "100", ""} << "RC_2"
-                                     << "0" << true;
+        // clang-format off
+        QTest::newRow("RC R C -> f") << false << QStringList{"1000", "100", ""} << "RC_2" << "1592" << false;
+        QTest::newRow("astable R C -> f") << true << QStringList{"1000", "100", ""} << "RC_2" << "7143" << true;
+        QTest::newRow("RC R f -> C") << false << QStringList{"1000", "", "1592"} << "RC_1" << "99.972" << true;
+        QTest::newRow("astable R f -> C") << true << QStringList{"1000", "", "7143"} << "RC_1" << "99.998" << false;
+        QTest::newRow("RC C f -> R") << false << QStringList{"", "100", "1592"} << "RC_0" << "1000" << false;
+        QTest::newRow("astable C f -> R") << true << QStringList{"", "100", "7143"} << "RC_0" << "1000" << true;
+        QTest::newRow("RC R 4700 f 50") << false << QStringList{"4700", "", "50"} << "RC_1" << "677.255" << false;
+        QTest::newRow("RC C 1 f 1") << false << QStringList{"", "1", "1"} << "RC_0" << "159154943" << true;
+        QTest::newRow("astable C 1 f 1") << true << QStringList{"", "1", "1"} << "RC_0" << "714285714.3" << false;
+        QTest::newRow("RC R 0") << false << QStringList{"0", "100", ""} << "RC_2" << "0" << false;
+        QTest::newRow("astable R 0") << true << QStringList{"0", "100", ""} << "RC_2" << "0" << true;
+        // clang-format on
     }
     void rcNetwork() {
         QFETCH(bool, astable);
@@ -298,12 +289,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("fieldAfter");
         QTest::addColumn<QColor>("computedLamp");
-        QTest::newRow("Backspace") << "bs"
-                                   << "10" << kGrey;
-        QTest::newRow("Esc") << "esc"
-                             << "" << kGreen;
-        QTest::newRow("Delete") << "home del"
-                                << "00" << kGrey;
+        // clang-format off
+        QTest::newRow("Backspace") << "bs" << "10" << kGrey;
+        QTest::newRow("Esc") << "esc" << "" << kGreen;
+        QTest::newRow("Delete") << "home del" << "00" << kGrey;
+        // clang-format on
     }
     void rcWithdraw() {
         QFETCH(QString, keys);
@@ -367,11 +357,9 @@ private Q_SLOTS:
                                << "3.3ms"
                                << "66.3 / 33.7 %"
                                << "";
-        QTest::newRow("f 436") << QStringList{"3300", "1", "1", ""} << "436"
-                               << "2.3ms"
-                               << "0.7us"
-                               << "100 / 0 %"
-                               << "";
+        // clang-format off
+        QTest::newRow("f 436") << QStringList{"3300", "1", "1", ""} << "436" << "2.3ms" << "0.7us" << "100 / 0 %" << "";
+        // clang-format on
         QTest::newRow("f above limit") << QStringList{"1", "1", "1", ""} << "480000"
                                        << "1.4us"
                                        << "0.7us"
@@ -456,14 +444,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tH");
         QTest::addColumn<QString>("tL");
         QTest::addColumn<QString>("split");
-        QTest::newRow("f") << QStringList{"10", "100", "10", ""} << "686"
-                           << "762,3us"
-                           << "693us"
-                           << "52,4 / 47,6 %";
-        QTest::newRow("C") << QStringList{"10", "100", "", "686"} << "9.996"
-                           << "762us"
-                           << "692,7us"
-                           << "52,4 / 47,6 %";
+        // clang-format off
+        QTest::newRow("f") << QStringList{"10", "100", "10", ""} << "686" << "762,3us" << "693us" << "52,4 / 47,6 %";
+        QTest::newRow("C") << QStringList{"10", "100", "", "686"} << "9.996" << "762us" << "692,7us" << "52,4 / 47,6 %";
+        // clang-format on
     }
     void commaLocale() {
         QFETCH(QStringList, given);
@@ -640,18 +624,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("fieldAfter");
         QTest::addColumn<QColor>("computedLamp");
-        QTest::newRow("Backspace Ra") << 0 << "bs"
-                                      << "1" << kGrey;
-        QTest::newRow("Backspace Rb") << 1 << "bs"
-                                      << "10" << kGrey;
-        QTest::newRow("Backspace C") << 2 << "bs"
-                                     << "1" << kGrey;
-        QTest::newRow("Esc Rb") << 1 << "esc"
-                                << "" << kGreen;
-        QTest::newRow("Delete C") << 2 << "home del"
-                                  << "0" << kGrey;
-        QTest::newRow("Delete Ra at the end") << 0 << "del"
-                                              << "10" << kGrey;
+        // clang-format off
+        QTest::newRow("Backspace Ra") << 0 << "bs" << "1" << kGrey;
+        QTest::newRow("Backspace Rb") << 1 << "bs" << "10" << kGrey;
+        QTest::newRow("Backspace C") << 2 << "bs" << "1" << kGrey;
+        QTest::newRow("Esc Rb") << 1 << "esc" << "" << kGreen;
+        QTest::newRow("Delete C") << 2 << "home del" << "0" << kGrey;
+        QTest::newRow("Delete Ra at the end") << 0 << "del" << "10" << kGrey;
+        // clang-format on
     }
     void ne555Withdraw() {
         QFETCH(int, index);
@@ -736,20 +716,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("hint");
         const QString r = QStringLiteral("Max Ra  3.3 M - Min Ra 1000 ohm");
-        QTest::newRow("RC frame") << 0 << "fraRC_0"
-                                  << "Lågfrekvensräkning  Obs nF och Hz  ";
+        // clang-format off
+        QTest::newRow("RC frame") << 0 << "fraRC_0" << "Lågfrekvensräkning  Obs nF och Hz  ";
+        // clang-format on
         QTest::newRow("NE 555 frame") << 1 << "fraRC_1"
                                       << "Lågfrekvensräkning  Obs nF och Hz   Obs 3 inmatningar krävs !  ";
+        // clang-format off
         QTest::newRow("Ra") << 1 << "imgKomp555_0" << r;
         QTest::newRow("Rb") << 1 << "imgKomp555_1" << r;
-        QTest::newRow("C") << 1 << "imgKomp555_2"
-                           << "Min C   1nF ";
-        QTest::newRow("f") << 1 << "imgKomp555_3"
-                           << "Max   300 Khz";
+        QTest::newRow("C") << 1 << "imgKomp555_2" << "Min C   1nF ";
+        QTest::newRow("f") << 1 << "imgKomp555_3" << "Max   300 Khz";
         QTest::newRow("tH/tL Ra") << 2 << "imgKomptHtL_0" << r;
         QTest::newRow("tH/tL Rb") << 2 << "imgKomptHtL_1" << r;
-        QTest::newRow("tH/tL C") << 2 << "imgKomptHtL_2"
-                                 << "Min C   1nF ";
+        QTest::newRow("tH/tL C") << 2 << "imgKomptHtL_2" << "Min C   1nF ";
+        // clang-format on
     }
     void hints() {
         QFETCH(int, tab);

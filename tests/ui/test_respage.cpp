@@ -88,20 +88,15 @@ private Q_SLOTS:
 void ResPageTest::captions_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("C") << "imgRes_0"
-                       << "Kapacitans pF";
-    QTest::newRow("f") << "imgRes_1"
-                       << "Frekvens Mhz";
-    QTest::newRow("L") << "imgRes_2"
-                       << "Induktans µH";
-    QTest::newRow("iC") << "imgiRes_0"
-                        << "Kapacitans pF";
-    QTest::newRow("if") << "imgiRes_1"
-                        << "Frekvens Mhz";
-    QTest::newRow("iL") << "imgiRes_2"
-                        << "Induktans µH";
-    QTest::newRow("iZ") << "imgiRes_3"
-                        << "Impedans Z ohm";
+    // clang-format off
+    QTest::newRow("C") << "imgRes_0" << "Kapacitans pF";
+    QTest::newRow("f") << "imgRes_1" << "Frekvens Mhz";
+    QTest::newRow("L") << "imgRes_2" << "Induktans µH";
+    QTest::newRow("iC") << "imgiRes_0" << "Kapacitans pF";
+    QTest::newRow("if") << "imgiRes_1" << "Frekvens Mhz";
+    QTest::newRow("iL") << "imgiRes_2" << "Induktans µH";
+    QTest::newRow("iZ") << "imgiRes_3" << "Impedans Z ohm";
+    // clang-format on
 }
 
 void ResPageTest::captions() {
@@ -381,62 +376,22 @@ void ResPageTest::impedance_data() {
     QTest::addColumn<QString>("z");
     QTest::addColumn<int>("target");
     QTest::addColumn<QString>("result");
-    QTest::newRow("par Z") << true << "0"
-                           << "100"
-                           << "100"
-                           << "" << 3 << "1038.143";
-    QTest::newRow("ser Z, R 0") << false << "0"
-                                << "100"
-                                << "100"
-                                << "" << 3 << "963.2";
-    QTest::newRow("ser Z, R 10") << false << "10"
-                                 << "100"
-                                 << "100"
-                                 << "" << 3 << "963.252";
-    QTest::newRow("ser Z, R 0.1") << false << "0.1"
-                                  << "100"
-                                  << "100"
-                                  << "" << 3 << "963.2";
-    QTest::newRow("ser Z, R not a number") << false << "abc"
-                                           << "100"
-                                           << "100"
-                                           << "" << 3 << "963.2";
-    QTest::newRow("par C") << true << "0"
-                           << ""
-                           << "100"
-                           << "1038.143" << 0 << "100";
-    QTest::newRow("ser C, XL + Z") << false << "0"
-                                   << ""
-                                   << "100"
-                                   << "963.2" << 0 << "100";
-    QTest::newRow("par L") << true << "0"
-                           << "100"
-                           << ""
-                           << "1038.143" << 2 << "99.997";
-    QTest::newRow("par L, Z negative") << true << "0"
-                                       << "100"
-                                       << ""
-                                       << "-1038.143" << 2 << "-475.202";
-    QTest::newRow("ser L") << false << "0"
-                           << "100"
-                           << ""
-                           << "963.2" << 2 << "99.997";
-    QTest::newRow("par Z, L 1000") << true << "0"
-                                   << "100"
-                                   << "1000"
-                                   << "" << 3 << "-2131.362";
-    QTest::newRow("par Z, C empty") << true << "0"
-                                    << ""
-                                    << "100"
-                                    << "" << 3 << "0";
-    QTest::newRow("ser Z, C empty, R 0") << false << "0"
-                                         << ""
-                                         << "100"
-                                         << "" << 3 << "628.3";
-    QTest::newRow("ser Z, C empty, R 10") << false << "10"
-                                          << ""
-                                          << "100"
-                                          << "" << 3 << "628.38";
+    // clang-format off
+    QTest::newRow("par Z") << true << "0" << "100" << "100" << "" << 3 << "1038.143";
+    QTest::newRow("ser Z, R 0") << false << "0" << "100" << "100" << "" << 3 << "963.2";
+    QTest::newRow("ser Z, R 10") << false << "10" << "100" << "100" << "" << 3 << "963.252";
+    QTest::newRow("ser Z, R 0.1") << false << "0.1" << "100" << "100" << "" << 3 << "963.2";
+    QTest::newRow("ser Z, R not a number") << false << "abc" << "100" << "100" << "" << 3 << "963.2";
+    QTest::newRow("par C") << true << "0" << "" << "100" << "1038.143" << 0 << "100";
+    QTest::newRow("ser C, XL + Z") << false << "0" << "" << "100" << "963.2" << 0 << "100";
+    QTest::newRow("par L") << true << "0" << "100" << "" << "1038.143" << 2 << "99.997";
+    QTest::newRow("par L, Z negative") << true << "0" << "100" << "" << "-1038.143" << 2 << "-475.202";
+    QTest::newRow("ser L") << false << "0" << "100" << "" << "963.2" << 2 << "99.997";
+    QTest::newRow("par Z, L 1000") << true << "0" << "100" << "1000" << "" << 3 << "-2131.362";
+    QTest::newRow("par Z, C empty") << true << "0" << "" << "100" << "" << 3 << "0";
+    QTest::newRow("ser Z, C empty, R 0") << false << "0" << "" << "100" << "" << 3 << "628.3";
+    QTest::newRow("ser Z, C empty, R 10") << false << "10" << "" << "100" << "" << 3 << "628.38";
+    // clang-format on
 }
 
 void ResPageTest::impedance() {
@@ -605,12 +560,11 @@ void ResPageTest::keyFilter_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("resonance field") << 0 << "Res_0"
-                                     << "5.2";
-    QTest::newRow("impedance field") << 1 << "iRes_3"
-                                     << "-5.2-";
-    QTest::newRow("wire resistance") << 1 << "iResR2"
-                                     << "-5,2a -";
+    // clang-format off
+    QTest::newRow("resonance field") << 0 << "Res_0" << "5.2";
+    QTest::newRow("impedance field") << 1 << "iRes_3" << "-5.2-";
+    QTest::newRow("wire resistance") << 1 << "iResR2" << "-5,2a -";
+    // clang-format on
 }
 
 void ResPageTest::keyFilter() {

@@ -48,21 +48,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("top");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("firstField");
-        QTest::newRow("Ohm") << "cmdOhm"
-                             << "&Ohm: s Lag" << 98 << "pan_2"
-                             << "Ohm_0";
-        QTest::newRow("RC") << "cmdRC"
-                            << "R C  Nät" << 164 << "pan_6"
-                            << "RC_0";
-        QTest::newRow("Kondensator") << "cmdKond"
-                                     << "&Kondensator" << 230 << "pan_4"
-                                     << "Cap_0";
-        QTest::newRow("Spolar") << "cmdIndukt"
-                                << "&Spolar" << 296 << "pan_3"
-                                << "Ind_0";
-        QTest::newRow("Resonans") << "cmdReso"
-                                  << "&Resonans" << 362 << "pan_5"
-                                  << "Res_0";
+        // clang-format off
+        QTest::newRow("Ohm") << "cmdOhm" << "&Ohm: s Lag" << 98 << "pan_2" << "Ohm_0";
+        QTest::newRow("RC") << "cmdRC" << "R C  Nät" << 164 << "pan_6" << "RC_0";
+        QTest::newRow("Kondensator") << "cmdKond" << "&Kondensator" << 230 << "pan_4" << "Cap_0";
+        QTest::newRow("Spolar") << "cmdIndukt" << "&Spolar" << 296 << "pan_3" << "Ind_0";
+        QTest::newRow("Resonans") << "cmdReso" << "&Resonans" << 362 << "pan_5" << "Res_0";
+        // clang-format on
     }
     void navigation() {
         QFETCH(QString, button);
@@ -163,39 +155,28 @@ private Q_SLOTS:
     void framesAndInfoTexts_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("fraOhm") << "fraOhm"
-                                << "Ohm :s Lag";
-        QTest::newRow("fraRC_0") << "fraRC_0"
-                                 << "Resistans Kapacitans   RC";
-        QTest::newRow("fraRC_1") << "fraRC_1"
-                                 << "Resistans Kapacitans  NE 555 Timer";
-        QTest::newRow("fratHtL") << "fratHtL"
-                                 << "Räkna ut tider Till / Från      tH / tL för NE 555";
-        QTest::newRow("fraInd_0") << "fraInd_0"
-                                  << "Spole";
-        QTest::newRow("fraInd_1") << "fraInd_1"
-                                  << "Tillverka Spole";
-        QTest::newRow("fraRes_0") << "fraRes_0"
-                                  << "Resonans";
-        QTest::newRow("fraRes_1") << "fraRes_1"
-                                  << "  Icke Resonans                         Filterberäkning";
-        QTest::newRow("fraCap_0") << "fraCap_0"
-                                  << "Kondensator";
-        QTest::newRow("fraCap_1") << "fraCap_1"
-                                  << "Seriekoppling ";
-        QTest::newRow("FraColCode") << "FraColCode"
-                                    << "Färgkod";
-        QTest::newRow("Label10") << "Label10"
-                                 << "I Ohm:s Lag kan du klicka på en färgruta för att få ett färgvärde";
-        QTest::newRow("Label5") << "Label5"
-                                << "Optokopplare till  PC   Lpt lämplig motstånd 330 ohm";
-        QTest::newRow("Label9") << "Label9"
-                                << "Tillverka Spolar måste ha 3 värde . Diameter och Längd måste vara med";
+        // clang-format off
+        QTest::newRow("fraOhm") << "fraOhm" << "Ohm :s Lag";
+        QTest::newRow("fraRC_0") << "fraRC_0" << "Resistans Kapacitans   RC";
+        QTest::newRow("fraRC_1") << "fraRC_1" << "Resistans Kapacitans  NE 555 Timer";
+        QTest::newRow("fratHtL") << "fratHtL" << "Räkna ut tider Till / Från      tH / tL för NE 555";
+        QTest::newRow("fraInd_0") << "fraInd_0" << "Spole";
+        QTest::newRow("fraInd_1") << "fraInd_1" << "Tillverka Spole";
+        QTest::newRow("fraRes_0") << "fraRes_0" << "Resonans";
+        QTest::newRow("fraRes_1") << "fraRes_1" << "  Icke Resonans                         Filterberäkning";
+        QTest::newRow("fraCap_0") << "fraCap_0" << "Kondensator";
+        QTest::newRow("fraCap_1") << "fraCap_1" << "Seriekoppling ";
+        QTest::newRow("FraColCode") << "FraColCode" << "Färgkod";
+        QTest::newRow("Label10") << "Label10" << "I Ohm:s Lag kan du klicka på en färgruta för att få ett färgvärde";
+        QTest::newRow("Label5") << "Label5" << "Optokopplare till  PC   Lpt lämplig motstånd 330 ohm";
+        QTest::newRow("Label9") << "Label9" << "Tillverka Spolar måste ha 3 värde . Diameter och Längd måste vara med";
+        // clang-format on
         QTest::newRow("Label7") << "Label7"
                                 << "Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa."
                                    "            Grön visar svaret.";
-        QTest::newRow("Ohm hint") << "lblSkriv"
-                                  << "Skriv in två värde.  Validera med < Enter >  ";
+        // clang-format off
+        QTest::newRow("Ohm hint") << "lblSkriv" << "Skriv in två värde.  Validera med < Enter >  ";
+        // clang-format on
     }
     void framesAndInfoTexts() {
         QFETCH(QString, name);
