@@ -35,7 +35,9 @@ double CalcCapacitiveReactance(double f, double c) {
     return g.Result(RoundHalfEven(xc, 1));
 }
 
-Outcome EvalCapacitiveReactance(int32_t selection, const FieldTexts& fields) {
+Outcome EvalCapacitiveReactance(const Inputs& in) {
+    const int32_t selection = in.Selection();
+    const FieldTexts& fields = in.fields;
     Outcome out;
     const double f = FieldValue(fields, CapF);
     const double c = FieldValue(fields, CapC);

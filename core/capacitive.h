@@ -15,7 +15,7 @@ enum CapField { CapF = 0, CapC = 1, CapXC = 2 };
 double CalcCapacitiveReactance(double f, double c);
 
 // selection 1: XC; 2: C (1 decimal); 3: f (6 decimals). A zero divisor gives 0.
-Outcome EvalCapacitiveReactance(int32_t selection, const FieldTexts& fields);
+Outcome EvalCapacitiveReactance(const Inputs& in);
 
 // The microfarad caption of the capacitance text: value * 0.000001 in the
 // general format with the given separator when the text has more than

@@ -69,8 +69,10 @@ float CalcTurnsFromAL(float al, float inductance) {
 // beyond that range cannot be handed over and counts as a failed formula,
 // written as 0.
 
-Outcome EvalCoilWinding(int32_t selection, const FieldTexts& fields) {
+Outcome EvalCoilWinding(const Inputs& in) {
     Outcome out;
+    const int32_t selection = in.Selection();
+    const FieldTexts& fields = in.fields;
     auto l = FieldSingle(fields, CoilLength);
     auto d = FieldSingle(fields, CoilDiameter);
     if (selection == 3) { // l, d, L known
@@ -85,9 +87,11 @@ Outcome EvalCoilWinding(int32_t selection, const FieldTexts& fields) {
     return out;
 }
 
-Outcome EvalCoilFromAL(int32_t selection, const std::string& alText, const FieldTexts& fields) {
+Outcome EvalCoilFromAL(const Inputs& in) {
     Outcome out;
-    auto al = ToSingle(ParsePrefix(alText));
+    const int32_t selection = in.Selection();
+    const FieldTexts& fields = in.fields;
+    auto al = ToSingle(FieldValue(fields, CoilAL));
     if (selection == 2) { // AL, L known
         auto inductance = FieldSingle(fields, CoilL);
         float n = (al && inductance) ? CalcTurnsFromAL(*al, *inductance) : 0.0f;
@@ -98,6 +102,17 @@ Outcome EvalCoilFromAL(int32_t selection, const std::string& alText, const Field
         out.fields.push_back({CoilL, ResultTextSingle(inductance)});
     }
     return out;
+}
+
+std::optional<Stop> CoilDimensionsRule(const Inputs& in) {
+    if (FieldText(in.fields, CoilLength).empty() || FieldText(in.fields, CoilDiameter).empty())
+        return Stop{kDimensionsMissingMessage, false};
+    return std::nullopt;
+}
+
+std::optional<Stop> CoilALRule(const Inputs& in) {
+    if (FieldText(in.fields, CoilAL).empty()) return Stop{kALMissingMessage, true};
+    return std::nullopt;
 }
 
 } // namespace ampero

@@ -8,7 +8,7 @@
 
 namespace ampero {
 
-enum CoilField { CoilLength = 0, CoilDiameter = 1, CoilL = 2, CoilN = 3 };
+enum CoilField { CoilLength = 0, CoilAL = 0, CoilDiameter = 1, CoilL = 2, CoilN = 3 };
 
 inline constexpr const char* kALMissingMessage = "AL värdet måste vara ifyllt";
 inline constexpr const char* kDimensionsMissingMessage = " Längd och Diameter måste vara ifyllda";
@@ -18,10 +18,14 @@ float CalcCoilTurns(float l, float d, float inductance); // 1 decimal
 float CalcInductanceFromAL(float al, float n);           // 3 decimals
 float CalcTurnsFromAL(float al, float inductance);       // 1 decimal
 
-// fields: Coil(0..3) texts. selection 3: N; 4: L.
-Outcome EvalCoilWinding(int32_t selection, const FieldTexts& fields);
-// fields: Coil(0..3) texts (0 and 1 unused); alText: the AL field.
-// selection 2: N; 3: L.
-Outcome EvalCoilFromAL(int32_t selection, const std::string& alText, const FieldTexts& fields);
+// fields: length, diameter, L, N. selection 3: N; 4: L.
+Outcome EvalCoilWinding(const Inputs& in);
+// fields: AL (in the length's place), unused, L, N. selection 2: N; 3: L.
+Outcome EvalCoilFromAL(const Inputs& in);
+
+// The entry rules checked before evaluating: the length and the diameter
+// must be filled in; the AL value must be filled in (else "Ny" follows).
+std::optional<Stop> CoilDimensionsRule(const Inputs& in);
+std::optional<Stop> CoilALRule(const Inputs& in);
 
 } // namespace ampero

@@ -79,7 +79,11 @@ float CoilWireResistanceFrom(const std::string& text) {
     return static_cast<float>(v);
 }
 
-Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance, const FieldTexts& fields) {
+Outcome EvalImpedance(const Inputs& in) {
+    const int32_t selection = in.Selection();
+    const bool parallel = in.variant;
+    const float coilWireResistance = CoilWireResistanceFrom(in.aside);
+    const FieldTexts& fields = in.fields;
     Outcome out;
     switch (selection) {
     case 3: { // C, f, L known
@@ -113,6 +117,11 @@ Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance
     default: break;
     }
     return out;
+}
+
+std::optional<Stop> ImpedanceRule(const Inputs& in) {
+    if (FieldText(in.fields, ImpF).empty()) return Stop{kFrequencyMissingMessage, true};
+    return std::nullopt;
 }
 
 } // namespace ampero

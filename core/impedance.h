@@ -25,6 +25,10 @@ double CalcSeriesInductance(double z, double f, double xc);
 float CoilWireResistanceFrom(const std::string& text);
 
 // selection 3: Z; 4: L; 6: C; anything else computes nothing.
-Outcome EvalImpedance(int32_t selection, bool parallel, float coilWireResistance, const FieldTexts& fields);
+// The wire resistance is the inputs' `aside` text; `variant` is parallel.
+Outcome EvalImpedance(const Inputs& in);
+
+// The frequency must be filled in; else the message, and "Ny" follows.
+std::optional<Stop> ImpedanceRule(const Inputs& in);
 
 } // namespace ampero

@@ -26,7 +26,9 @@ double CalcInductiveReactance(double f, double l) {
     return g.Result(RoundHalfEven(x, 1));
 }
 
-Outcome EvalInductiveReactance(int32_t selection, const FieldTexts& fields) {
+Outcome EvalInductiveReactance(const Inputs& in) {
+    const int32_t selection = in.Selection();
+    const FieldTexts& fields = in.fields;
     Outcome out;
     switch (selection) {
     case 1: // f, L known

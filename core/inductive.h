@@ -13,6 +13,6 @@ enum IndField { IndF = 0, IndL = 1, IndXL = 2 };
 double CalcInductiveReactance(double f, double l);
 
 // selection 1: XL; 2: L (9 decimals); 3: f (6 decimals). A zero divisor gives 0.
-Outcome EvalInductiveReactance(int32_t selection, const FieldTexts& fields);
+Outcome EvalInductiveReactance(const Inputs& in);
 
 } // namespace ampero

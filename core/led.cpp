@@ -38,4 +38,10 @@ std::optional<std::string> CalcLedSeriesResistor(const FieldTexts& fields) {
     return std::to_string(*r);
 }
 
+Outcome EvalLedSeriesResistor(const Inputs& in) {
+    Outcome out;
+    if (std::optional<std::string> r = CalcLedSeriesResistor(in.fields)) out.fields.push_back({4, *r});
+    return out;
+}
+
 } // namespace ampero

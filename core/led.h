@@ -14,4 +14,7 @@ namespace ampero {
 // current 0, result outside the 32-bit range).
 std::optional<std::string> CalcLedSeriesResistor(const FieldTexts& fields);
 
+// The same as an evaluation: the resistance into field 4, or nothing.
+Outcome EvalLedSeriesResistor(const Inputs& in);
+
 } // namespace ampero

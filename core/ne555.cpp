@@ -16,13 +16,13 @@ constexpr double kChargeFactor = 1.44; // about 1 / 0.693
 constexpr double kLn2 = 0.693;
 
 // The quantity routines run step by step: a step whose arithmetic fails
-// (not finite, or not a 32-bit integer where one is wanted) is skipped and
+// (not finite, or not a 32-bit integer where one is wanted) is not kept and
 // its variable keeps the value it had, 0 to begin with.
-void Step(double& var, double value) {
+void KeepIfValid(double& var, double value) {
     if (std::isfinite(value)) var = value;
 }
 
-void Step(int32_t& var, double value) {
+void KeepIfValid(int32_t& var, double value) {
     if (std::optional<int32_t> v = RoundToInt32(value)) var = *v;
 }
 
@@ -32,13 +32,13 @@ struct ShownTime {
     bool ms = false;
 };
 
-ShownTime Show(double seconds) {
+ShownTime AsShown(double seconds) {
     ShownTime shown;
     if (seconds < 0.001) {
-        Step(shown.value, RoundHalfEven(seconds * 1e6, 1));
+        KeepIfValid(shown.value, RoundHalfEven(seconds * 1e6, 1));
     } else {
         shown.ms = true;
-        Step(shown.value, RoundHalfEven(seconds * 1e3, 1));
+        KeepIfValid(shown.value, RoundHalfEven(seconds * 1e3, 1));
     }
     return shown;
 }
@@ -47,20 +47,20 @@ std::string ShownText(const ShownTime& t, char sep) { return FormatGeneral(t.val
 
 double HighSeconds(double ra, double rb, double c) {
     double t = 0.0;
-    Step(t, kLn2 * (ra * kKilo + rb * kKilo) * (c * kNano));
+    KeepIfValid(t, kLn2 * (ra * kKilo + rb * kKilo) * (c * kNano));
     return t;
 }
 
 double LowSeconds(double rb, double c) {
     double t = 0.0;
-    Step(t, kLn2 * (rb * kKilo) * (c * kNano));
+    KeepIfValid(t, kLn2 * (rb * kKilo) * (c * kNano));
     return t;
 }
 
 double InMicroseconds(const ShownTime& t) { return t.ms ? t.value * 1000.0 : t.value; }
 
 // A single-precision step: skipped when the value does not fit a float.
-void StepSingle(float& var, double value) {
+void KeepIfSingle(float& var, double value) {
     if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max()) var = static_cast<float>(value);
 }
 
@@ -72,10 +72,10 @@ std::string SplitText(const ShownTime& high, const ShownTime& low, char sep) {
     float period = 0.0f;
     float on = 0.0f;
     float off = 0.0f;
-    StepSingle(period, a + b);
-    StepSingle(on, a * 100.0 / static_cast<double>(period));
-    StepSingle(on, RoundHalfEven(static_cast<double>(on), 1));
-    StepSingle(off, RoundHalfEven(static_cast<double>(100.0f - on), 1));
+    KeepIfSingle(period, a + b);
+    KeepIfSingle(on, a * 100.0 / static_cast<double>(period));
+    KeepIfSingle(on, RoundHalfEven(static_cast<double>(on), 1));
+    KeepIfSingle(off, RoundHalfEven(static_cast<double>(100.0f - on), 1));
     return FormatSingle(on, sep) + " / " + FormatSingle(off, sep) + " %";
 }
 
@@ -83,13 +83,13 @@ std::string SplitText(const ShownTime& high, const ShownTime& low, char sep) {
 
 double CalcNE555Frequency(double ra, double rb, double c) {
     double f = 0.0;
-    Step(f, RoundHalfEven(kChargeFactor / ((ra * kKilo + 2.0 * (rb * kKilo)) * (c * kNano)), 0));
+    KeepIfValid(f, RoundHalfEven(kChargeFactor / ((ra * kKilo + 2.0 * (rb * kKilo)) * (c * kNano)), 0));
     return f;
 }
 
 double CalcNE555Capacitance(double ra, double rb, double f) {
     double c = 0.0;
-    Step(c, RoundHalfEven(kChargeFactor / ((ra * kKilo + 2.0 * (rb * kKilo)) * f) * kGiga, 3));
+    KeepIfValid(c, RoundHalfEven(kChargeFactor / ((ra * kKilo + 2.0 * (rb * kKilo)) * f) * kGiga, 3));
     return c;
 }
 
@@ -98,13 +98,13 @@ int32_t CalcNE555Rb(double ra, double c, double f, bool& negative) {
     int32_t n = 0;
     int32_t m = 0;
     int32_t rb = 0;
-    Step(n, kChargeFactor / (f * (c * kNano)));
-    Step(m, (static_cast<double>(n) - ra * kKilo) / 2.0);
+    KeepIfValid(n, kChargeFactor / (f * (c * kNano)));
+    KeepIfValid(m, (static_cast<double>(n) - ra * kKilo) / 2.0);
     if (m < 0) {
         negative = true;
         return 0;
     }
-    Step(rb, static_cast<double>(m) / kKilo);
+    KeepIfValid(rb, static_cast<double>(m) / kKilo);
     return rb;
 }
 
@@ -113,27 +113,30 @@ int32_t CalcNE555Ra(double rb, double c, double f, bool& negative) {
     int32_t n = 0;
     int32_t m = 0;
     int32_t ra = 0;
-    Step(n, kChargeFactor / (f * (c * kNano)));
-    Step(m, static_cast<double>(n) - 2.0 * (rb * kKilo));
+    KeepIfValid(n, kChargeFactor / (f * (c * kNano)));
+    KeepIfValid(m, static_cast<double>(n) - 2.0 * (rb * kKilo));
     if (m < 0) {
         negative = true;
         return 0;
     }
-    Step(ra, static_cast<double>(m) / kKilo);
+    KeepIfValid(ra, static_cast<double>(m) / kKilo);
     return ra;
 }
 
 std::string CalcNE555HighTime(double ra, double rb, double c, char decimalSep) {
-    return ShownText(Show(HighSeconds(ra, rb, c)), decimalSep);
+    return ShownText(AsShown(HighSeconds(ra, rb, c)), decimalSep);
 }
 
 std::string CalcNE555LowTime(double /*ra*/, double rb, double c, char decimalSep) {
-    return ShownText(Show(LowSeconds(rb, c)), decimalSep);
+    return ShownText(AsShown(LowSeconds(rb, c)), decimalSep);
 }
 
-Outcome EvalNE555(int32_t selection, const FieldTexts& fields, char decimalSep) {
+Outcome EvalNE555(const Inputs& in) {
     Outcome out;
-    if (selection < 3 || selection > 6) return out;
+    const int32_t selection = in.Selection();
+    if (in.Count() != 3) return out;
+    const FieldTexts& fields = in.fields;
+    const char decimalSep = in.decimalSep;
 
     auto read = [&fields](int index) { return ParsePrefix(FieldText(fields, index)); };
     const int computed = 6 - selection; // the one field not confirmed
@@ -155,11 +158,11 @@ Outcome EvalNE555(int32_t selection, const FieldTexts& fields, char decimalSep) 
     const double ra = reread(NE555Ra);
     const double rb = reread(NE555Rb);
     const double c = reread(NE555C);
-    const ShownTime high = Show(HighSeconds(ra, rb, c));
-    const ShownTime low = Show(LowSeconds(rb, c));
-    out.captions.push_back({"lbl555_4", ShownText(high, decimalSep)});
-    out.captions.push_back({"lbl555_5", ShownText(low, decimalSep)});
-    out.captions.push_back({"lbl555_3", SplitText(high, low, decimalSep)});
+    const ShownTime high = AsShown(HighSeconds(ra, rb, c));
+    const ShownTime low = AsShown(LowSeconds(rb, c));
+    out.captions.push_back({NE555HighTime, ShownText(high, decimalSep)});
+    out.captions.push_back({NE555LowTime, ShownText(low, decimalSep)});
+    out.captions.push_back({NE555Split, SplitText(high, low, decimalSep)});
     return out;
 }
 

@@ -10,6 +10,8 @@
 namespace ampero {
 
 enum NE555Field { NE555Ra = 0, NE555Rb = 1, NE555C = 2, NE555F = 3 };
+// The result captions: high time, low time and the on/off split.
+enum NE555Caption { NE555HighTime = 0, NE555LowTime = 1, NE555Split = 2 };
 
 inline constexpr const char* kNegativeResultMessage = "Negativt resultat fungerar inte";
 
@@ -22,10 +24,10 @@ int32_t CalcNE555Ra(double rb, double c, double f, bool& negative);
 std::string CalcNE555HighTime(double ra, double rb, double c, char decimalSep = '.');
 std::string CalcNE555LowTime(double ra, double rb, double c, char decimalSep = '.');
 
-// selection: sum of the three confirmed indexes (3..6). The outcome holds the
-// computed field, the message if any, and the captions "lbl555_3" (split),
-// "lbl555_4" (tH) and "lbl555_5" (tL), written with `decimalSep`.
-Outcome EvalNE555(int32_t selection, const FieldTexts& fields, char decimalSep = '.');
+// Any three confirmed fields give the fourth. The outcome holds the computed
+// field, the message if any, and the captions high time, low time and split,
+// written with the inputs' decimal separator.
+Outcome EvalNE555(const Inputs& in);
 
 // The acceptance test of a field on Enter (the same for the tH/tL fields):
 // the refusal message, or nothing when the value is accepted.

@@ -152,12 +152,6 @@ std::string FormatSingle(float value, char decimalSep) {
     return FormatDigits(static_cast<double>(value), 7, decimalSep);
 }
 
-std::string CommaToPoint(std::string text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return text;
-}
-
 double RoundHalfEven(double value, int decimals) {
     if (!std::isfinite(value) || decimals < 0) return value;
     // From 2^53 up every double is a whole number already.

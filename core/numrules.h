@@ -35,9 +35,6 @@ std::string FormatGeneral(double value, char decimalSep = '.');
 // exponent form from 1E+07 up.
 std::string FormatSingle(float value, char decimalSep = '.');
 
-// Every "," becomes "." so that a written result reads back.
-std::string CommaToPoint(std::string text);
-
 // The text a calculator writes into a result field: general format with
 // "." as decimal point whatever the locale.
 inline std::string ResultText(double value) { return FormatGeneral(value, '.'); }

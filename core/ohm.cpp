@@ -14,8 +14,6 @@ constexpr int kOhmDecimals = 6;
 
 double Finish(const FaultGuard& g, double value) { return g.Result(RoundHalfEven(value, kOhmDecimals)); }
 
-double ReadField(const FieldTexts& fields, int index) { return ParsePrefix(FieldText(fields, index)); }
-
 void Write(Outcome& out, int index, double value) { out.fields.push_back({index, ResultText(value)}); }
 
 } // namespace
@@ -48,8 +46,8 @@ double CalcVoltageFromRI(double i, double r) {
     return Finish(g, g(i * r));
 }
 
-// Not a trapping routine in the old sense, but an overflow must not leave
-// "inf" in a field: it gives 0 like the others.
+// Not a trapping formula, but an overflow must not leave "inf" in a field:
+// it gives 0 like the others.
 double CalcPowerFromRI(double i, double r) {
     FaultGuard g;
     double u = g(i * r);
@@ -88,24 +86,17 @@ double CalcCurrentFromUP(double u, double p) {
     return Finish(g, g(p / u));
 }
 
-Outcome EvalOhmsLaw(const std::array<bool, 4>& confirmed, const FieldTexts& fields) {
+Outcome EvalOhmsLaw(const Inputs& in) {
     Outcome out;
-    int count = 0;
-    int selection = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (confirmed[static_cast<size_t>(i)]) {
-            ++count;
-            selection += i;
-        }
-    }
-    if (count != 2) return out;
+    if (in.Count() != 2) return out;
+    const FieldTexts& fields = in.fields;
 
-    const double r = ReadField(fields, OhmR);
-    const double u = ReadField(fields, OhmU);
-    const double p = ReadField(fields, OhmP);
-    const double i = ReadField(fields, OhmI);
+    const double r = FieldValue(fields, OhmR);
+    const double u = FieldValue(fields, OhmU);
+    const double p = FieldValue(fields, OhmP);
+    const double i = FieldValue(fields, OhmI);
 
-    switch (selection) {
+    switch (in.Selection()) {
     case 1: // R and U
         Write(out, OhmI, CalcCurrentFromUR(u, r));
         Write(out, OhmP, CalcPowerFromUR(u, r));
@@ -115,7 +106,7 @@ Outcome EvalOhmsLaw(const std::array<bool, 4>& confirmed, const FieldTexts& fiel
         Write(out, OhmU, CalcVoltageFromRP(r, p));
         break;
     case 3:
-        if (confirmed[OhmR]) { // R and I
+        if (in.confirmed[OhmR]) { // R and I
             Write(out, OhmU, CalcVoltageFromRI(i, r));
             Write(out, OhmP, CalcPowerFromRI(i, r));
         } else { // U and P share the index sum; the two inputs stay as typed

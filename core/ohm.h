@@ -27,8 +27,8 @@ double CalcVoltageFromPI(double i, double p);    // P / I
 double CalcResistanceFromUP(double u, double p); // U^2 / P
 double CalcCurrentFromUP(double u, double p);    // P / U
 
-// Evaluates with exactly two confirmed fields; `confirmed` are the flags of
-// fields 0..3, `fields` the four texts. Other flag patterns: empty outcome.
-Outcome EvalOhmsLaw(const std::array<bool, 4>& confirmed, const FieldTexts& fields);
+// Evaluates with exactly two confirmed fields; other flag patterns give an
+// empty outcome.
+Outcome EvalOhmsLaw(const Inputs& in);
 
 } // namespace ampero

@@ -1,21 +1,50 @@
-// What an evaluation asks the window to do. The window only applies it:
-// first the messages (modal, in order), then the field texts (each lamp
-// turns green), then the captions.
+// The one shape of every evaluation: Inputs in, Outcome out. The window only
+// applies an outcome: first the messages (modal, in order), then the field
+// texts (each lamp turns green), then the captions.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace ampero {
 
+using FieldTexts = std::vector<std::string>;
+
+// What an evaluation reads: the calculator's field texts, which of them the
+// user confirmed, and the choices beside the fields.
+struct Inputs {
+    FieldTexts fields;               // by field index
+    std::array<bool, 4> confirmed{}; // by field index
+    bool variant = false;            // the second form: astable RC network, parallel impedance, AL coil
+    std::string aside;               // a text beside the fields: the coil's wire resistance
+    char decimalSep = '.';           // the locale's, for captions written with it
+
+    // The selection value: the sum of the indexes of the confirmed fields.
+    int32_t Selection() const {
+        int32_t s = 0;
+        for (int i = 0; i < 4; ++i) s += confirmed[static_cast<size_t>(i)] ? i : 0;
+        return s;
+    }
+    int Count() const {
+        int n = 0;
+        for (bool c : confirmed) n += c ? 1 : 0;
+        return n;
+    }
+};
+
 struct FieldResult {
-    int index;        // field index within the calculator's array
+    int index;        // field index within the calculator
     std::string text; // written as is
+    bool operator==(const FieldResult&) const = default;
 };
 
 struct CaptionResult {
-    std::string target; // object name of the label, e.g. "lbl555_4"
+    int slot;         // the calculator's own caption slot, e.g. NE555HighTime
     std::string text;
+    bool operator==(const CaptionResult&) const = default;
 };
 
 struct Outcome {
@@ -24,9 +53,18 @@ struct Outcome {
     std::vector<CaptionResult> captions;
 
     bool Empty() const { return messages.empty() && fields.empty() && captions.empty(); }
+    bool operator==(const Outcome&) const = default;
 };
 
-using FieldTexts = std::vector<std::string>;
+using Evaluator = Outcome (*)(const Inputs&);
+
+// An entry rule that stops an evaluation before it starts: the message to
+// show, and whether the calculator is then cleared as by "Ny".
+struct Stop {
+    std::string message;
+    bool clear = false;
+};
+using EntryRule = std::optional<Stop> (*)(const Inputs&);
 
 // Field `index` of an evaluation's texts; a field that is not there is empty.
 inline const std::string& FieldText(const FieldTexts& fields, int index) {

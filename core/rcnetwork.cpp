@@ -55,7 +55,10 @@ double CalcAstableResistance(double c, double f) {
     return Rounded(g, g(period / d), 1);
 }
 
-Outcome EvalRCNetwork(int32_t selection, bool astable, const FieldTexts& fields) {
+Outcome EvalRCNetwork(const Inputs& in) {
+    const int32_t selection = in.Selection();
+    const bool astable = in.variant;
+    const FieldTexts& fields = in.fields;
     Outcome out;
     if (selection < 1 || selection > 3) return out;
     const double r = ParsePrefix(FieldText(fields, RCR));

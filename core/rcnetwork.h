@@ -19,6 +19,6 @@ double CalcAstableCapacitance(double r, double f); // 3 decimals
 double CalcAstableResistance(double c, double f);  // 1 decimal
 
 // selection: sum of the confirmed indexes (1..3); fields: R, C, f texts.
-Outcome EvalRCNetwork(int32_t selection, bool astable, const FieldTexts& fields);
+Outcome EvalRCNetwork(const Inputs& in);
 
 } // namespace ampero

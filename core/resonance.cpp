@@ -4,8 +4,6 @@
 
 namespace ampero {
 
-namespace {} // namespace
-
 // Scaling C to microfarad (routines 1 and 2) cannot fail; every later step
 // is guarded.
 
@@ -36,7 +34,9 @@ double CalcResonantCapacitanceFromFL(double f, double l) {
     return g.Result(RoundHalfEven(c, 1));
 }
 
-Outcome EvalResonance(int32_t selection, const FieldTexts& fields) {
+Outcome EvalResonance(const Inputs& in) {
+    const int32_t selection = in.Selection();
+    const FieldTexts& fields = in.fields;
     Outcome out;
     const double c = FieldValue(fields, ResC);
     const double f = FieldValue(fields, ResF);

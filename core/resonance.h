@@ -14,6 +14,6 @@ double CalcResonantInductanceFromFC(double f, double c);  // 3 decimals
 double CalcResonantCapacitanceFromFL(double f, double l); // 1 decimal
 
 // selection 1: L; 2: f; 3: C; anything else computes nothing.
-Outcome EvalResonance(int32_t selection, const FieldTexts& fields);
+Outcome EvalResonance(const Inputs& in);
 
 } // namespace ampero

@@ -24,7 +24,8 @@ double ReciprocalSum(FaultGuard& g, const FieldTexts& fields) {
 
 } // namespace
 
-Outcome EvalSeriesCapacitors(const FieldTexts& fields) {
+Outcome EvalSeriesCapacitors(const Inputs& in) {
+    const FieldTexts& fields = in.fields;
     Outcome out;
     FaultGuard g;
     if (!Filled(fields, kTotalField)) {

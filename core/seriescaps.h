@@ -9,6 +9,6 @@ namespace ampero {
 // Answer field empty: the total goes to field 8. Answer filled: the missing
 // value goes to field 9. Results have "." as decimal point. A division by
 // zero leaves both result fields unchanged (empty outcome).
-Outcome EvalSeriesCapacitors(const FieldTexts& fields);
+Outcome EvalSeriesCapacitors(const Inputs& in);
 
 } // namespace ampero

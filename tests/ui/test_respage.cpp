@@ -9,7 +9,7 @@
 using ampero::ui::DisplayFrame;
 using ampero::ui::LineShape;
 using ampero::ui::SvgPicture;
-using ampero::ui::TabPoint;
+using ampero::ui::TwPoint;
 using uitest::kGreen;
 using uitest::kGrey;
 using uitest::kRed;
@@ -163,7 +163,7 @@ void ResPageTest::resonance() {
     QCOMPARE(ui.text(Res(target)), result);
     QCOMPARE(ui.lamp(SRes(target)), kGreen);
     for (int i : red) QCOMPARE(ui.lamp(SRes(i)), kRed);
-    QCOMPARE(Needle(ui), TabPoint(4382, 3720));
+    QCOMPARE(Needle(ui), TwPoint(4382, 3720));
 
     // The history shows what the fields held after the evaluation, and
     // Backspace blanks the computed field.
@@ -197,7 +197,7 @@ void ResPageTest::selectionZero() {
     QCOMPARE(ui.text(Res(1)), QStringLiteral("3"));
     QCOMPARE(ui.text(Res(2)), QString());
     for (int i = 0; i < 3; ++i) QVERIFY(ui.lamp(SRes(i)) != kGreen);
-    QCOMPARE(Needle(ui), TabPoint(4382, 3720));
+    QCOMPARE(Needle(ui), TwPoint(4382, 3720));
     // The history was taken all the same.
     Confirm(ui, Res(2), QStringLiteral("5"));
     ui.click(Res(2));
@@ -264,25 +264,25 @@ void ResPageTest::tabThereAndBack() {
 void ResPageTest::needle() {
     Ui ui;
     auto* line = ui.get<LineShape>(QStringLiteral("LnjInstr"));
-    QCOMPARE(line->start(), TabPoint(4290, 3810));
-    QCOMPARE(line->end(), TabPoint(4460, 3810));
+    QCOMPARE(line->start(), TwPoint(4290, 3810));
+    QCOMPARE(line->end(), TwPoint(4460, 3810));
     ui.nav(QStringLiteral("cmdReso"));
-    QCOMPARE(line->start(), TabPoint(4568, 3720));
+    QCOMPARE(line->start(), TwPoint(4568, 3720));
     QVERIFY(ui.get(QStringLiteral("fraRes_0"))->isVisible());
     QVERIFY(line->isVisible());
     // An evaluation on the impedance tab leaves the meter alone.
     ui.selectTab(QStringLiteral("TabRes"), 1);
     ui.f12();
-    QCOMPARE(line->start(), TabPoint(4568, 3720));
+    QCOMPARE(line->start(), TwPoint(4568, 3720));
     ui.selectTab(QStringLiteral("TabRes"), 0);
     ui.click(QStringLiteral("cmdEval_3"));
-    QCOMPARE(line->start(), TabPoint(4382, 3720));
-    QCOMPARE(line->end(), TabPoint(4460, 3810));
+    QCOMPARE(line->start(), TwPoint(4382, 3720));
+    QCOMPARE(line->end(), TwPoint(4460, 3810));
     ui.nav(QStringLiteral("cmdOhm"));
     ui.nav(QStringLiteral("cmdReso"));
-    QCOMPARE(line->start(), TabPoint(4568, 3720));
+    QCOMPARE(line->start(), TwPoint(4568, 3720));
     ui.f12();
-    QCOMPARE(line->start(), TabPoint(4382, 3720));
+    QCOMPARE(line->start(), TwPoint(4382, 3720));
 }
 
 void ResPageTest::capacitorCaption() {

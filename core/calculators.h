@@ -1,0 +1,29 @@
+// Every calculator of the window as one row: what it is called, how many
+// fields it has, when it evaluates and which routines it runs. The window
+// builds its pages from these rows; the fuzzers and the key storm walk them.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/outcome.h"
+
+namespace ampero {
+
+struct CalculatorInfo {
+    const char* name;     // the field array's name: "Ohm", "RC555", "iRes" …
+    int fieldCount;       // fields by index 0 .. fieldCount - 1
+    int confirmLimit;     // keys are discarded at this many confirmations; 0: no confirming
+    int minConfirmed;     // evaluates with at least this many; 0: with any number
+    bool acceptsMinus;    // the minus key is typed, for negative values
+    Evaluator eval;       // the evaluation routine
+    EntryRule rule;       // checked before evaluating; nullptr: none
+};
+
+// All calculators, in the order of the pages and their tabs.
+std::span<const CalculatorInfo> Calculators();
+
+// The row of the calculator with this name; the first row when there is none.
+const CalculatorInfo& FindCalculator(std::string_view name);
+
+} // namespace ampero

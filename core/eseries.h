@@ -1,0 +1,44 @@
+// Standard component values (the IEC 60063 series E6, E12, E24 and E96): the
+// nearest standard value to a computed one, the hint line the window shows
+// under a page after a calculation, and the power rating of an LED resistor.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ampero {
+
+enum class ESeries { E6, E12, E24, E96 };
+
+// A standard value: value = mantissa × 10^exponent, the mantissa as the
+// series lists it (10..91 for E6/E12/E24, 100..976 for E96).
+struct Standard {
+    double value;
+    double deviationPercent; // (standard − computed) / computed × 100
+    int mantissa;
+    int exponent;
+};
+
+// The standard value nearest to `value` on a logarithmic scale. The first
+// value of the next decade competes too (999.9 -> 1000 in E12); a tie goes
+// to the higher value. Empty for 0, negative or non-finite values and for
+// values below 1E-15 or above 1E+15.
+std::optional<Standard> NearestStandard(double value, ESeries series);
+
+// What a result field holds: ohms, kilo-ohms, nanofarads, picofarads, or a
+// number in the user's own unit (the series-capacitor list).
+enum class Quantity { Resistance, ResistanceKilo, CapacitanceNano, CapacitancePico, Plain };
+
+// The hint line for one result field text (UTF-8), e.g.
+// "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1,9 %)  ·  E24 ...".
+// Resistances list E12, E24 and E96; capacitances and plain numbers E6, E12
+// and E24. Empty when the text reads as 0, a negative number or a value
+// NearestStandard has no answer for.
+std::string StandardValuesLine(const std::string& resultText, Quantity q, char decimalSep);
+
+// The power of an LED series resistor, P = I² · R, and the smallest common
+// rating (0.125 ... 5 W) of at least twice that, e.g.
+// "Effekt 0,07 W – välj minst 0,25 W". Empty when P is not positive and finite.
+std::string LedPowerText(double currentMilliamp, double ohms, char decimalSep);
+
+} // namespace ampero
