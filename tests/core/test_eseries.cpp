@@ -1,0 +1,84 @@
+#include "core/eseries.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace ampero;
+
+namespace { // clang-format off: one table row per line
+
+struct NearCase { const char* name; double value; ESeries series; double expected; }; // expected 0: none
+void PrintTo(const NearCase& c, std::ostream* os) { *os << c.name; }
+
+const NearCase kNearCases[] = {
+    {"E6_38_to_33", 38, ESeries::E6, 33},
+    {"E6_40_to_47", 40, ESeries::E6, 47},
+    {"E12_666_to_680", 666.67, ESeries::E12, 680},
+    {"E12_200_to_220", 200, ESeries::E12, 220},
+    {"E12_56_stays", 56, ESeries::E12, 56},
+    {"E24_29_to_30", 29, ESeries::E24, 30},
+    {"E96_667_to_665", 667, ESeries::E96, 665},
+    {"E96_4700_to_4750", 4700, ESeries::E96, 4750},
+    {"TieGoesUp", std::sqrt(47.0 * 56), ESeries::E12, 56},
+    {"TieAcrossDecadeGoesUp", std::sqrt(8200.0), ESeries::E12, 100},
+    {"JustBelowTie", 10.954, ESeries::E12, 10},
+    {"DecadeEdgeUp", 999.9, ESeries::E12, 1000},
+    {"DecadeEdgeToOne", 0.995, ESeries::E12, 1},
+    {"SmallestAccepted", 1e-15, ESeries::E12, 1e-15},
+    {"Zero", 0, ESeries::E12, 0},
+    {"Negative", -56, ESeries::E12, 0},
+    {"Infinite", std::numeric_limits<double>::infinity(), ESeries::E12, 0},
+    {"NaN", std::nan(""), ESeries::E12, 0},
+    {"TooSmall", 1e-16, ESeries::E12, 0},
+    {"TooLarge", 1e16, ESeries::E96, 0},
+};
+
+class Nearest : public ::testing::TestWithParam<NearCase> {};
+TEST_P(Nearest, Value) {
+    const std::optional<Standard> s = NearestStandard(GetParam().value, GetParam().series);
+    EXPECT_EQ(s ? s->value : 0.0, GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(Table, Nearest, ::testing::ValuesIn(kNearCases), ::testing::PrintToStringParamName());
+
+struct LineCase { const char* name; const char* text; Quantity q; char sep; const char* expected; };
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+
+const LineCase kLineCases[] = {
+    {"Ohms", "667", Quantity::Resistance, ',', "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1,9 %)  ·  E24 680 Ω (+1,9 %)  ·  E96 665 Ω (−0,3 %)"},
+    {"OhmsPoint", "667", Quantity::Resistance, '.', "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1.9 %)  ·  E24 680 Ω (+1.9 %)  ·  E96 665 Ω (−0.3 %)"},
+    {"Nano", "99.972", Quantity::CapacitanceNano, ',', "Närmast i standardserierna för 99,972 nF:  E6 100 nF (+0,0 %)  ·  E12 100 nF (+0,0 %)  ·  E24 100 nF (+0,0 %)"},
+    {"KiloFromOhms", "4700", Quantity::Resistance, ',', "Närmast i standardserierna för 4700 Ω:  E12 4,7 kΩ (+0,0 %)  ·  E24 4,7 kΩ (+0,0 %)  ·  E96 4,75 kΩ (+1,1 %)"},
+    {"NanoFromPico", "1500", Quantity::CapacitancePico, ',', "Närmast i standardserierna för 1500 pF:  E6 1,5 nF (+0,0 %)  ·  E12 1,5 nF (+0,0 %)  ·  E24 1,5 nF (+0,0 %)"},
+    {"MicroFromPico", "3900000", Quantity::CapacitancePico, ',', "Närmast i standardserierna för 3900000 pF:  E6 3,3 µF (−15,4 %)  ·  E12 3,9 µF (+0,0 %)  ·  E24 3,9 µF (+0,0 %)"},
+    {"Plain", "0.5", Quantity::Plain, ',', "Närmast i standardserierna för 0,5:  E6 0,47 (−6,0 %)  ·  E12 0,47 (−6,0 %)  ·  E24 0,51 (+2,0 %)"},
+    {"NegativeIsEmpty", "-67", Quantity::Resistance, ',', ""},
+    {"OutOfRangeIsEmpty", "1E+16", Quantity::Plain, ',', ""},
+};
+
+class Line : public ::testing::TestWithParam<LineCase> {};
+TEST_P(Line, Text) { EXPECT_EQ(StandardValuesLine(GetParam().text, GetParam().q, GetParam().sep), GetParam().expected); }
+INSTANTIATE_TEST_SUITE_P(Table, Line, ::testing::ValuesIn(kLineCases), ::testing::PrintToStringParamName());
+
+struct PowerCase { const char* name; double milliamp; double ohms; char sep; const char* expected; };
+void PrintTo(const PowerCase& c, std::ostream* os) { *os << c.name; }
+
+const PowerCase kPowerCases[] = {
+    {"QuarterWatt", 15, 333, ',', "Effekt 0,07 W – välj minst 0,25 W"},
+    {"HalfWatt", 25, 240, ',', "Effekt 0,15 W – välj minst 0,5 W"},
+    {"ExactlyTwiceIsEnough", 50, 100, ',', "Effekt 0,25 W – välj minst 0,5 W"},
+    {"OneWatt", 100, 40, ',', "Effekt 0,40 W – välj minst 1 W"},
+    {"FiveWattsExactly", 500, 10, ',', "Effekt 2,50 W – välj minst 5 W"},
+    {"AboveFiveWatts", 400, 20, ',', "Effekt 3,20 W – välj en effektresistor"},
+    {"TinyTwoDigits", 1, 2400, ',', "Effekt 0,0024 W – välj minst 0,125 W"},
+    {"PointSeparator", 25, 240, '.', "Effekt 0.15 W – välj minst 0.5 W"},
+    {"NoCurrent", 0, 667, ',', ""},
+    {"NegativeResistor", 15, -67, ',', ""},
+};
+
+class Power : public ::testing::TestWithParam<PowerCase> {};
+TEST_P(Power, Text) { EXPECT_EQ(LedPowerText(GetParam().milliamp, GetParam().ohms, GetParam().sep), GetParam().expected); }
+INSTANTIATE_TEST_SUITE_P(Table, Power, ::testing::ValuesIn(kPowerCases), ::testing::PrintToStringParamName());
+
+} // namespace
