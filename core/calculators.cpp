@@ -27,7 +27,7 @@ constexpr std::array kRows{
     CalculatorInfo{"Serie", 10, 0, 0, false, EvalSeriesCapacitors, nullptr},
     CalculatorInfo{"Ind", 3, 2, 2, false, EvalInductiveReactance, nullptr},
     CalculatorInfo{"Coil", 4, 3, 3, false, EvalCoilWinding, CoilDimensionsRule},
-    CalculatorInfo{"AL", 4, 3, 2, false, EvalCoilFromAL, CoilALRule},
+    CalculatorInfo{"AL", 4, 2, 2, false, EvalCoilFromAL, CoilALRule},
     CalculatorInfo{"Res", 3, 2, 0, false, EvalResonance, nullptr},
     CalculatorInfo{"iRes", 4, 3, 0, true, EvalImpedance, ImpedanceRule},
 };

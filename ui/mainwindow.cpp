@@ -27,6 +27,7 @@
 #include "ui/pages/ohmpage.h"
 #include "ui/pages/rcpage.h"
 #include "ui/pages/respage.h"
+#include "ui/page.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
 
@@ -96,14 +97,11 @@ MainWindow::MainWindow() {
 }
 
 void MainWindow::BuildPages() {
-    if (ohm_) return;
+    if (pages_[0]) return;
     QWidget* client = centralWidget();
     // Created in navigation order so that the tab order follows.
-    ohm_ = new OhmPage(client, *this);
-    rc_ = new RCPage(client, *this);
-    cap_ = new CapPage(client, *this);
-    coil_ = new CoilPage(client, *this);
-    res_ = new ResPage(client, *this);
+    pages_ = {new OhmPage(client, *this), new RCPage(client, *this), new CapPage(client, *this),
+              new CoilPage(client, *this), new ResPage(client, *this)};
 }
 
 MainWindow::~MainWindow() = default;
@@ -189,14 +187,16 @@ void MainWindow::buildStartPage(QWidget* client) {
 }
 
 Page* MainWindow::page(int pan) const {
-    switch (pan) {
-    case 2: return ohm_;
-    case 3: return coil_;
-    case 4: return cap_;
-    case 5: return res_;
-    case 6: return rc_;
-    default: return nullptr;
-    }
+    for (Page* p : pages_)
+        if (p && p->indexes().pan == pan) return p;
+    return nullptr;
+}
+
+Page* MainWindow::pageBy(int PageIndexes::*button, int index) {
+    BuildPages();
+    for (Page* p : pages_)
+        if (p->indexes().*button == index) return p;
+    return nullptr;
 }
 
 void MainWindow::ShowPage(int pan) {
@@ -204,8 +204,8 @@ void MainWindow::ShowPage(int pan) {
     Page* target = page(pan);
     if (!target) return;
     state_.ResetEntryState();
-    for (int p = 2; p <= 6; ++p)
-        if (p != pan) page(p)->hide();
+    for (Page* p : pages_)
+        if (p != target) p->hide();
     target->Opened();
     target->show();
     target->raise();
@@ -216,41 +216,24 @@ void MainWindow::ShowPage(int pan) {
 }
 
 void MainWindow::cmdEval_Click(int index) {
-    BuildPages();
-    switch (index) {
-    case 0: ohm_->Evaluate(); break;
-    case 1: cap_->Evaluate(); break;
-    case 2: coil_->Evaluate(); break;
-    case 3: res_->Evaluate(); break;
-    case 4: rc_->Evaluate(); break;
-    default: break;
-    }
+    if (Page* p = pageBy(&PageIndexes::eval, index)) p->Evaluate();
 }
 
 void MainWindow::cmdNew_Click(int index) {
-    BuildPages();
-    switch (index) {
-    case 0: ohm_->NewClicked(); break;
-    case 1: coil_->NewClicked(); break;
-    case 2: cap_->NewClicked(); break;
-    case 3: res_->NewClicked(); break;
-    case 4: rc_->NewClicked(); break;
-    default: break;
-    }
+    if (Page* p = pageBy(&PageIndexes::newIndex, index)) p->NewClicked();
 }
 
 void MainWindow::cmdExit_Click(int index) {
-    if (index < 0 || index > 4) return;
-    BuildPages();
-    for (int p = 2; p <= 6; ++p) page(p)->hide();
-    if (index == 0) {
-        ohm_->ExitClear();
+    Page* own = pageBy(&PageIndexes::exit, index);
+    if (!own) return;
+    for (Page* p : pages_) p->hide();
+    if (own->ownExit()) {
+        // Clears this page only; the history stays.
+        own->ExitClear();
         return;
     }
-    coil_->ExitClear();
-    cap_->ExitClear();
-    res_->ExitClear();
-    rc_->ExitClear();
+    for (Page* p : pages_)
+        if (!p->ownExit()) p->ExitClear();
     for (QString& h : state_.EntryHistory) h.clear();
     state_.ResetEntryState();
 }

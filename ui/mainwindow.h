@@ -15,11 +15,7 @@ class QAction;
 namespace ampero::ui {
 
 class Page;
-class OhmPage;
-class RCPage;
-class CapPage;
-class CoilPage;
-class ResPage;
+struct PageIndexes;
 
 // The client area: paints the wood grain in 20 x 220 px tiles.
 class Backdrop : public QWidget {
@@ -82,12 +78,11 @@ private:
     void buildHeader(QWidget* client);
     void buildStartPage(QWidget* client);
 
+    // The page whose button of that kind has this index; builds the pages.
+    Page* pageBy(int PageIndexes::*button, int index);
+
     EntryState state_;
-    OhmPage* ohm_ = nullptr;
-    RCPage* rc_ = nullptr;
-    CapPage* cap_ = nullptr;
-    CoilPage* coil_ = nullptr;
-    ResPage* res_ = nullptr;
+    std::array<Page*, 5> pages_{}; // in navigation order
     QString helpFile_;
     QWidget* help_ = nullptr;
 };

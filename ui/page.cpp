@@ -20,7 +20,7 @@ Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabNam
     tabs_->setObjectName(tabName);
     tabs_->setGeometry(Tw(45, 45, 5940, 4830));
     tabs_->setUsesScrollButtons(false);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { TabChanged(t); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { tabChanged(t); });
     // Ctrl+Tab turns the tabs by itself; Ctrl+PageDown and Ctrl+PageUp do it
     // as in other desktop programs, from wherever the focus is on the page.
     for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
@@ -40,9 +40,9 @@ Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabNam
     f12->setAlignment(Qt::AlignCenter);
 
     new_ = new QPushButton(QStringLiteral("&Ny"), this);
-    new_->setObjectName(QStringLiteral("cmdNew_%1").arg(idx.newer));
+    new_->setObjectName(QStringLiteral("cmdNew_%1").arg(idx.newIndex));
     new_->setGeometry(Tw(6120, 1560, 1230, 435));
-    connect(new_, &QPushButton::clicked, this, [this] { shell_.cmdNew_Click(idx_.newer); });
+    connect(new_, &QPushButton::clicked, this, [this] { shell_.cmdNew_Click(idx_.newIndex); });
 
     exit_ = new QPushButton(QStringLiteral("E&xit"), this);
     exit_->setObjectName(QStringLiteral("cmdExit_%1").arg(idx.exit));
@@ -110,14 +110,14 @@ void Page::makeFieldRow(QWidget* tab, const QString& fieldPrefix, const QString&
     int i = 0;
     for (const FieldPlace& p : places) {
         EntryField* f =
-            makeField(tab, QStringLiteral("%1_%2").arg(fieldPrefix).arg(i), i, TabTw(p.left, p.top, p.width, 420),
+            makeField(tab, QStringLiteral("%1_%2").arg(fieldPrefix).arg(i), i, Tw(p.left, p.top, p.width, 420),
                       QString::fromUtf8(p.caption), p.frame ? QString::fromLatin1(p.frame) : QString());
         if (p.name) f->setAccessibleName(QString::fromUtf8(p.name));
         if (previous) QWidget::setTabOrder(previous, f);
         previous = f;
         fields.push_back(f);
         lamps.push_back(
-            makeLamp(tab, QStringLiteral("%1_%2").arg(lampPrefix).arg(i), TabTw(p.lampLeft, p.lampTop, 255, 135)));
+            makeLamp(tab, QStringLiteral("%1_%2").arg(lampPrefix).arg(i), Tw(p.lampLeft, p.lampTop, 255, 135)));
         ++i;
     }
 }
@@ -129,48 +129,24 @@ Lamp* Page::makeLamp(QWidget* tab, const QString& name, const QRect& geometry) {
 }
 
 EntryProtocol* Page::makeProtocol(ProtocolParams params) {
+    params.evaluateIndex = idx_.eval;
     protocols_.push_back(std::make_unique<EntryProtocol>(
         state_, std::move(params), [this](int i) { shell_.cmdEval_Click(i); },
         [this](const QString& m) { shell_.ShowMessage(m); }));
     return protocols_.back().get();
 }
 
-void Page::apply(const Outcome& outcome, const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) {
-    for (const std::string& m : outcome.messages) shell_.ShowMessage(QString::fromStdString(m));
-    for (const FieldResult& r : outcome.fields) {
-        size_t i = static_cast<size_t>(r.index);
-        if (i < fields.size() && fields[i]) {
-            fields[i]->setText(QString::fromStdString(r.text));
-            // A result longer than its field shows its leading digits.
-            fields[i]->setCursorPosition(0);
-        }
-        if (i < lamps.size() && lamps[i]) lamps[i]->setColor(kLampGreen);
+Calculator& Page::addCalculator(Calculator c, ProtocolParams p) {
+    if (c.confirms()) {
+        if (p.fields.empty()) p.fields = c.fields;
+        if (p.lamps.empty()) p.lamps = c.lamps;
+        if (p.history.empty()) p.history = c.history;
+        p.confirmLimit = c.info->confirmLimit;
+        if (c.info->acceptsMinus) p.keys.extra = QStringLiteral("-");
+        c.protocol = makeProtocol(std::move(p));
     }
-    for (const CaptionResult& c : outcome.captions)
-        if (auto* l = findChild<QLabel*>(QString::fromStdString(c.target))) l->setText(QString::fromStdString(c.text));
-}
-
-void Page::clearFields(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps,
-                       const std::vector<QLabel*>& captions, int first, int last) {
-    for (int i = first; i <= last; ++i) {
-        size_t u = static_cast<size_t>(i);
-        if (u < lamps.size() && lamps[u]) lamps[u]->setColor(kLampGrey);
-        if (u < fields.size() && fields[u]) fields[u]->setText(QString());
-        state_.EntryHistory[u].clear();
-        if (u < captions.size() && captions[u]) captions[u]->setText(QString());
-    }
-}
-
-std::vector<std::string> Page::Texts(const std::vector<EntryField*>& fields) {
-    std::vector<std::string> t;
-    t.reserve(fields.size());
-    for (EntryField* f : fields) t.push_back(f ? f->text().toStdString() : std::string());
-    return t;
-}
-
-void Page::copyHistory(const std::vector<EntryField*>& fields, int first, int last) {
-    for (int i = first; i <= last; ++i)
-        state_.EntryHistory[static_cast<size_t>(i)] = fields[static_cast<size_t>(i)]->text();
+    calcs_.push_back(std::move(c));
+    return calcs_.back();
 }
 
 } // namespace ampero::ui

@@ -1,5 +1,7 @@
 // A calculator page: a panel with its tab control, the "Räkna", "&Ny" and
-// "E&xit" buttons, the "F 12" reminder and the "Historia" captions.
+// "E&xit" buttons, the "F 12" reminder and the "Historia" captions. A page
+// describes its calculators (ui/calculator.h); the buttons, F12 and the tab
+// changes are served here, once, from those descriptions.
 #pragma once
 
 #include <QFrame>
@@ -8,22 +10,25 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <array>
+#include <deque>
 #include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "core/outcome.h"
+#include "ui/calculator.h"
 #include "ui/protocol.h"
 #include "ui/shell.h"
 #include "ui/widgets.h"
 
 namespace ampero::ui {
 
+// The panel and the indexes of the page's three buttons.
 struct PageIndexes {
-    int pan;   // pan(i)
-    int eval;  // cmdEval index
-    int newer; // cmdNew index
-    int exit;  // cmdExit index
+    int pan;      // pan(i)
+    int eval;     // cmdEval index
+    int newIndex; // cmdNew index
+    int exit;     // cmdExit index
 };
 
 class Page : public QFrame {
@@ -33,22 +38,27 @@ public:
 
     QTabWidget* tabs() const { return tabs_; }
     const PageIndexes& indexes() const { return idx_; }
+    const std::deque<Calculator>& calculators() const { return calcs_; }
 
-    // cmdEval_Click, cmdNew_Click and the Exit clearing for this page.
-    virtual void Evaluate() = 0;
-    virtual void NewClicked() = 0;
-    // Exit from any page but the Ohm page clears the fields of this page
-    // that Exit clears (the Ohm page clears itself on its own Exit).
-    virtual void ExitClear() = 0;
-    // Navigation: the page is about to be shown; give the first field the
-    // focus afterwards.
+    // "Räkna" and F12: the calculator of the tab shown checks its entry
+    // rule and its confirmations, evaluates, and keeps its history.
+    void Evaluate();
+    // "Ny": clears the calculator of the tab shown.
+    void NewClicked();
+    // What an Exit clears of this page: the fields and lamps of every
+    // calculator served by the page buttons.
+    void ExitClear();
+    // The page's own Exit clears this page only and keeps the history; the
+    // Exit of any other page then leaves it alone.
+    bool ownExit() const { return ownExit_; }
+    // Navigation: the page is about to be shown.
     virtual void Opened() {}
-    virtual QWidget* FirstField() const = 0;
+    QWidget* FirstField() const;
+
+    // Runs one calculator's routine and applies its outcome.
+    void evaluate(Calculator& c);
 
 protected:
-    // The user picked another tab.
-    virtual void TabChanged(int tab) = 0;
-
     QWidget* addTab(const QString& caption);
     QGroupBox* addFrame(QWidget* tab, const QString& name, const QString& caption, const QString& hint = {});
     // The four history captions in a 2x2 grid under the heading; gridOrder
@@ -74,17 +84,19 @@ protected:
     EntryField* makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const QString& caption,
                           const QString& frameName = {});
     Lamp* makeLamp(QWidget* tab, const QString& name, const QRect& geometry);
+
+    // Takes a calculator's description; one that confirms values gets its
+    // entry protocol from `params`, whose fields, lamps, history, limit,
+    // minus key and evaluate index are filled from the description where
+    // they are not given.
+    Calculator& addCalculator(Calculator c, ProtocolParams params = {});
+    // An entry protocol outside the calculators (the tH/tL fields).
     EntryProtocol* makeProtocol(ProtocolParams params);
+    // The calculator in use on a tab; null where the tab has none.
+    Calculator* calculatorOn(int tab);
 
-    // Applies an evaluation: messages, then results (lamps green), then captions.
-    void apply(const Outcome& outcome, const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps);
-
-    // Clears fields a..b with their lamps and history captions, and the history.
-    void clearFields(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps,
-                     const std::vector<QLabel*>& captions, int first, int last);
-
-    static std::vector<std::string> Texts(const std::vector<EntryField*>& fields);
-    void copyHistory(const std::vector<EntryField*>& fields, int first, int last);
+    // The page's own part of an Exit.
+    virtual void exited() {}
 
     Shell& shell_;
     EntryState& state_;
@@ -93,6 +105,15 @@ protected:
     QPushButton* eval_;
     QPushButton* new_;
     QPushButton* exit_;
+    bool ownExit_ = false;
+    bool tabChangeResets_ = true;
+
+private:
+    void tabChanged(int tab);
+    void apply(const Outcome& outcome, Calculator& c);
+    void clear(Calculator& c);
+
+    std::deque<Calculator> calcs_;
     std::vector<std::unique_ptr<EntryProtocol>> protocols_;
 };
 

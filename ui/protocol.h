@@ -10,8 +10,9 @@
 #include <optional>
 #include <vector>
 
+#include "ui/entryfield.h"
 #include "ui/entrystate.h"
-#include "ui/widgets.h"
+#include "ui/keys.h"
 
 namespace ampero::ui {
 
@@ -27,8 +28,8 @@ struct ProtocolParams {
     int backspaceLampCount = -1;
     int confirmLimit = 2;
     bool backspaceBlanksComputed = true;
-    QString extraKeys;     // e.g. "-" where negative values make sense
-    int evaluateIndex = 0; // the page's cmdEval index
+    KeyRule keys{true, {}}; // the characters taken; Esc is always passed on
+    int evaluateIndex = 0;  // the page's cmdEval index
     // After a confirmation: the last field gives the focus to field 0 when
     // true; otherwise (and for every other field) the focus moves on in tab
     // order. focusAfterConfirm, when set, replaces both.
@@ -50,17 +51,32 @@ public:
     int KeyPress(int index, int key) override;
     void KeyUp(int index, int keyCode) override;
 
-    const ProtocolParams& params() const { return p_; }
-
 private:
     void withdraw(int index);
     void showHistory(int count);
     void greyGreenLamps(int count, bool blank);
 
-    EntryState& s_;
-    ProtocolParams p_;
+    EntryState& state_;
+    ProtocolParams params_;
     Evaluate evaluate_;
     Message message_;
+};
+
+// The fields outside the protocol (the LED fields, the series list): the key
+// rule without Esc; Enter and F12 do what the page gives them.
+class PlainKeys : public KeyHandler {
+public:
+    std::function<void(int index)> enter; // after Enter has been let through
+    std::function<void()> f12;            // F12 released
+
+    int KeyPress(int index, int key) override {
+        key = FilterKey(key, KeyRule{});
+        if (key == kEnter && enter) enter(index);
+        return key;
+    }
+    void KeyUp(int, int keyCode) override {
+        if (keyCode == kF12 && f12) f12();
+    }
 };
 
 // Moves the focus to the next control in tab order, as the Tab key does.

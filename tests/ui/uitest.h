@@ -81,7 +81,7 @@ public:
     }
     EntryField* field(const QString& name) const { return get<EntryField>(name); }
     QString text(const QString& name) const { return get<QLineEdit>(name)->text(); }
-    QColor lamp(const QString& name) const { return get<Lamp>(name)->color(); }
+    QColor lamp(const QString& name) const { return get(name)->property("color").value<QColor>(); }
     QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
 
     QWidget* focus() const { return QApplication::focusWidget(); }

@@ -34,34 +34,9 @@ QFont SerieFont(int pixels) {
 
 } // namespace
 
-// The series list takes digits, "," (typed as "."), "." , Backspace and
-// Enter. Enter moves on in tab order, from the eighth value back to the
-// first; F12 on release calculates. Tab moves the focus by itself and is
-// never inserted as a character.
-class CapPage::SerieKeys : public KeyHandler {
-public:
-    explicit SerieKeys(CapPage& page) : page_(page) {}
-
-    int KeyPress(int index, int key) override {
-        const bool digit = key >= '0' && key <= '9';
-        if (!(digit || key == ',' || key == '.' || key == 8 || key == 13)) return 0;
-        if (key == 13) {
-            if (index == 7)
-                page_.serie_[0]->setFocus(Qt::OtherFocusReason);
-            else
-                FocusNextInTabOrder(page_.serie_[static_cast<size_t>(index)]);
-        }
-        if (key == ',') key = '.';
-        return key;
-    }
-    void KeyUp(int, int keyCode) override {
-        if (keyCode == 123) page_.cmdSerieCap_Click();
-    }
-
-private:
-    CapPage& page_;
-};
-
+// The series list: Enter moves on in tab order, from the eighth value back
+// to the first; F12 on release calculates. Tab moves the focus by itself and
+// is never inserted as a character.
 CapPage::CapPage(QWidget* parent, Shell& shell)
     : Page(parent, shell, PageIndexes{4, 1, 2, 2}, QStringLiteral("TabCap")) {
     auto* xcTab = addTab(QStringLiteral("Kondensator XC"));
@@ -71,39 +46,45 @@ CapPage::CapPage(QWidget* parent, Shell& shell)
     buildXcTab(xcTab);
     buildSerieTab(serieTab);
 
-    new SvgPicture(infoTab, QStringLiteral("imgInfoCap"), QStringLiteral("info_cap"), TabTw(180, 120, 3600, 3450));
+    new SvgPicture(infoTab, QStringLiteral("imgInfoCap"), QStringLiteral("info_cap"), Tw(180, 120, 3600, 3450));
     auto* l7 =
         MakeLabel(infoTab, QStringLiteral("Label7"),
                   QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
                       QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret."),
-                  TabTw(3900, 300, 1860, 2400), true);
+                  Tw(3900, 300, 1860, 2400), true);
     l7->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     QFont small = FormFont();
     small.setPixelSize(10);
     l7->setFont(small);
     auto* red = new Lamp(infoTab, QStringLiteral("sRes_6"), kLampRed);
-    red->setGeometry(TabTw(4200, 2900, 255, 255));
+    red->setGeometry(Tw(4200, 2900, 255, 255));
     auto* green = new Lamp(infoTab, QStringLiteral("sRes_5"), kLampGreen);
-    green->setGeometry(TabTw(4200, 3300, 255, 255));
+    green->setGeometry(Tw(4200, 3300, 255, 255));
 
     history_ = makeHistory(QStringLiteral("LblHiCap"), QStringLiteral("lblCap"), {0, 1, 2, 3}, 3);
 
-    ProtocolParams p;
-    p.fields = cap_;
-    p.lamps = lamps_;
-    p.history = history_;
-    p.confirmLimit = 2;
-    p.backspaceBlanksComputed = true;
-    p.evaluateIndex = idx_.eval;
-    p.lastGoesToFirst = true;
-    makeProtocol(std::move(p));
+    Calculator cap{&FindCalculator("Cap"), 0, cap_, lamps_, history_};
+    cap.newFromAnyTab = true;
+    addCalculator(std::move(cap));
+    Calculator serie{&FindCalculator("Serie"), 1, serie_};
+    serie.pageButtons = false;
+    Calculator& list = addCalculator(std::move(serie));
+    serieKeys_.enter = [this](int i) {
+        if (i == 7)
+            serie_[0]->setFocus(Qt::OtherFocusReason);
+        else
+            FocusNextInTabOrder(serie_[static_cast<size_t>(i)]);
+    };
+    serieKeys_.f12 = [this, &list] { evaluate(list); };
+    connect(serieCalc_, &QPushButton::clicked, this, [this, &list] { evaluate(list); });
+    connect(serieNy_, &QPushButton::clicked, this, [this] {
+        for (EntryField* f : serie_) f->setText(QString());
+    });
 }
-
-CapPage::~CapPage() = default;
 
 void CapPage::buildXcTab(QWidget* tab) {
     auto* picture = new SvgPicture(tab, QStringLiteral("imgCapXC"), QStringLiteral("cap_xc"),
-                                   TabTw(kPictureLeft, kPictureTop, kPictureW, kPictureH));
+                                   Tw(kPictureLeft, kPictureTop, kPictureW, kPictureH));
     auto* dot = new Lamp(picture, QStringLiteral("sCap_3"), kPilotGreen);
     dot->setGeometry(kDotOnDial);
 
@@ -127,7 +108,6 @@ void CapPage::buildXcTab(QWidget* tab) {
 }
 
 void CapPage::buildSerieTab(QWidget* tab) {
-    serieKeys_ = std::make_unique<SerieKeys>(*this);
     QGroupBox* frame = addFrame(tab, QStringLiteral("fraCap_1"), QStringLiteral("Seriekoppling "));
 
     auto* instruction =
@@ -144,7 +124,7 @@ void CapPage::buildSerieTab(QWidget* tab) {
         const int top = kSerieRowTops[i / 4];
         label(i, QStringLiteral(" %1").arg(i + 1), Tw(left, top - 255, kSerieW, 240));
         auto* f =
-            new EntryField(frame, QStringLiteral("txtSerie_%1").arg(i), i, serieKeys_.get(), kFieldNormal, kFieldFocus);
+            new EntryField(frame, QStringLiteral("txtSerie_%1").arg(i), i, &serieKeys_, kFieldNormal, kFieldFocus);
         f->setGeometry(Tw(left, top, kSerieW, kSerieH));
         f->setFont(SerieFont(13));
         // The values carry whatever unit the user keeps to (pF or ohm), so
@@ -159,13 +139,13 @@ void CapPage::buildSerieTab(QWidget* tab) {
     }
 
     // The answer (larger) and the value still to add.
-    auto* answer = new EntryField(frame, QStringLiteral("txtSerie_8"), 8, serieKeys_.get(), kFieldNormal, kFieldFocus);
+    auto* answer = new EntryField(frame, QStringLiteral("txtSerie_8"), 8, &serieKeys_, kFieldNormal, kFieldFocus);
     answer->setGeometry(Tw(360, 3570, 1700, 450));
     answer->setFont(SerieFont(17));
     answer->setAccessibleName(QStringLiteral("Svar"));
     serie_.push_back(answer);
     label(8, QStringLiteral("Svar"), Tw(360, 3330, 1700, 240));
-    auto* next = new EntryField(frame, QStringLiteral("txtSerie_9"), 9, serieKeys_.get(), kFieldNormal, kFieldFocus);
+    auto* next = new EntryField(frame, QStringLiteral("txtSerie_9"), 9, &serieKeys_, kFieldNormal, kFieldFocus);
     next->setGeometry(Tw(360, 2880, 1700, kSerieH));
     next->setFont(SerieFont(13));
     next->setAccessibleName(QStringLiteral("Nästa blir"));
@@ -176,14 +156,12 @@ void CapPage::buildSerieTab(QWidget* tab) {
         new SvgPicture(frame, QStringLiteral("ImgSerieCap"), QStringLiteral("series_caps"), Tw(2145, 2790, 2205, 1305));
     MakeLabel(picture, QStringLiteral("LblmFC_3"), QString(), QRect(0, 0, 1, 1));
 
-    auto* ny = new QPushButton(QStringLiteral("Ny"), frame);
+    auto* ny = serieNy_ = new QPushButton(QStringLiteral("Ny"), frame);
     ny->setObjectName(QStringLiteral("cmdSerieNy"));
     ny->setGeometry(Tw(4440, 2940, 1095, 405));
-    connect(ny, &QPushButton::clicked, this, [this] { cmdSerieNy_Click(); });
-    auto* calc = new QPushButton(QStringLiteral("Räkna"), frame);
+    auto* calc = serieCalc_ = new QPushButton(QStringLiteral("Räkna"), frame);
     calc->setObjectName(QStringLiteral("cmdSerieCap"));
     calc->setGeometry(Tw(4440, 3600, 1095, 405));
-    connect(calc, &QPushButton::clicked, this, [this] { cmdSerieCap_Click(); });
     label(18, QStringLiteral("F 12"), Tw(4440, 4020, 1095, 240))->setAlignment(Qt::AlignCenter);
 
     QWidget::setTabOrder(calc, serie_[0]);
@@ -201,42 +179,6 @@ void CapPage::buildSerieTab(QWidget* tab) {
 void CapPage::Cap_Change() {
     microfarad_->setText(
         QString::fromStdString(MicrofaradCaption(cap_[1]->text().toStdString(), LocaleDecimalSeparator())));
-}
-
-void CapPage::cmdSerieCap_Click() { apply(EvalSeriesCapacitors(Texts(serie_)), serie_, {}); }
-
-void CapPage::cmdSerieNy_Click() {
-    for (EntryField* f : serie_) f->setText(QString());
-}
-
-void CapPage::Evaluate() {
-    // The series list has its own buttons; the Info tab computes nothing.
-    if (tabs()->currentIndex() != 0) return;
-    if (state_.Count(0, 2) < 2) return;
-    apply(EvalCapacitiveReactance(state_.Selection(0, 2), Texts(cap_)), cap_, lamps_);
-    copyHistory(cap_, 0, 2);
-}
-
-void CapPage::NewClicked() {
-    state_.ResetEntryState();
-    clearFields(cap_, lamps_, history_, 0, 2);
-    cap_[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void CapPage::ExitClear() {
-    // The pilot light on the generator and the series list stay as they are.
-    for (size_t i = 0; i < cap_.size(); ++i) {
-        cap_[i]->setText(QString());
-        lamps_[i]->setColor(kLampGrey);
-    }
-}
-
-void CapPage::TabChanged(int tab) {
-    state_.ResetEntryState();
-    if (tab == 0)
-        cap_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1)
-        serie_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ampero::ui

@@ -14,22 +14,8 @@ class CapPage : public Page {
     Q_OBJECT
 public:
     CapPage(QWidget* parent, Shell& shell);
-    ~CapPage() override;
-
-    void Evaluate() override;
-    void NewClicked() override;
-    void ExitClear() override;
-    QWidget* FirstField() const override { return cap_[0]; }
-
-    // The series list's own buttons ("Räkna" and F12, "Ny").
-    void cmdSerieCap_Click();
-    void cmdSerieNy_Click();
-
-protected:
-    void TabChanged(int tab) override;
 
 private:
-    class SerieKeys;
     void buildXcTab(QWidget* tab);
     void buildSerieTab(QWidget* tab);
     // Follows every change of a reactance field: the capacitance in
@@ -41,7 +27,9 @@ private:
     std::vector<QLabel*> history_;
     QLabel* microfarad_ = nullptr;
     std::vector<EntryField*> serie_;
-    std::unique_ptr<SerieKeys> serieKeys_;
+    PlainKeys serieKeys_;
+    QPushButton* serieNy_ = nullptr;
+    QPushButton* serieCalc_ = nullptr;
 };
 
 } // namespace ampero::ui

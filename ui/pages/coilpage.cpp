@@ -46,10 +46,10 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
     addFrame(xlTab, QStringLiteral("fraInd_0"), QStringLiteral("Spole"));
     addFrame(windTab, QStringLiteral("fraInd_1"), QStringLiteral("Tillverka Spole"),
              QStringLiteral("Längd och diameter måste alltid vara med. Här krävs 3 uppgifter    "));
-    new SvgPicture(infoTab, QStringLiteral("imgInfoCoil"), QStringLiteral("info_coil"), TabTw(240, 120, 5250, 3000));
+    new SvgPicture(infoTab, QStringLiteral("imgInfoCoil"), QStringLiteral("info_coil"), Tw(240, 120, 5250, 3000));
     auto* l9 = MakeLabel(infoTab, QStringLiteral("Label9"),
                          QStringLiteral("Tillverka Spolar måste ha 3 värde . Diameter och Längd måste vara med"),
-                         TabTw(240, 3300, 5400, 420), true);
+                         Tw(240, 3300, 5400, 420), true);
     l9->setAlignment(Qt::AlignCenter);
     history_ = makeHistory(QStringLiteral("LblHiInd"), QStringLiteral("lblInd"));
 
@@ -59,46 +59,40 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
     // Inductive reactance: Backspace and Delete show the three captions of
     // this tab, Esc all four.
     ProtocolParams ind;
-    ind.fields = ind_;
-    ind.lamps = indLamps_;
-    ind.history = history_;
     ind.backspaceHistoryCount = 3;
-    ind.confirmLimit = 2;
     ind.backspaceBlanksComputed = false;
-    ind.evaluateIndex = idx_.eval;
-    ind.lastGoesToFirst = true;
-    makeProtocol(std::move(ind));
+    addCalculator({&FindCalculator("Ind"), 0, ind_, indLamps_, history_}, ind);
 
     // Coil winding: three of four; Enter in the turns field goes back to
     // the length when it is in view.
     ProtocolParams coil;
-    coil.fields = coil_;
-    coil.lamps = coilLamps_;
-    coil.history = history_;
-    coil.confirmLimit = 3;
     coil.backspaceBlanksComputed = false;
-    coil.evaluateIndex = idx_.eval;
     coil.focusAfterConfirm = [this](int i) {
         if (i == 3 && !coil_[0]->isHidden())
             coil_[0]->setFocus(Qt::OtherFocusReason);
         else
             FocusNextInTabOrder(coil_[static_cast<size_t>(i)]);
     };
-    makeProtocol(std::move(coil));
+    Calculator dims{&FindCalculator("Coil"), 1, coil_, coilLamps_, history_};
+    dims.active = [this] { return !chkAL_->isChecked(); };
+    dims.cleared = [this] { al_->setText(QString()); };
+    addCalculator(std::move(dims), coil);
 
-    // The AL value shares flag 0 and lamp sCoil(0) with the length; it has
-    // to be confirmed before the second of the other fields.
+    // A core with a known AL value: the AL field takes the length's place
+    // and shares its flag 0 and lamp sCoil(0); it has to be confirmed
+    // before the second of the other fields. Its history keeps the
+    // diameter's.
     ProtocolParams al;
     al.fields = {al_};
-    al.lamps = coilLamps_;
-    al.history = history_;
     al.backspaceHistoryCount = 3;
     al.backspaceLampCount = 3;
-    al.confirmLimit = 2;
     al.backspaceBlanksComputed = false;
-    al.evaluateIndex = idx_.eval;
     al.lastGoesToFirst = false;
-    makeProtocol(std::move(al));
+    Calculator alCoil{&FindCalculator("AL"), 1, {al_, coil_[1], coil_[2], coil_[3]}, coilLamps_, history_};
+    alCoil.historyCopy = {0, 2, 3};
+    alCoil.active = [this] { return chkAL_->isChecked(); };
+    alCoil.cleared = [this] { coil_[0]->setText(QString()); };
+    addCalculator(std::move(alCoil), al);
 
     // After the last field of a tab the page's own buttons follow, so the
     // focus stays on the page.
@@ -109,7 +103,7 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
 
 void CoilPage::buildXlTab(QWidget* tab) {
     auto* picture =
-        new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"), TabTw(kXlLeft, kXlTop, kXlW, kXlH));
+        new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"), Tw(kXlLeft, kXlTop, kXlW, kXlH));
     auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), kLampRed);
     pilot->setGeometry(kPilotLamp);
     makeFieldRow(tab, QStringLiteral("Ind"), QStringLiteral("sInd"),
@@ -121,9 +115,9 @@ void CoilPage::buildXlTab(QWidget* tab) {
 
 void CoilPage::buildWindingTab(QWidget* tab) {
     imgSpol5_ = new SvgPicture(tab, QStringLiteral("imgSpol5"), QStringLiteral("coil_dim"),
-                               TabTw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
+                               Tw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
     imgSpol6_ = new SvgPicture(tab, QStringLiteral("imgSpol6"), QStringLiteral("coil_al"),
-                               TabTw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
+                               Tw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
     imgSpol6_->hide();
     const QPoint origin = imgSpol5_->pos();
     for (int i = 0; i < 12; ++i) {
@@ -134,7 +128,7 @@ void CoilPage::buildWindingTab(QWidget* tab) {
 
     // The AL field lies where the length is; only one of them is in view,
     // and the one out of view cannot take the focus either.
-    al_ = makeField(tab, QStringLiteral("AL_0"), 0, TabTw(kLengthLeft, kLengthTop, 1755, 420),
+    al_ = makeField(tab, QStringLiteral("AL_0"), 0, Tw(kLengthLeft, kLengthTop, 1755, 420),
                     QStringLiteral("AL-värde nH/N²"), QStringLiteral("imgAL"));
     imgAL_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgAL"));
     al_->hide();
@@ -151,7 +145,7 @@ void CoilPage::buildWindingTab(QWidget* tab) {
 
     chkAL_ = new QCheckBox(QStringLiteral("A&L-värdet är känt"), tab);
     chkAL_->setObjectName(QStringLiteral("chkAL"));
-    chkAL_->setGeometry(TabTw(240, 2040, 2130, 255));
+    chkAL_->setGeometry(Tw(240, 2040, 2130, 255));
     connect(chkAL_, &QCheckBox::clicked, this, [this] { chkAL_Click(); });
 
     QWidget::setTabOrder(al_, chkAL_);
@@ -191,81 +185,6 @@ void CoilPage::chkAL_Click() {
         al_->setFocus(Qt::OtherFocusReason);
         for (QWidget* l : lines_) l->hide();
     }
-}
-
-void CoilPage::Evaluate() {
-    switch (tabs()->currentIndex()) {
-    case 0:
-        if (state_.Count(0, 2) < 2) return;
-        apply(EvalInductiveReactance(state_.Selection(0, 2), Texts(ind_)), ind_, indLamps_);
-        copyHistory(ind_, 0, 2);
-        return;
-    case 1: evaluateWinding(); return;
-    default: return;
-    }
-}
-
-void CoilPage::evaluateWinding() {
-    if (chkAL_->isChecked()) {
-        if (al_->text().isEmpty()) {
-            shell_.ShowMessage(QString::fromUtf8(kALMissingMessage));
-            shell_.cmdNew_Click(idx_.newer);
-            return;
-        }
-        if (state_.Count(0, 3) < 2) return;
-        apply(EvalCoilFromAL(state_.Selection(0, 3), al_->text().toStdString(), Texts(coil_)), coil_, coilLamps_);
-        state_.EntryHistory[0] = al_->text();
-        state_.EntryHistory[2] = coil_[2]->text();
-        state_.EntryHistory[3] = coil_[3]->text();
-        return;
-    }
-    if (coil_[0]->text().isEmpty() || coil_[1]->text().isEmpty()) {
-        shell_.ShowMessage(QString::fromUtf8(kDimensionsMissingMessage));
-        return;
-    }
-    if (state_.Count(0, 3) < 3) return;
-    apply(EvalCoilWinding(state_.Selection(0, 3), Texts(coil_)), coil_, coilLamps_);
-    copyHistory(coil_, 0, 3);
-}
-
-void CoilPage::NewClicked() {
-    switch (tabs()->currentIndex()) {
-    case 0:
-        state_.ResetEntryState();
-        clearFields(ind_, indLamps_, history_, 0, 2);
-        ind_[0]->setFocus(Qt::OtherFocusReason);
-        return;
-    case 1:
-        state_.ResetEntryState();
-        clearFields(coil_, coilLamps_, history_, 0, 3);
-        al_->setText(QString());
-        if (!coil_[0]->isHidden())
-            coil_[0]->setFocus(Qt::OtherFocusReason);
-        else
-            al_->setFocus(Qt::OtherFocusReason);
-        return;
-    default: return;
-    }
-}
-
-void CoilPage::ExitClear() {
-    for (size_t i = 0; i < ind_.size(); ++i) {
-        ind_[i]->setText(QString());
-        indLamps_[i]->setColor(kLampGrey);
-    }
-    for (size_t i = 0; i < coil_.size(); ++i) {
-        coil_[i]->setText(QString());
-        coilLamps_[i]->setColor(kLampGrey);
-    }
-    al_->setText(QString());
-}
-
-void CoilPage::TabChanged(int tab) {
-    state_.ResetEntryState();
-    if (tab == 0)
-        ind_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1)
-        (chkAL_->isChecked() ? al_ : coil_[0])->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ampero::ui

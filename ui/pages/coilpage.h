@@ -15,18 +15,9 @@ class CoilPage : public Page {
 public:
     CoilPage(QWidget* parent, Shell& shell);
 
-    void Evaluate() override;
-    void NewClicked() override;
-    void ExitClear() override;
-    QWidget* FirstField() const override { return ind_[0]; }
-
-protected:
-    void TabChanged(int tab) override;
-
 private:
     void buildXlTab(QWidget* tab);
     void buildWindingTab(QWidget* tab);
-    void evaluateWinding();
     // A click on the AL check box switches between dimension and AL mode.
     void chkAL_Click();
 

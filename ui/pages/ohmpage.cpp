@@ -81,27 +81,6 @@ private:
     std::function<void(int)> click_;
 };
 
-// The LED fields: digits, "," (as "."), "." , Backspace and Enter; Enter
-// moves on, and in the last field computes.
-class OhmPage::LedKeys : public KeyHandler {
-public:
-    explicit LedKeys(OhmPage& page) : page_(page) {}
-    int KeyPress(int index, int key) override {
-        const bool digit = key >= '0' && key <= '9';
-        if (!(digit || key == ',' || key == '.' || key == 8 || key == 13)) return 0;
-        if (key == ',') key = '.';
-        if (key == 13) {
-            FocusNextInTabOrder(page_.led_[static_cast<size_t>(index)]);
-            if (index == 4) page_.CalcLedSeriesResistor();
-        }
-        return key;
-    }
-    void KeyUp(int, int) override {}
-
-private:
-    OhmPage& page_;
-};
-
 OhmPage::OhmPage(QWidget* parent, Shell& shell)
     : Page(parent, shell, PageIndexes{2, 0, 0, 0}, QStringLiteral("TabOhm")) {
     auto* ohmTab = addTab(QStringLiteral("Ohm : s Lag"));
@@ -135,14 +114,27 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell)
     hintFont.setPixelSize(10);
     hint->setFont(hintFont);
 
-    ProtocolParams p;
-    p.fields = ohm_;
-    p.lamps = lamps_;
-    p.history = history_;
-    p.confirmLimit = 2;
-    p.backspaceBlanksComputed = true;
-    p.evaluateIndex = 0;
-    makeProtocol(std::move(p));
+    // Switching between the Ohm and LED tabs keeps the confirmations.
+    tabChangeResets_ = false;
+    ownExit_ = true;
+    Calculator ohm{&FindCalculator("Ohm"), 0, ohm_, lamps_, history_};
+    ohm.newFromAnyTab = true;
+    ohm.evaluatesFromAnyTab = true;
+    ohm.evaluated = [this] {
+        bulbOn_->show();
+        bulbOn_->raise();
+    };
+    ohm.cleared = [this] {
+        bulbOn_->hide();
+        resetBands();
+    };
+    addCalculator(std::move(ohm));
+    // The LED tab computes on Enter in its last field and on "Räkna".
+    Calculator& led = addCalculator({&FindCalculator("txtLed"), 1, led_});
+    ledKeys_.enter = [this, &led](int i) {
+        FocusNextInTabOrder(led_[static_cast<size_t>(i)]);
+        if (i == 4) evaluate(led);
+    };
 }
 
 OhmPage::~OhmPage() = default;
@@ -156,39 +148,35 @@ void OhmPage::buildOhmTab(QWidget* tab) {
                   {450, 3120, 2160, 2760, "Watt", 1755, "Effekt Watt"},
                   {3570, 3120, 5280, 2760, "Amper", 1755, "Ström Amper"}},
                  ohm_, lamps_);
-    for (int i = 0; i < 3; ++i) {
-        auto* band = new Lamp(tab, QStringLiteral("rCol_%1").arg(i), ToQColor(kDefaultBands[static_cast<size_t>(i)]),
-                              Lamp::Shape::Rect);
-        band->setGeometry(TabTw(2220 + 315 * i, 1860, 300, 525));
-        bands_.push_back(band);
-    }
-    auto* fixed = new Lamp(tab, QStringLiteral("rCol_3"), ToQColor(kFixedBand), Lamp::Shape::Rect);
-    fixed->setGeometry(TabTw(3390, 1860, 75, 525));
+    for (int i = 0; i < 3; ++i)
+        bands_.push_back(new ColourSwatch(tab, QStringLiteral("rCol_%1").arg(i),
+                                          ToQColor(kDefaultBands[static_cast<size_t>(i)]),
+                                          Tw(2220 + 315 * i, 1860, 300, 525)));
+    new ColourSwatch(tab, QStringLiteral("rCol_3"), ToQColor(kFixedBand), Tw(3390, 1860, 75, 525));
     bulbOff_ = new SvgPicture(tab, QStringLiteral("imgLamp_0"), QStringLiteral("bulb_off"), QRect(160, 172, 65, 80));
     bulbOn_ = new SvgPicture(tab, QStringLiteral("imgLamp_1"), QStringLiteral("bulb_on"), QRect(160, 172, 65, 80));
     bulbOn_->hide();
 }
 
 void OhmPage::buildLedTab(QWidget* tab) {
-    ledKeys_ = std::make_unique<LedKeys>(*this);
-    new SvgPicture(tab, QStringLiteral("imgLed"), QStringLiteral("leds"), TabTw(300, 60, 5295, 1425));
+    new SvgPicture(tab, QStringLiteral("imgLed"), QStringLiteral("leds"), Tw(300, 60, 5295, 1425));
     auto* l3 = MakeLabel(tab, QStringLiteral("Label3"),
                          QStringLiteral("Lysdioder skall normalt alltid serikopplas med en resistans på minus sidan"),
-                         TabTw(300, 1470, 5295, 390), true);
+                         Tw(300, 1470, 5295, 390), true);
     l3->setAlignment(Qt::AlignCenter);
     QFont small = FormFont();
     small.setPixelSize(10);
     l3->setFont(small);
     auto* l4 = MakeLabel(tab, QStringLiteral("Label4"),
                          QStringLiteral("Drivspänning      Vf           Max   mA    Antal i ser.   Ohm i serie"),
-                         TabTw(300, 1890, 5400, 255));
+                         Tw(300, 1890, 5400, 255));
     l4->setFont(small);
     const char* start[] = {"5", "2", "8", "1", "375"};
     const char* ledNames[] = {"Drivspänning Volt", "Vf Volt", "Max mA", "Antal i serie", "Ohm i serie"};
     for (int i = 0; i < 5; ++i) {
         auto* f =
-            new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, ledKeys_.get(), kLedFieldNormal, kLedFieldFocus);
-        f->setGeometry(TabTw(300 + (i == 0   ? 0
+            new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, &ledKeys_, kLedFieldNormal, kLedFieldFocus);
+        f->setGeometry(Tw(300 + (i == 0   ? 0
                                     : i == 1 ? 1110
                                     : i == 2 ? 2190
                                     : i == 3 ? 3300
@@ -210,7 +198,7 @@ void OhmPage::buildLedTab(QWidget* tab) {
     QWidget::setTabOrder(new_, exit_);
     auto* text1 = new QPlainTextEdit(tab);
     text1->setObjectName(QStringLiteral("Text1"));
-    text1->setGeometry(TabTw(300, 2610, 5295, 1845));
+    text1->setGeometry(Tw(300, 2610, 5295, 1845));
     text1->setReadOnly(true);
     text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -227,40 +215,14 @@ void OhmPage::buildLedTab(QWidget* tab) {
 void OhmPage::buildInfoTab(QWidget* tab) {
     auto* l10 = MakeLabel(tab, QStringLiteral("Label10"),
                           QStringLiteral("I Ohm:s Lag kan du klicka på en färgruta för att få ett färgvärde"),
-                          TabTw(240, 120, 5400, 420), true);
+                          Tw(240, 120, 5400, 420), true);
     l10->setAlignment(Qt::AlignCenter);
-    new SvgPicture(tab, QStringLiteral("imgInfoLpt"), QStringLiteral("info_lpt"), TabTw(300, 700, 2700, 2250));
-    new SvgPicture(tab, QStringLiteral("imgInfoOpto"), QStringLiteral("info_opto"), TabTw(3300, 700, 2250, 2250));
+    new SvgPicture(tab, QStringLiteral("imgInfoLpt"), QStringLiteral("info_lpt"), Tw(300, 700, 2700, 2250));
+    new SvgPicture(tab, QStringLiteral("imgInfoOpto"), QStringLiteral("info_opto"), Tw(3300, 700, 2250, 2250));
     auto* l5 =
         MakeLabel(tab, QStringLiteral("Label5"), QStringLiteral("Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
-                  TabTw(240, 3150, 5400, 420), true);
+                  Tw(240, 3150, 5400, 420), true);
     l5->setAlignment(Qt::AlignCenter);
-}
-
-void OhmPage::TabChanged(int tab) {
-    // Switching between the Ohm and LED tabs keeps the confirmations.
-    if (tab == 0)
-        ohm_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1)
-        led_[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void OhmPage::Evaluate() {
-    if (tabs()->currentIndex() == 1) {
-        CalcLedSeriesResistor();
-        return;
-    }
-    if (state_.Count(0, 3) < 2) return;
-    apply(EvalOhmsLaw(state_.EntryConfirmed, Texts(ohm_)), ohm_, lamps_);
-    bulbOn_->show();
-    bulbOn_->raise();
-    copyHistory(ohm_, 0, 3);
-}
-
-void OhmPage::CalcLedSeriesResistor() {
-    std::vector<EntryField*> inputs(led_.begin(), led_.begin() + 4);
-    if (std::optional<std::string> r = ampero::CalcLedSeriesResistor(Texts(inputs)))
-        led_[4]->setText(QString::fromStdString(*r));
 }
 
 void OhmPage::resetBands() {
@@ -268,19 +230,7 @@ void OhmPage::resetBands() {
         bands_[static_cast<size_t>(i)]->setColor(ToQColor(kDefaultBands[static_cast<size_t>(i)]));
 }
 
-void OhmPage::NewClicked() {
-    bulbOn_->hide();
-    state_.ResetEntryState();
-    clearFields(ohm_, lamps_, history_, 0, 3);
-    resetBands();
-    ohm_[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void OhmPage::ExitClear() {
-    for (int i = 0; i < 4; ++i) {
-        ohm_[static_cast<size_t>(i)]->setText(QString());
-        lamps_[static_cast<size_t>(i)]->setColor(kLampGrey);
-    }
+void OhmPage::exited() {
     state_.ResetEntryState();
     colourClickCount_ = 0;
     bulbOn_->hide();

@@ -19,23 +19,13 @@ public:
     OhmPage(QWidget* parent, Shell& shell);
     ~OhmPage() override;
 
-    void Evaluate() override;
-    void NewClicked() override;
-    void ExitClear() override;
-    QWidget* FirstField() const override { return ohm_[0]; }
-
     // A click on swatch lCol(digit).
     void ColourClick(int digit);
-    int32_t colourClickCount() const { return colourClickCount_; }
-
-    // Runs the LED series-resistor calculation.
-    void CalcLedSeriesResistor();
 
 protected:
-    void TabChanged(int tab) override;
+    void exited() override;
 
 private:
-    class LedKeys;
     void buildOhmTab(QWidget* tab);
     void buildLedTab(QWidget* tab);
     void buildInfoTab(QWidget* tab);
@@ -44,10 +34,10 @@ private:
     std::vector<EntryField*> ohm_;
     std::vector<Lamp*> lamps_;
     std::vector<QLabel*> history_;
-    std::vector<Lamp*> bands_;
+    std::vector<ColourSwatch*> bands_;
     std::vector<QLabel*> swatches_;
     std::vector<EntryField*> led_;
-    std::unique_ptr<LedKeys> ledKeys_;
+    PlainKeys ledKeys_;
     SvgPicture* bulbOff_ = nullptr;
     SvgPicture* bulbOn_ = nullptr;
     int32_t colourClickCount_ = 0;

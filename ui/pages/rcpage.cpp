@@ -58,10 +58,10 @@ RCPage::RCPage(QWidget* parent, Shell& shell) : Page(parent, shell, PageIndexes{
     addFrame(thtlTab, QStringLiteral("fratHtL"), QStringLiteral("Räkna ut tider Till / Från      tH / tL för NE 555"));
     auto* info = MakeLabel(infoTab, QStringLiteral("Label8"),
                            QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter>"),
-                           TabTw(240, 120, 5400, 420), true);
+                           Tw(240, 120, 5400, 420), true);
     info->setAlignment(Qt::AlignCenter);
-    new SvgPicture(infoTab, QStringLiteral("imgInfoRC_0"), QStringLiteral("info_rc1"), TabTw(240, 700, 2700, 2400));
-    new SvgPicture(infoTab, QStringLiteral("imgInfoRC_1"), QStringLiteral("info_rc2"), TabTw(3060, 700, 2700, 2400));
+    new SvgPicture(infoTab, QStringLiteral("imgInfoRC_0"), QStringLiteral("info_rc1"), Tw(240, 700, 2700, 2400));
+    new SvgPicture(infoTab, QStringLiteral("imgInfoRC_1"), QStringLiteral("info_rc2"), Tw(3060, 700, 2700, 2400));
 
     history_ = makeHistory(QStringLiteral("Label1"), QStringLiteral("lblRC"), {0, 1, 3, 2});
 
@@ -80,11 +80,11 @@ void RCPage::buildRCTab(QWidget* tab) {
 
     chkAsta_ = new QCheckBox(QStringLiteral("Astabil vippa"), tab);
     chkAsta_->setObjectName(QStringLiteral("chkAsta"));
-    chkAsta_->setGeometry(TabTw(240, 1920, 1725, 345));
+    chkAsta_->setGeometry(Tw(240, 1920, 1725, 345));
     PaintGreyYellow(chkAsta_);
     QWidget::setTabOrder(rc_[2], chkAsta_);
 
-    label2_ = MakeLabel(tab, QStringLiteral("Label2"), QStringLiteral("t1 = 0.7 * R * C"), TabTw(540, 3900, 1425, 255));
+    label2_ = MakeLabel(tab, QStringLiteral("Label2"), QStringLiteral("t1 = 0.7 * R * C"), Tw(540, 3900, 1425, 255));
     label2_->setAlignment(Qt::AlignCenter);
     PaintGreyYellow(label2_);
 
@@ -92,10 +92,10 @@ void RCPage::buildRCTab(QWidget* tab) {
     // rows of fields, right of the box and clear of the lamp of RC(2); the
     // pulse with its t1 stands over Label2.
     rcStage_ =
-        new SvgPicture(tab, QStringLiteral("imgRCStage"), QStringLiteral("rc_stage"), TabTw(1980, 1305, 3300, 1695));
+        new SvgPicture(tab, QStringLiteral("imgRCStage"), QStringLiteral("rc_stage"), Tw(1980, 1305, 3300, 1695));
     multivib_ =
-        new SvgPicture(tab, QStringLiteral("imgMultivib"), QStringLiteral("multivib"), TabTw(1980, 1305, 3300, 1695));
-    pulse_ = new SvgPicture(tab, QStringLiteral("imgPulseT1"), QStringLiteral("pulse_t1"), TabTw(270, 3000, 1950, 900));
+        new SvgPicture(tab, QStringLiteral("imgMultivib"), QStringLiteral("multivib"), Tw(1980, 1305, 3300, 1695));
+    pulse_ = new SvgPicture(tab, QStringLiteral("imgPulseT1"), QStringLiteral("pulse_t1"), Tw(270, 3000, 1950, 900));
     showAstablePictures(false);
 
     // The box only chooses the relation for the next evaluation; the focus
@@ -104,14 +104,10 @@ void RCPage::buildRCTab(QWidget* tab) {
     connect(chkAsta_, &QCheckBox::clicked, this, [this] { rc_[0]->setFocus(Qt::OtherFocusReason); });
 
     ProtocolParams p;
-    p.fields = rc_;
-    p.lamps = sRC_;
-    p.history = {history_[0], history_[1], history_[2]};
-    p.confirmLimit = 2;
     p.backspaceBlanksComputed = false;
-    p.evaluateIndex = idx_.eval;
-    p.lastGoesToFirst = true;
-    makeProtocol(std::move(p));
+    Calculator rc{&FindCalculator("RC"), 0, rc_, sRC_, {history_[0], history_[1], history_[2]}};
+    rc.variant = [this] { return chkAsta_->isChecked(); };
+    addCalculator(std::move(rc), p);
 }
 
 void RCPage::showAstablePictures(bool astable) {
@@ -129,18 +125,18 @@ void RCPage::build555Fields(QWidget* tab, const QString& fieldPrefix, const QStr
     for (int i = 0; i < 4; ++i) {
         const QPoint f = at[i];
         fields.push_back(makeField(tab, QStringLiteral("%1_%2").arg(fieldPrefix).arg(i), i,
-                                   TabTw(f.x(), f.y(), kFieldW, kFieldH), QString::fromUtf8(k555Captions[i])));
+                                   Tw(f.x(), f.y(), kFieldW, kFieldH), QString::fromUtf8(k555Captions[i])));
         // The component stands on the side of its field that faces the
         // middle of the tab.
         const int compLeft = i < 3 ? f.x() + kFieldW + 45 : f.x() - 105 - kCompW - 15;
         auto* comp =
             new SvgPicture(tab, QStringLiteral("%1_%2").arg(pictureName).arg(i),
-                           QString::fromLatin1(kCompPictures[i].resource), TabTw(compLeft, f.y(), kCompW, kCompH));
+                           QString::fromLatin1(kCompPictures[i].resource), Tw(compLeft, f.y(), kCompW, kCompH));
         comp->setToolTip(QString::fromUtf8(kCompPictures[i].hint));
     }
     for (int i = 0; i < 4; ++i)
         lamps.push_back(makeLamp(tab, QStringLiteral("%1_%2").arg(lampPrefix).arg(i),
-                                 TabTw(lampAt[i].x(), lampAt[i].y(), kLampW, kLampH)));
+                                 Tw(lampAt[i].x(), lampAt[i].y(), kLampW, kLampH)));
     for (int i = 1; i < 4; ++i)
         QWidget::setTabOrder(fields[static_cast<size_t>(i - 1)], fields[static_cast<size_t>(i)]);
 }
@@ -154,8 +150,6 @@ ProtocolParams RCPage::ne555Params(const std::vector<EntryField*>& fields, const
     p.historySource = {0, 3, 2, 1};
     p.confirmLimit = 3;
     p.backspaceBlanksComputed = false;
-    p.evaluateIndex = idx_.eval;
-    p.lastGoesToFirst = true;
     p.acceptTest = [](int index, const QString& text) -> std::optional<QString> {
         if (std::optional<std::string> refusal = NE555Refusal(index, text.toStdString()))
             return QString::fromStdString(*refusal);
@@ -172,7 +166,7 @@ void RCPage::buildNE555Tab(QWidget* tab) {
     // The result box, shown after the first evaluation.
     pic555_ = new QFrame(tab);
     pic555_->setObjectName(QStringLiteral("pic555"));
-    pic555_->setGeometry(TabTw(2730, 1650, 2895, 2145));
+    pic555_->setGeometry(Tw(2730, 1650, 2895, 2145));
     pic555_->setFrameShape(QFrame::Box);
     pic555_->setFrameShadow(QFrame::Plain);
     pic555_->setLineWidth(1);
@@ -196,7 +190,10 @@ void RCPage::buildNE555Tab(QWidget* tab) {
     for (QLabel* l : lbl555_) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     pic555_->hide();
 
-    makeProtocol(ne555Params(rc555_, s555RC_));
+    Calculator ne555{&FindCalculator("RC555"), 1, rc555_, s555RC_, history_};
+    ne555.captions = {lbl555_[4], lbl555_[5], lbl555_[3]}; // high time, low time, split
+    ne555.evaluated = [this] { pic555_->show(); };
+    addCalculator(std::move(ne555), ne555Params(rc555_, s555RC_));
 }
 
 void RCPage::buildTHTLTab(QWidget* tab) {
@@ -205,10 +202,10 @@ void RCPage::buildTHTLTab(QWidget* tab) {
                    stHtL_);
     opttH_ = new QRadioButton(QStringLiteral("Räkna på tid Hög"), tab);
     opttH_->setObjectName(QStringLiteral("opttH"));
-    opttH_->setGeometry(TabTw(3420, 2910, 2175, 315));
+    opttH_->setGeometry(Tw(3420, 2910, 2175, 315));
     option1_ = new QRadioButton(QStringLiteral("Räkna på tid Låg"), tab);
     option1_->setObjectName(QStringLiteral("Option1"));
-    option1_->setGeometry(TabTw(3420, 3450, 2145, 315));
+    option1_->setGeometry(Tw(3420, 3450, 2145, 315));
     opttH_->setChecked(true);
     makeProtocol(ne555Params(tHtL_, stHtL_));
 }
@@ -220,8 +217,7 @@ void RCPage::buildColourChart() {
     chart->setGeometry(Tw(120, 4875, 3735, 1095));
     for (int d = 0; d < 10; ++d) {
         const Rgb& c = kColourCode[static_cast<size_t>(d)];
-        auto* sq = new Lamp(chart, QStringLiteral("ShaCol_%1").arg(d), QColor(c.r, c.g, c.b), Lamp::Shape::Rect);
-        sq->setGeometry(Tw(120 + 360 * d, 240, 300, 525));
+        new ColourSwatch(chart, QStringLiteral("ShaCol_%1").arg(d), QColor(c.r, c.g, c.b), Tw(120 + 360 * d, 240, 300, 525));
     }
     auto* nr = new QLineEdit(QStringLiteral(" 0     1    2    3    4     5    6    7    8     9"), chart);
     nr->setObjectName(QStringLiteral("txtColNr"));
@@ -234,66 +230,6 @@ void RCPage::buildColourChart() {
     pal.setColor(QPalette::Base, kLampGrey);
     pal.setColor(QPalette::Text, kFormGrey);
     nr->setPalette(pal);
-}
-
-void RCPage::Evaluate() {
-    switch (tabs()->currentIndex()) {
-    case 0:
-        if (state_.Count(0, 3) < 2) return;
-        apply(EvalRCNetwork(state_.Selection(0, 3), chkAsta_->isChecked(), Texts(rc_)), rc_, sRC_);
-        copyHistory(rc_, 0, 2);
-        break;
-    case 1:
-        if (state_.Count(0, 3) < 3) return;
-        apply(EvalNE555(state_.Selection(0, 3), Texts(rc555_), LocaleDecimalSeparator()), rc555_, s555RC_);
-        pic555_->show();
-        copyHistory(rc555_, 0, 3);
-        break;
-    default:
-        // The tH/tL tab and the Info tab compute nothing.
-        break;
-    }
-}
-
-void RCPage::NewClicked() {
-    switch (tabs()->currentIndex()) {
-    case 0:
-        state_.ResetEntryState();
-        clearFields(rc_, sRC_, history_, 0, 2);
-        rc_[0]->setFocus(Qt::OtherFocusReason);
-        break;
-    case 1:
-        state_.ResetEntryState();
-        clearFields(rc555_, s555RC_, history_, 0, 3);
-        for (int k = 3; k < 6; ++k) lbl555_[static_cast<size_t>(k)]->setText(QString());
-        rc555_[0]->setFocus(Qt::OtherFocusReason);
-        break;
-    default: break;
-    }
-}
-
-void RCPage::ExitClear() {
-    // The tH/tL fields and the result captions stay as they are.
-    for (size_t i = 0; i < rc_.size(); ++i) {
-        rc_[i]->setText(QString());
-        sRC_[i]->setColor(kLampGrey);
-    }
-    for (size_t i = 0; i < rc555_.size(); ++i) {
-        rc555_[i]->setText(QString());
-        s555RC_[i]->setColor(kLampGrey);
-    }
-}
-
-void RCPage::Opened() {}
-
-QWidget* RCPage::FirstField() const { return rc_[0]; }
-
-void RCPage::TabChanged(int tab) {
-    state_.ResetEntryState();
-    if (tab == 0)
-        rc_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1)
-        rc555_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ampero::ui

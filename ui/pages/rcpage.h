@@ -16,15 +16,6 @@ class RCPage : public Page {
 public:
     RCPage(QWidget* parent, Shell& shell);
 
-    void Evaluate() override;
-    void NewClicked() override;
-    void ExitClear() override;
-    void Opened() override;
-    QWidget* FirstField() const override;
-
-protected:
-    void TabChanged(int tab) override;
-
 private:
     void buildRCTab(QWidget* tab);
     void buildNE555Tab(QWidget* tab);

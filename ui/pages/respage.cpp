@@ -20,7 +20,7 @@ const QPoint kNeedleRest(4290, 3810);
 const QPoint kNeedleOpened(4568, 3720);
 const QPoint kNeedleDip(4382, 3720);
 
-QPoint NeedlePoint(QPoint twips) { return TabPoint(twips.x(), twips.y()); }
+QPoint NeedlePoint(QPoint twips) { return TwPoint(twips.x(), twips.y()); }
 
 const QString kFrequencyHint = QStringLiteral("Här måste alltid Frekvensboxen vara ifylld  ");
 
@@ -65,31 +65,25 @@ ResPage::ResPage(QWidget* parent, Shell& shell)
     history_ = makeHistory(QStringLiteral("lblHiReso"), QStringLiteral("lblRes"));
 
     // The resonance tab has three fields and fills three of the captions.
+    // Any number of confirmed fields evaluates: with too few the selection
+    // computes nothing, but the needle still dips and the history is taken.
     ProtocolParams rp;
-    rp.fields = res_;
-    rp.lamps = resLamps_;
-    rp.history = {history_[0], history_[1], history_[2]};
-    rp.confirmLimit = 2;
-    rp.backspaceBlanksComputed = true;
-    rp.evaluateIndex = idx_.eval;
-    rp.lastGoesToFirst = true;
     rp.onConfirmed = [this](int i) {
         if (i == ResC) ShowOnCapacitor(lblcReso_, res_[ResC]->text());
     };
-    makeProtocol(std::move(rp));
+    Calculator res{&FindCalculator("Res"), 0, res_, resLamps_, {history_[0], history_[1], history_[2]}};
+    res.evaluated = [this] { needle_->setStart(NeedlePoint(kNeedleDip)); };
+    res.cleared = [this] { lblcReso_->setText(QString()); };
+    addCalculator(std::move(res), rp);
 
     // The impedance tab: frequency and two more; negative values allowed;
     // the focus always moves on in tab order, past iRes(3) to iResR2.
     ProtocolParams ip;
-    ip.fields = ires_;
-    ip.lamps = iresLamps_;
-    ip.history = history_;
-    ip.confirmLimit = 3;
-    ip.backspaceBlanksComputed = true;
-    ip.extraKeys = QStringLiteral("-");
-    ip.evaluateIndex = idx_.eval;
     ip.lastGoesToFirst = false;
-    makeProtocol(std::move(ip));
+    Calculator imp{&FindCalculator("iRes"), 1, ires_, iresLamps_, history_};
+    imp.variant = [this] { return optPar_->isChecked(); };
+    imp.aside = [this] { return iResR2_->text(); };
+    addCalculator(std::move(imp), ip);
 }
 
 void ResPage::buildResonanceTab(QWidget* tab) {
@@ -130,9 +124,9 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
              QStringLiteral("  Icke Resonans") + QString(25, QLatin1Char(' ')) + QStringLiteral("Filterberäkning"),
              kFrequencyHint);
 
-    imgPar_ = new SvgPicture(tab, QStringLiteral("imgPar"), QStringLiteral("imp_par"), TabTw(450, 1350, 2250, 1650));
+    imgPar_ = new SvgPicture(tab, QStringLiteral("imgPar"), QStringLiteral("imp_par"), Tw(450, 1350, 2250, 1650));
     imgSerie_ =
-        new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), TabTw(450, 1350, 2250, 1650));
+        new SvgPicture(tab, QStringLiteral("imgSerie"), QStringLiteral("imp_ser"), Tw(450, 1350, 2250, 1650));
     imgSerie_->hide();
 
     makeFieldRow(tab, QStringLiteral("iRes"), QStringLiteral("siRes"),
@@ -148,21 +142,21 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
 
     optPar_ = new QRadioButton(QStringLiteral("&Parallell koppling"), tab);
     optPar_->setObjectName(QStringLiteral("optPar"));
-    optPar_->setGeometry(TabTw(3000, 1500, 2655, 300));
+    optPar_->setGeometry(Tw(3000, 1500, 2655, 300));
     optPar_->setChecked(true);
     optSerie_ = new QRadioButton(QStringLiteral("Ser&ie koppling"), tab);
     optSerie_->setObjectName(QStringLiteral("optSerie"));
-    optSerie_->setGeometry(TabTw(3000, 1860, 2655, 300));
+    optSerie_->setGeometry(Tw(3000, 1860, 2655, 300));
     connect(optPar_, &QRadioButton::clicked, this, [this] { optPar_Click(); });
     connect(optSerie_, &QRadioButton::clicked, this, [this] { optSerie_Click(); });
 
-    auto* lblR2 = MakeLabel(tab, QStringLiteral("lblR2"), QStringLiteral("Motstånd  Rs"), TabTw(3000, 2445, 1320, 300));
+    auto* lblR2 = MakeLabel(tab, QStringLiteral("lblR2"), QStringLiteral("Motstånd  Rs"), Tw(3000, 2445, 1320, 300));
     lblR2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The coil's wire resistance: a plain field outside the entry protocol,
     // read at every evaluation.
     iResR2_ = new QLineEdit(QStringLiteral("0"), tab);
     iResR2_->setObjectName(QStringLiteral("iResR2"));
-    iResR2_->setGeometry(TabTw(4335, 2385, 1320, 390));
+    iResR2_->setGeometry(Tw(4335, 2385, 1320, 390));
     iResR2_->setToolTip(QStringLiteral("Spolens trådresistans ohm  "));
     iResR2_->setAccessibleName(QStringLiteral("Motstånd Rs ohm"));
     QFont rf = FieldFont();
@@ -179,93 +173,26 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
 }
 
 void ResPage::buildInfoTab(QWidget* tab) {
-    new SvgPicture(tab, QStringLiteral("imgInfoRes"), QStringLiteral("info_res"), TabTw(120, 60, 4950, 3300));
+    new SvgPicture(tab, QStringLiteral("imgInfoRes"), QStringLiteral("info_res"), Tw(120, 60, 4950, 3300));
     auto* l6 = MakeLabel(
         tab, QStringLiteral("Label6"),
         QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
             QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret") + QString(121, QLatin1Char(' ')) +
             QStringLiteral("Icke Resonans kräver tre(3) inmatningar för att kunna räkna. Frekvens måste "
                            "alltid vara en av dom. Svar Impedans  Z"),
-        TabTw(120, 3420, 5600, 1000), true);
+        Tw(120, 3420, 5600, 1000), true);
     QFont small = FormFont();
     small.setPixelSize(10);
     l6->setFont(small);
     auto* red = new Lamp(tab, QStringLiteral("sRes_3"), kLampRed);
-    red->setGeometry(TabTw(5250, 600, 255, 255));
+    red->setGeometry(Tw(5250, 600, 255, 255));
     auto* green = new Lamp(tab, QStringLiteral("sRes_4"), kLampGreen);
-    green->setGeometry(TabTw(5250, 1000, 255, 255));
-}
-
-void ResPage::Evaluate() {
-    switch (tabs()->currentIndex()) {
-    case 0: EvalResonanceTab(); break;
-    case 1: EvalImpedanceTab(); break;
-    default: break;
-    }
-}
-
-void ResPage::EvalResonanceTab() {
-    // Any number of confirmed fields: with too few the selection computes
-    // nothing, but the needle still dips and the history is taken.
-    apply(EvalResonance(state_.Selection(0, 2), Texts(res_)), res_, resLamps_);
-    needle_->setStart(NeedlePoint(kNeedleDip));
-    copyHistory(res_, 0, 2);
-}
-
-void ResPage::EvalImpedanceTab() {
-    if (ires_[ImpF]->text().isEmpty()) {
-        shell_.ShowMessage(QString::fromUtf8(kFrequencyMissingMessage));
-        shell_.cmdNew_Click(idx_.newer);
-        // New has cleared the flags: the evaluation below computes nothing
-        // and leaves an empty history.
-    }
-    const float r = CoilWireResistanceFrom(iResR2_->text().toStdString());
-    apply(EvalImpedance(state_.Selection(0, 3), optPar_->isChecked(), r, Texts(ires_)), ires_, iresLamps_);
-    copyHistory(ires_, 0, 3);
-}
-
-void ResPage::NewClicked() {
-    switch (tabs()->currentIndex()) {
-    case 0:
-        state_.ResetEntryState();
-        clearFields(res_, resLamps_, history_, 0, 2);
-        lblcReso_->setText(QString());
-        res_[0]->setFocus(Qt::OtherFocusReason);
-        break;
-    case 1:
-        state_.ResetEntryState();
-        clearFields(ires_, iresLamps_, history_, 0, 3);
-        ires_[0]->setFocus(Qt::OtherFocusReason);
-        break;
-    default: break;
-    }
-}
-
-void ResPage::ExitClear() {
-    // The legend lamps of the Info tab are not calculator lamps.
-    for (size_t i = 0; i < res_.size(); ++i) {
-        res_[i]->setText(QString());
-        resLamps_[i]->setColor(kLampGrey);
-    }
-    for (size_t i = 0; i < ires_.size(); ++i) {
-        ires_[i]->setText(QString());
-        iresLamps_[i]->setColor(kLampGrey);
-    }
+    green->setGeometry(Tw(5250, 1000, 255, 255));
 }
 
 void ResPage::Opened() {
     needle_->setStart(NeedlePoint(kNeedleOpened));
     fraRes0_->setVisible(true);
-}
-
-QWidget* ResPage::FirstField() const { return res_[0]; }
-
-void ResPage::TabChanged(int tab) {
-    state_.ResetEntryState();
-    if (tab == 0)
-        res_[0]->setFocus(Qt::OtherFocusReason);
-    else if (tab == 1)
-        ires_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void ResPage::optPar_Click() {

@@ -16,21 +16,12 @@ class ResPage : public Page {
 public:
     ResPage(QWidget* parent, Shell& shell);
 
-    void Evaluate() override;
-    void NewClicked() override;
-    void ExitClear() override;
     void Opened() override;
-    QWidget* FirstField() const override;
-
-protected:
-    void TabChanged(int tab) override;
 
 private:
     void buildResonanceTab(QWidget* tab);
     void buildImpedanceTab(QWidget* tab);
     void buildInfoTab(QWidget* tab);
-    void EvalResonanceTab();
-    void EvalImpedanceTab();
     void optPar_Click();
     void optSerie_Click();
 

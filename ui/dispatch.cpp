@@ -1,0 +1,106 @@
+// "Räkna", F12, "Ny", "Exit" and the tab changes of every page, served from
+// the calculators' descriptions.
+#include <QApplication>
+
+#include "ui/colors.h"
+#include "ui/page.h"
+
+namespace ampero::ui {
+
+Calculator* Page::calculatorOn(int tab) {
+    for (Calculator& c : calcs_)
+        if (c.tab == tab && (!c.active || c.active())) return &c;
+    return nullptr;
+}
+
+QWidget* Page::FirstField() const { return calcs_.empty() ? nullptr : calcs_.front().fields.front(); }
+
+void Page::Evaluate() {
+    Calculator* c = calculatorOn(tabs_->currentIndex());
+    for (Calculator& other : calcs_)
+        if (!c && other.evaluatesFromAnyTab) c = &other;
+    if (c && c->pageButtons) evaluate(*c);
+}
+
+void Page::evaluate(Calculator& c) {
+    Inputs in;
+    for (EntryField* f : c.fields) in.fields.push_back(f->text().toStdString());
+    if (c.confirms())
+        for (int i = 0; i < c.info->fieldCount && i < 4; ++i)
+            in.confirmed[static_cast<size_t>(i)] = state_.EntryConfirmed[static_cast<size_t>(i)];
+    if (c.variant) in.variant = c.variant();
+    if (c.aside) in.aside = c.aside().toStdString();
+    in.decimalSep = LocaleDecimalSeparator();
+
+    if (c.info->rule) {
+        if (std::optional<Stop> stop = c.info->rule(in)) {
+            shell_.ShowMessage(QString::fromStdString(stop->message));
+            if (stop->clear) shell_.cmdNew_Click(idx_.newIndex);
+            return;
+        }
+    }
+    if (in.Count() < c.info->minConfirmed) return;
+    apply(c.info->eval(in), c);
+    if (c.evaluated) c.evaluated();
+    if (!c.confirms()) return;
+    if (c.historyCopy.empty())
+        for (size_t i = 0; i < c.fields.size(); ++i) state_.EntryHistory[i] = c.fields[i]->text();
+    for (int i : c.historyCopy)
+        state_.EntryHistory[static_cast<size_t>(i)] = c.fields[static_cast<size_t>(i)]->text();
+}
+
+void Page::apply(const Outcome& outcome, Calculator& c) {
+    for (const std::string& m : outcome.messages) shell_.ShowMessage(QString::fromStdString(m));
+    for (const FieldResult& r : outcome.fields) {
+        const size_t i = static_cast<size_t>(r.index);
+        if (i < c.fields.size()) {
+            c.fields[i]->setText(QString::fromStdString(r.text));
+            // A result longer than its field shows its leading digits.
+            c.fields[i]->setCursorPosition(0);
+        }
+        if (i < c.lamps.size()) c.lamps[i]->setColor(kLampGreen);
+    }
+    for (const CaptionResult& r : outcome.captions)
+        if (static_cast<size_t>(r.slot) < c.captions.size())
+            c.captions[static_cast<size_t>(r.slot)]->setText(QString::fromStdString(r.text));
+}
+
+void Page::NewClicked() {
+    Calculator* target = nullptr;
+    for (Calculator& c : calcs_)
+        if (c.newFromAnyTab) target = &c;
+    if (!target) target = calculatorOn(tabs_->currentIndex());
+    if (!target || !target->confirms() || !target->pageButtons) return;
+    clear(*target);
+    target->fields.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void Page::clear(Calculator& c) {
+    state_.ResetEntryState();
+    for (size_t i = 0; i < c.fields.size(); ++i) {
+        if (i < c.lamps.size()) c.lamps[i]->setColor(kLampGrey);
+        c.fields[i]->setText(QString());
+        state_.EntryHistory[i].clear();
+        if (i < c.history.size() && c.history[i]) c.history[i]->setText(QString());
+    }
+    for (QLabel* l : c.captions) l->setText(QString());
+    if (c.cleared) c.cleared();
+}
+
+void Page::ExitClear() {
+    for (Calculator& c : calcs_) {
+        if (!c.confirms() || !c.pageButtons) continue;
+        for (size_t i = 0; i < c.fields.size(); ++i) {
+            c.fields[i]->setText(QString());
+            if (i < c.lamps.size()) c.lamps[i]->setColor(kLampGrey);
+        }
+    }
+    exited();
+}
+
+void Page::tabChanged(int tab) {
+    if (tabChangeResets_) state_.ResetEntryState();
+    if (Calculator* c = calculatorOn(tab)) c->fields.front()->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace ampero::ui

@@ -1,0 +1,272 @@
+#include "ui/entryfield.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include "ui/drawing.h"
+#include "ui/keys.h"
+
+namespace ampero::ui {
+
+// ---------------------------------------------------------------- Lamp
+
+Lamp::Lamp(QWidget* parent, const QString& name, QColor color) : QWidget(parent), color_(color) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Lamp::setColor(const QColor& c) {
+    if (c == color_) return;
+    color_ = c;
+    describeBuddy();
+    update();
+}
+
+void Lamp::setBuddy(QWidget* field) {
+    buddy_ = field;
+    describeBuddy();
+}
+
+void Lamp::describeBuddy() {
+    if (!buddy_) return;
+    QString d;
+    if (color_ == QColor(255, 0, 0))
+        d = QStringLiteral("bekräftad");
+    else if (color_ == QColor(0, 255, 0))
+        d = QStringLiteral("beräknad");
+    buddy_->setAccessibleDescription(d);
+}
+
+void Lamp::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal d = std::min(r.width(), r.height());
+    r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+    p.setPen(QPen(QColor(32, 40, 48), 1));
+    p.setBrush(color_);
+    p.drawEllipse(r);
+    // A small highlight makes it read as a lamp; the fill stays the state.
+    if (r.width() >= 6) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 110));
+        p.drawEllipse(
+            QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.18, r.width() * 0.3, r.height() * 0.3));
+    }
+}
+
+// ---------------------------------------------------------------- ColourSwatch
+
+ColourSwatch::ColourSwatch(QWidget* parent, const QString& name, QColor color, const QRect& geometry)
+    : QWidget(parent), color_(color) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(geometry);
+}
+
+void ColourSwatch::setColor(const QColor& c) {
+    if (c == color_) return;
+    color_ = c;
+    update();
+}
+
+void ColourSwatch::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(32, 40, 48), 1));
+    p.setBrush(color_);
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+// ---------------------------------------------------------------- EntryField
+
+EntryField::EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler, QColor normal,
+                       QColor focus)
+    : QLineEdit(parent), index_(index), handler_(handler), normal_(normal), focus_(focus) {
+    setObjectName(name);
+    setFont(FieldFont());
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setFrame(true);
+    setBackground(normal_);
+}
+
+QColor EntryField::background() const { return palette().color(QPalette::Base); }
+
+void EntryField::setBackground(const QColor& c) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+}
+
+void EntryField::focusInEvent(QFocusEvent* e) {
+    setBackground(focus_);
+    QLineEdit::focusInEvent(e);
+}
+
+void EntryField::focusOutEvent(QFocusEvent* e) {
+    setBackground(normal_);
+    QLineEdit::focusOutEvent(e);
+}
+
+void EntryField::apply(int code) {
+    if (code == 0) return;
+    if (isReadOnly() && code != kEnter && code != kEsc) return;
+    switch (code) {
+    case kBackspace: backspace(); return;
+    case kEnter:
+    case kEsc:
+        // Passed on; a single-line field does nothing visible with them.
+        return;
+    default: insert(QString(QChar(code)));
+    }
+}
+
+void EntryField::typeCharacter(int code) {
+    int out = handler_ ? handler_->KeyPress(index_, code) : code;
+    apply(out);
+}
+
+void EntryField::pasteText(const QString& text) {
+    for (QChar c : text) typeCharacter(c.unicode());
+}
+
+void EntryField::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (e->matches(QKeySequence::Paste)) {
+        pasteText(QApplication::clipboard()->text());
+        e->accept();
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+        typeCharacter(kBackspace);
+        e->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        typeCharacter(kEnter);
+        e->accept();
+        return;
+    case Qt::Key_Escape:
+        typeCharacter(kEsc);
+        e->accept();
+        return;
+    default: break;
+    }
+    // Keys that type nothing keep their usual effect (arrows, Home, End,
+    // Delete, function keys).
+    if (e->key() >= Qt::Key_Escape || e->text().isEmpty()) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    // Ctrl-combinations type control characters, which no field accepts.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+        e->accept();
+        return;
+    }
+    for (QChar c : e->text()) typeCharacter(c.unicode());
+    e->accept();
+}
+
+void EntryField::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) {
+        QLineEdit::keyReleaseEvent(e);
+        return;
+    }
+    int code = 0;
+    if (e->key() == Qt::Key_Delete)
+        code = kDelete;
+    else if (e->key() == Qt::Key_F12)
+        code = kF12;
+    if (code && handler_) {
+        handler_->KeyUp(index_, code);
+        e->accept();
+        return;
+    }
+    QLineEdit::keyReleaseEvent(e);
+}
+
+void EntryField::contextMenuEvent(QContextMenuEvent* e) {
+    // Copy, a paste that goes through the key rule, and select all; nothing
+    // that would change the text behind the calculator's back.
+    QMenu menu(this);
+    QAction* copy = menu.addAction(tr("&Kopiera"));
+    copy->setObjectName("edit-copy");
+    copy->setEnabled(hasSelectedText());
+    QAction* paste = menu.addAction(tr("Klistra &in"));
+    paste->setObjectName("edit-paste");
+    paste->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());
+    menu.addSeparator();
+    QAction* all = menu.addAction(tr("Markera &allt"));
+    all->setObjectName("select-all");
+    all->setEnabled(!text().isEmpty());
+    QAction* chosen = menu.exec(e->globalPos());
+    if (chosen == copy)
+        this->copy();
+    else if (chosen == paste)
+        pasteText(QApplication::clipboard()->text());
+    else if (chosen == all)
+        selectAll();
+}
+
+void EntryField::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::MiddleButton) {
+        // The selection clipboard is pasted through the key rule too.
+        if (!isReadOnly()) pasteText(QApplication::clipboard()->text(QClipboard::Selection));
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+// ---------------------------------------------------------------- DisplayFrame
+
+namespace {
+constexpr int kBezelX = 7, kBezelTop = 5, kCaptionH = 16;
+}
+
+DisplayFrame::DisplayFrame(QWidget* parent, const QString& name, const QRect& fieldRect, const QString& caption)
+    : QWidget(parent), caption_(caption) {
+    setObjectName(name);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(fieldRect.adjusted(-kBezelX, -kBezelTop, kBezelX, kCaptionH + 2));
+    lower();
+}
+
+void DisplayFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(70, 78, 88));
+    g.setColorAt(1, QColor(38, 44, 52));
+    p.setPen(QPen(QColor(20, 24, 30), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 5, 5);
+    // Screws in the corners of the bezel.
+    p.setBrush(QColor(150, 156, 164));
+    p.setPen(Qt::NoPen);
+    const qreal s = 2.2;
+    p.drawEllipse(QPointF(r.left() + 3.5, r.bottom() - 3.5), s, s);
+    p.drawEllipse(QPointF(r.right() - 3.5, r.bottom() - 3.5), s, s);
+    QFont f = FormFont();
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.setPen(QColor(236, 226, 160));
+    QRectF cap(r.left() + 6, r.bottom() - kCaptionH - 1, r.width() - 12, kCaptionH);
+    p.drawText(cap, Qt::AlignCenter, caption_);
+}
+
+} // namespace ampero::ui

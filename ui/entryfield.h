@@ -1,0 +1,108 @@
+// The parts of a calculator on screen: the entry field, its lamp and its
+// display frame, and the colour patches of the colour code.
+#pragma once
+
+#include <QColor>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+
+namespace ampero::ui {
+
+// A lamp: a small round light whose fill colour is its state.
+class Lamp : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor color READ color)
+public:
+    Lamp(QWidget* parent, const QString& name, QColor color);
+    QColor color() const { return color_; }
+    void setColor(const QColor& c);
+    // The field whose state this lamp shows: its accessible description
+    // follows the lamp ("bekräftad", "beräknad" or empty).
+    void setBuddy(QWidget* field);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void describeBuddy();
+    QColor color_;
+    QWidget* buddy_ = nullptr;
+};
+
+// A patch of colour: a band of the resistor, a square of the colour chart.
+class ColourSwatch : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor color READ color)
+public:
+    ColourSwatch(QWidget* parent, const QString& name, QColor color, const QRect& geometry);
+    QColor color() const { return color_; }
+    void setColor(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor color_;
+};
+
+// What an entry field asks of its calculator. Key codes are those of
+// ui/keys.h: kBackspace, kEnter, kEsc, otherwise the character's code.
+// KeyPress returns the code to insert (possibly changed) or 0 to discard.
+// KeyUp gets kDelete and kF12.
+class KeyHandler {
+public:
+    virtual ~KeyHandler() = default;
+    virtual int KeyPress(int index, int key) = 0;
+    virtual void KeyUp(int index, int keyCode) = 0;
+};
+
+// A single-line numeric field that feeds every typed or pasted character
+// through its handler and shows a focus colour.
+class EntryField : public QLineEdit {
+    Q_OBJECT
+public:
+    EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler, QColor normal, QColor focus);
+    int index() const { return index_; }
+    void setHandler(KeyHandler* h) { handler_ = h; }
+    QColor background() const;
+
+    // Gives a character to the field exactly as if it had been typed.
+    void typeCharacter(int code);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void setBackground(const QColor& c);
+    void pasteText(const QString& text);
+    void apply(int code);
+
+    int index_;
+    KeyHandler* handler_;
+    QColor normal_, focus_;
+};
+
+// A framed display around a field: a dark bezel with the quantity and
+// unit written under the field.
+class DisplayFrame : public QWidget {
+    Q_OBJECT
+public:
+    // fieldRect is the field's geometry in the parent; the frame grows
+    // around it and puts the caption underneath.
+    DisplayFrame(QWidget* parent, const QString& name, const QRect& fieldRect, const QString& caption);
+    QString caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString caption_;
+};
+
+} // namespace ampero::ui

@@ -1,0 +1,32 @@
+// The key codes the fields pass to their calculators, and the one rule for
+// which typed characters a numeric field takes.
+#pragma once
+
+#include <QString>
+
+namespace ampero::ui {
+
+// Key codes as a user types them; printable keys are their character code.
+inline constexpr int kBackspace = 8;
+inline constexpr int kEnter = 13;
+inline constexpr int kEsc = 27;
+// Key codes of key releases.
+inline constexpr int kDelete = 46;
+inline constexpr int kF12 = 123;
+
+// What a field takes besides digits, "," and "." and Backspace and Enter.
+struct KeyRule {
+    bool esc = false; // Esc is passed on
+    QString extra;    // further characters, e.g. "-" where negative values make sense
+};
+
+// The code to insert for a typed key, or 0 to discard it; "," becomes ".".
+inline int FilterKey(int key, const KeyRule& rule) {
+    const bool digit = key >= '0' && key <= '9';
+    const bool extra = key > 0 && key < 0x10000 && rule.extra.contains(QChar(key));
+    if (key == ',') return '.';
+    if (digit || extra || key == '.' || key == kBackspace || key == kEnter || (rule.esc && key == kEsc)) return key;
+    return 0;
+}
+
+} // namespace ampero::ui
