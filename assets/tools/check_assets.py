@@ -72,7 +72,7 @@ PICTURES = {
         "1 µF = 1 000 000 pF",
         "Ett gott råd arbeta i picofarad pF vid Era beräkningar",
     ]),
-    "res_lc": (227, 187, ["pF"]),
+    "res_lc": (227, 187, []),  # its "pF" is the window's caption over the drawing
     "imp_par": (150, 110, ["pF", "Z"]),
     "imp_ser": (150, 110, ["Z"]),
     "info_res": (330, 220, [
