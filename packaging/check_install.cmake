@@ -20,7 +20,9 @@ set(expected
   share/ampero/Info.html
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
-  share/man/man1/ampero.1.gz)
+  share/man/man1/ampero.1.gz
+  share/doc/ampero/copyright
+  share/doc/ampero/changelog.gz)
 if(EXPECT_ICON)
   list(APPEND expected share/icons/hicolor/scalable/apps/ampero.svg)
 endif()
@@ -69,6 +71,41 @@ if(EXISTS "${metainfo}")
   string(REGEX MATCH "<release version=\"([^\"]+)\"" _ "${xml}")
   if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
     fail("metainfo: newest release is '${CMAKE_MATCH_1}', the project is ${VERSION}")
+  endif()
+endif()
+
+# The licence file is Debian's machine-readable format and names the licence
+# of the whole tree.
+set(copyright "${STAGE}/share/doc/ampero/copyright")
+if(EXISTS "${copyright}")
+  file(READ "${copyright}" text)
+  if(NOT text MATCHES "^Format: https://www\\.debian\\.org/doc/packaging-manuals/copyright-format/1\\.0/\n")
+    fail("copyright: the first line is not the Format: line of Debian's machine-readable format")
+  endif()
+  if(NOT text MATCHES "\nFiles: \\*\nCopyright: [^\n]+\nLicense: GPL-3\\.0-or-later\n")
+    fail("copyright: no 'Files: *' paragraph under GPL-3.0-or-later")
+  endif()
+  if(NOT text MATCHES "/usr/share/common-licenses/GPL-3")
+    fail("copyright: does not point to /usr/share/common-licenses/GPL-3")
+  endif()
+endif()
+
+# The history is compressed without name and time stamp (the same bytes on
+# every build) and its newest entry is this version.
+set(changelog "${STAGE}/share/doc/ampero/changelog.gz")
+if(EXISTS "${changelog}")
+  file(READ "${changelog}" head LIMIT 8 HEX)
+  # 1f8b: gzip; 08: deflate; flags 00: no file name; mtime 00000000.
+  if(NOT head MATCHES "^1f8b080000000000$")
+    fail("changelog.gz: not gzip -n (it carries a file name or a time stamp: ${head})")
+  endif()
+  execute_process(COMMAND gzip -dc "${changelog}" RESULT_VARIABLE rc OUTPUT_VARIABLE log ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    fail("changelog.gz: gzip -d failed: ${err}")
+  elseif(NOT log MATCHES "^ampero \\(([^)]+)\\) unstable; urgency=medium\n")
+    fail("changelog.gz: the first line is not 'ampero (<version>) unstable; urgency=medium'")
+  elseif(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+    fail("changelog.gz: newest entry is '${CMAKE_MATCH_1}', the project is ${VERSION}")
   endif()
 endif()
 
