@@ -38,32 +38,6 @@ constexpr int kClientWidthTwips = 11820;
 constexpr int kClientHeightTwips = 7425;
 } // namespace
 
-// ---------------------------------------------------------------- Backdrop
-
-Backdrop::Backdrop(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("Client")); }
-
-QImage Backdrop::tile(qreal dpr) {
-    if (!tile_.isNull() && qFuzzyCompare(tile_.devicePixelRatio(), dpr)) return tile_;
-    const QImage pre =
-        dpr == 1.0 ? PrerenderedPicture(kWoodTileName, QSize(kWoodTileWidth, kWoodTileHeight)) : QImage();
-    tile_ = pre.isNull() ? DrawWoodTile(dpr) : pre;
-    return tile_;
-}
-
-void Backdrop::paintEvent(QPaintEvent* e) {
-    // The tile repeats from (0, 0) in steps of 20 x 220 px; one textured
-    // fill of the dirty area lays the same copies as a loop of block copies
-    // at a fraction of the cost.
-    QPainter p(this);
-    p.fillRect(e->rect(), QBrush(tile(p.device()->devicePixelRatioF())));
-    if (!painted_) {
-        painted_ = true;
-        Q_EMIT firstPainted();
-    }
-}
-
-// ---------------------------------------------------------------- MainWindow
-
 MainWindow::MainWindow() {
     InitPictures();
     setObjectName(QStringLiteral("Main"));

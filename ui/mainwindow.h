@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "ui/backdrop.h"
 #include "ui/entrystate.h"
 #include "ui/shell.h"
 
@@ -16,26 +17,6 @@ namespace ampero::ui {
 
 class Page;
 struct PageIndexes;
-
-// The client area: paints the wood grain in 20 x 220 px tiles.
-class Backdrop : public QWidget {
-    Q_OBJECT
-public:
-    explicit Backdrop(QWidget* parent);
-    // The tile drawn for a device pixel ratio (kept until the ratio changes).
-    QImage tile(qreal dpr);
-
-Q_SIGNALS:
-    // Once, when the first frame has been painted.
-    void firstPainted();
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QImage tile_;
-    bool painted_ = false;
-};
 
 class MainWindow : public QMainWindow, public Shell {
     Q_OBJECT
