@@ -11,10 +11,14 @@ packages=(
 )
 for arg in "$@"; do
   case "$arg" in
-    # The window tests, and the validators of the menu entry and the metainfo.
-    --test) packages+=(xvfb xauth appstream desktop-file-utils) ;;
-    # Building the Debian package: dpkg-shlibdeps and file, which CPack uses.
-    --package) packages+=(dpkg-dev file) ;;
+    # The window tests, the validators of the menu entry and the metainfo, and
+    # for the screen-reader test a session bus, the AT-SPI registry and the
+    # Python bindings of libatspi that walk the window as Orca would.
+    --test) packages+=(xvfb xauth appstream desktop-file-utils
+                       dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0) ;;
+    # Building the Debian package: dpkg-shlibdeps and file, which CPack uses;
+    # lintian checks the result.
+    --package) packages+=(dpkg-dev file lintian) ;;
     # libFuzzer and the sanitizer runtimes come with clang.
     --fuzz) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
   esac

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Ampero from scratch and runs every test.
-# The window tests run on Qt's offscreen platform: no display is needed.
+# The window tests run on Qt's offscreen platform: no display is needed (the
+# screen-reader test starts its own Xvfb); --package brings lintian, which checks
+# the Debian package built from this tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh --test
+bash scripts/deps.sh --test --package
 rm -rf build
 cmake --preset default
 cmake --build --preset default -j"$(nproc)"
