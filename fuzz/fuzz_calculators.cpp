@@ -1,13 +1,6 @@
-// Every row of the calculators table on arbitrary inputs: never a crash,
-// the same outcome twice, no "inf" or "nan" in any text, fields only of the
-// calculator, every field text a number that reads back, captions only from
-// the NE 555, and the same outcome for "." and "," but the captions' separator.
-//
-// Input: byte 0 picks the calculator, byte 1 holds the confirmed flags
-// (bits 0..3), the variant (bit 4) and a comma locale (bit 5); then the
-// aside text and the field texts, one per line.
-#include <string>
-
+// Every row of the calculators table on arbitrary inputs (byte 0 the row, byte
+// 1 the confirmed flags in bits 0..3, the variant in bit 4 and a comma locale
+// in bit 5, then the aside text and the field texts, one per line).
 #include "core/calculators.h"
 #include "core/capacitive.h"
 #include "core/ne555.h"
@@ -20,17 +13,12 @@ using fuzzcheck::HasInfNan;
 namespace {
 
 std::string Describe(const CalculatorInfo& c, const Inputs& in) {
-    std::string d = std::string(c.name) + " flags " + std::to_string(in.Selection()) + (in.variant ? " variant" : "");
-    d += " aside \"" + in.aside + "\"";
+    std::string d = std::string(c.name) + " sum " + std::to_string(in.Selection()) + " aside \"" + in.aside + "\"";
     for (const std::string& f : in.fields) d += " \"" + f + "\"";
-    return d;
+    return d + (in.variant ? " variant" : "");
 }
 
-std::string PointsFor(std::string t, char sep) {
-    for (char& c : t)
-        if (c == sep) c = '.';
-    return t;
-}
+std::string PointsFor(const std::string& t, char sep) { return fuzzcheck::Replaced(t, sep, '.'); }
 
 void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, const std::string& what) {
     for (const std::string& m : o.messages) FUZZ_CHECK(!m.empty() && !HasInfNan(m), what + ": message " + m);
@@ -55,7 +43,7 @@ void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, c
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzcheck::Input bytes(data, size);
+    fuzzcheck::Input bytes{data, size};
     const auto rows = Calculators();
     const CalculatorInfo& c = rows[bytes.Byte() % rows.size()];
     const uint8_t flags = bytes.Byte();
@@ -69,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string what = Describe(c, in);
 
     if (c.rule) {
-        const std::optional<Stop> stop = c.rule(in);
-        const std::optional<Stop> again = c.rule(in);
+        const std::optional<Stop> stop = c.rule(in), again = c.rule(in);
         FUZZ_CHECK(stop.has_value() == again.has_value() && (!stop || stop->message == again->message), what + ": rule");
         FUZZ_CHECK(!stop || (!stop->message.empty() && !HasInfNan(stop->message)), what + ": rule message");
     }
@@ -80,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Inputs other = in;
     other.decimalSep = in.decimalSep == '.' ? ',' : '.';
-    Outcome p = c.eval(other);
+    const Outcome p = c.eval(other);
     FUZZ_CHECK(p.fields == o.fields && p.messages == o.messages && p.captions.size() == o.captions.size(), what + ": locale");
     for (size_t i = 0; i < o.captions.size(); ++i)
         FUZZ_CHECK(PointsFor(o.captions[i].text, in.decimalSep) == PointsFor(p.captions[i].text, other.decimalSep), what + ": caption " + o.captions[i].text + " against " + p.captions[i].text);

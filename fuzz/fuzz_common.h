@@ -4,15 +4,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/numrules.h"
+
+#define FUZZ_CHECK(cond, detail)                                                                                       \
+    do {                                                                                                               \
+        if (!(cond)) ::fuzzcheck::Fail(#cond, (detail));                                                               \
+    } while (0)
 
 namespace fuzzcheck {
 
@@ -21,16 +24,11 @@ namespace fuzzcheck {
     std::abort();
 }
 
-#define FUZZ_CHECK(cond, detail)                                                                                       \
-    do {                                                                                                               \
-        if (!(cond)) ::fuzzcheck::Fail(#cond, (detail));                                                               \
-    } while (0)
-
 // The fuzzer's bytes front to back; past the end everything is 0.
-class Input {
-public:
-    Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+struct Input {
+    const uint8_t* data;
+    size_t size, pos = 0;
+    uint8_t Byte() { return pos < size ? data[pos++] : 0; }
     template <class T> T Bits() {
         unsigned char b[sizeof(T)];
         for (auto& c : b) c = Byte();
@@ -39,32 +37,28 @@ public:
         return v;
     }
     std::string Rest() {
-        std::string s(reinterpret_cast<const char*>(data_ + pos_), size_ - pos_);
-        pos_ = size_;
-        return s;
+        const char* b = reinterpret_cast<const char*>(data);
+        return std::string(b + std::min(pos, size), b + (pos = size));
     }
     // The rest as n texts, one per line; missing ones are empty.
     std::vector<std::string> Lines(size_t n) {
         std::vector<std::string> out(n);
         const std::string rest = Rest();
-        for (size_t i = 0, start = 0; i < n && start <= rest.size(); ++i) {
-            const size_t nl = std::min(rest.find('\n', start), rest.size());
-            out[i] = rest.substr(start, nl - start);
-            start = nl + 1;
-        }
+        for (size_t i = 0, start = 0; i < n && start <= rest.size(); ++i, start = std::min(rest.find('\n', start), rest.size()) + 1)
+            out[i] = rest.substr(start, std::min(rest.find('\n', start), rest.size()) - start);
         return out;
     }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
 };
 
+inline std::string Replaced(std::string t, char from, char to) {
+    std::replace(t.begin(), t.end(), from, to);
+    return t;
+}
+
 // "inf" or "nan" anywhere in a text, in any case.
-inline bool HasInfNan(std::string low) {
-    for (char& c : low) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return low.find("inf") != std::string::npos || low.find("nan") != std::string::npos;
+inline bool HasInfNan(std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+    return t.find("inf") != std::string::npos || t.find("nan") != std::string::npos;
 }
 
 // A number text reads back by the prefix rule and is written again the same

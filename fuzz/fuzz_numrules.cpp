@@ -11,17 +11,11 @@ using namespace ampero;
 
 namespace {
 
-std::string WithComma(std::string t) {
-    for (char& c : t)
-        if (c == '.') c = ',';
-    return t;
-}
-
 void CheckFormat(const std::string& s, const std::string& comma, double x, const std::string& what) {
     FUZZ_CHECK(!fuzzcheck::HasInfNan(s) && s.size() <= 26, what);
     FUZZ_CHECK(std::isfinite(x) || s == "0", what);
     FUZZ_CHECK((s[0] == '-') == (x < 0 && s != "0"), what);
-    FUZZ_CHECK(comma == WithComma(s), what + ", with comma " + comma);
+    FUZZ_CHECK(comma == fuzzcheck::Replaced(s, '.', ','), what + ", with comma " + comma);
     FUZZ_CHECK(fuzzcheck::ReadsBack(s), what + " does not read back");
 }
 
@@ -41,7 +35,7 @@ void CheckRounding(double x, int decimals) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzcheck::Input in(data, size);
+    fuzzcheck::Input in{data, size};
     const double d = in.Bits<double>();
     const float f = in.Bits<float>();
     const int decimals = in.Byte() % 13;

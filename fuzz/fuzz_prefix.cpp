@@ -1,21 +1,13 @@
-// The numeric prefix rule on arbitrary bytes: always a finite number, blind
-// to what follows the number and to leading blanks, stopped by a comma,
-// negated by a minus, and where the text holds only characters the C library
-// reads the same way, equal to its reading (its overflow to infinity is the
-// largest finite double here).
+// The numeric prefix rule on arbitrary bytes: finite, blind to what follows
+// the number and to leading blanks, stopped by a comma, negated by a minus,
+// and equal to the C library's reading of plain number characters.
 #include <cfloat>
-#include <cmath>
-#include <string>
 
 #include "fuzz/fuzz_common.h"
 
 using ampero::ParsePrefix;
 
-namespace {
-
-bool Same(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
-
-} // namespace
+static bool Same(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
