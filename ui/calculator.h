@@ -22,6 +22,7 @@ struct Calculator {
     std::vector<EntryField*> fields;      // by field index
     std::vector<Lamp*> lamps;             // by field index; none where it confirms nothing
     std::vector<QLabel*> history;         // the history captions by field index
+    std::vector<int> historySource;       // caption j shows field historySource[j]; empty: j
     std::vector<QLabel*> captions;        // the result captions by the routine's caption slot
     // The fields copied into the history after an evaluation; empty: every
     // field, where the calculator confirms values.

@@ -71,6 +71,9 @@ void Page::NewClicked() {
         if (c.newFromAnyTab) target = &c;
     if (!target) target = calculatorOn(tabs_->currentIndex());
     if (!target || !target->confirms() || !target->pageButtons) return;
+    // The focus goes to its first field, which must be in view: the keys
+    // typed next belong there.
+    if (target->tab != tabs_->currentIndex()) tabs_->setCurrentIndex(target->tab);
     clear(*target);
     target->fields.front()->setFocus(Qt::OtherFocusReason);
 }
@@ -98,9 +101,24 @@ void Page::ExitClear() {
     exited();
 }
 
+void Page::turnTab(int step) {
+    if (const int n = tabs_->count(); n > 1) tabs_->setCurrentIndex((tabs_->currentIndex() + step + n) % n);
+}
+
 void Page::tabChanged(int tab) {
     if (tabChangeResets_) state_.ResetEntryState();
-    if (Calculator* c = calculatorOn(tab)) c->fields.front()->setFocus(Qt::OtherFocusReason);
+    if (Calculator* c = calculatorOn(tab)) {
+        if (c->confirms()) nameHistory(*c);
+        c->fields.front()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Page::nameHistory(const Calculator& c) {
+    for (size_t j = 0; j < c.history.size(); ++j) {
+        const size_t field = j < c.historySource.size() ? static_cast<size_t>(c.historySource[j]) : j;
+        if (c.history[j] && field < c.fields.size())
+            c.history[j]->setAccessibleName(QStringLiteral("Historia ") + c.fields[field]->accessibleName());
+    }
 }
 
 } // namespace ampero::ui

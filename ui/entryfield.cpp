@@ -1,11 +1,13 @@
 #include "ui/entryfield.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include "ui/drawing.h"
 #include "ui/keys.h"
@@ -86,6 +88,26 @@ void ColourSwatch::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- EntryField
 
+namespace {
+
+// A read-only field (a result such as the LED resistor) is text to read, not
+// an editable text, to a screen reader: its name, and its text as value.
+class ReadOnlyFieldAccessible : public QAccessibleWidget {
+public:
+    explicit ReadOnlyFieldAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return static_cast<const QLineEdit*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* ReadOnlyFieldFactory(const QString&, QObject* o) {
+    auto* f = qobject_cast<EntryField*>(o);
+    return f && f->isReadOnly() ? new ReadOnlyFieldAccessible(f) : nullptr;
+}
+
+} // namespace
+
 EntryField::EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler, QColor normal,
                        QColor focus)
     : QLineEdit(parent), index_(index), handler_(handler), normal_(normal), focus_(focus) {
@@ -94,6 +116,9 @@ EntryField::EntryField(QWidget* parent, const QString& name, int index, KeyHandl
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setDragEnabled(false);
     setAcceptDrops(false);
+    setMaxLength(kMaxLength);
+    static const bool readOnlyNamed = (QAccessible::installFactory(ReadOnlyFieldFactory), true);
+    Q_UNUSED(readOnlyNamed);
     setFrame(true);
     setBackground(normal_);
 }
@@ -136,7 +161,26 @@ void EntryField::typeCharacter(int code) {
 }
 
 void EntryField::pasteText(const QString& text) {
-    for (QChar c : text) typeCharacter(c.unicode());
+    if (isReadOnly() || (handler_ && !handler_->TakesPaste(index_))) return;
+    QString value = text.trimmed();
+    value.replace(QLatin1Char(','), QLatin1Char('.'));
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int cut = hasSelectedText() ? int(selectedText().size()) : 0;
+    const QString whole = QString(this->text()).replace(start, cut, value);
+    // Digits with at most one point, an exponent with digits, and a minus
+    // in front only where the calculator takes one.
+    static const QRegularExpression number(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    const bool minusOk = !whole.startsWith(QLatin1Char('-')) || (handler_ && handler_->TakesMinus());
+    if (value.isEmpty() || whole.size() > kMaxLength || !minusOk || !number.match(whole).hasMatch()) return;
+    insert(value);
+}
+
+void EntryField::changeEvent(QEvent* e) {
+    // A field made read-only is described anew to a screen reader.
+    if (e->type() == QEvent::ReadOnlyChange && QAccessible::isActive())
+        if (QAccessibleInterface* described = QAccessible::queryAccessibleInterface(this))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
+    QLineEdit::changeEvent(e);
 }
 
 void EntryField::keyPressEvent(QKeyEvent* e) {

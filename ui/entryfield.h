@@ -55,13 +55,21 @@ public:
     virtual ~KeyHandler() = default;
     virtual int KeyPress(int index, int key) = 0;
     virtual void KeyUp(int index, int keyCode) = 0;
+    // Whether a paste may go in now, and whether its number may be negative.
+    virtual bool TakesPaste(int /*index*/) const { return true; }
+    virtual bool TakesMinus() const { return false; }
 };
 
-// A single-line numeric field that feeds every typed or pasted character
-// through its handler and shows a focus colour.
+// A single-line numeric field that feeds every typed character through its
+// handler and shows a focus colour. A paste goes in as one value: the
+// clipboard text without blanks and line breaks at its ends, "," as ".",
+// and only where the whole text of the field then reads as one number; it
+// never confirms or evaluates. A field holds at most kMaxLength characters.
 class EntryField : public QLineEdit {
     Q_OBJECT
 public:
+    static constexpr int kMaxLength = 64;
+
     EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler, QColor normal, QColor focus);
     int index() const { return index_; }
     void setHandler(KeyHandler* h) { handler_ = h; }
@@ -77,6 +85,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void setBackground(const QColor& c);

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -28,6 +29,7 @@
 #include "ui/pages/rcpage.h"
 #include "ui/pages/respage.h"
 #include "ui/page.h"
+#include "ui/style.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
 
@@ -42,6 +44,7 @@ MainWindow::MainWindow() {
     InitPictures();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Ampero"));
+    setAccessibleName(QStringLiteral("Ampero"));
     setFont(FormFont());
     helpFile_ = LocateHelpFile(QCoreApplication::applicationDirPath());
 
@@ -83,7 +86,10 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
-    QMenu* arkiv = bar->addMenu(QStringLiteral("   Arkiv"));
+    // The blanks before "Arkiv" and "Info" space the titles on screen; the
+    // style draws them, so that a screen reader reads the bare words.
+    bar->setProperty(kLeadingBlanks, QVariantMap{{QStringLiteral("Arkiv"), 3}, {QStringLiteral("Info"), 2}});
+    QMenu* arkiv = bar->addMenu(QStringLiteral("Arkiv"));
     arkiv->setObjectName(QStringLiteral("mnuArkiv"));
     arkiv->menuAction()->setObjectName(QStringLiteral("mnuArkivAction"));
     QAction* end = arkiv->addAction(QStringLiteral("Avsluta"));
@@ -92,12 +98,24 @@ void MainWindow::buildMenus() {
     end->setShortcutContext(Qt::ApplicationShortcut);
     connect(end, &QAction::triggered, this, &MainWindow::mnuEnd_Click);
 
-    QAction* info = bar->addAction(QStringLiteral("  Info"));
+    QAction* info = bar->addAction(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("mnuInfo"));
     connect(info, &QAction::triggered, this, &MainWindow::mnuInfo_Click);
     QAction* om = bar->addAction(QStringLiteral("Om"));
     om->setObjectName(QStringLiteral("mnuOm"));
     connect(om, &QAction::triggered, this, &MainWindow::mnuOm_Click);
+
+    // F10 opens the menu bar; Ctrl+PageDown and Ctrl+PageUp turn the tabs of
+    // the page shown, from wherever the focus is in the window.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [bar, arkiv] { bar->setActiveAction(arkiv->menuAction()); });
+    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* turn = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        connect(turn, &QShortcut::activated, this, [this, s = step] {
+            for (Page* p : pages_)
+                if (p && p->isVisible()) p->turnTab(s);
+        });
+    }
 }
 
 void MainWindow::buildNavigation(QWidget* client) {
@@ -136,12 +154,14 @@ void MainWindow::buildHeader(QWidget* client) {
     pan0->setAutoFillBackground(true);
     pan0->setGeometry(Tw(3030, 90, 7500, 735));
     auto* logo = new QGroupBox(QStringLiteral(" I am Your Ampero "), pan0);
+    logo->setAccessibleName(QStringLiteral("I am Your Ampero"));
     logo->setObjectName(QStringLiteral("fraLogo"));
     logo->setAlignment(Qt::AlignHCenter);
     logo->setGeometry(QRect(6, 2, pan0->width() - 12, pan0->height() - 6));
     new SvgPicture(logo, QStringLiteral("imgLogo_0"), QStringLiteral("logo_left"), QRect(12, 16, 24, 24));
     new SvgPicture(logo, QStringLiteral("imgLogo_1"), QStringLiteral("logo_right"),
                    QRect(logo->width() - 36, 16, 24, 24));
+    for (auto* pic : logo->findChildren<SvgPicture*>()) pic->setAccessibleName(QStringLiteral("Ampero"));
 }
 
 void MainWindow::buildStartPage(QWidget* client) {
@@ -153,10 +173,13 @@ void MainWindow::buildStartPage(QWidget* client) {
     pan1->setAutoFillBackground(true);
     pan1->setGeometry(Tw(3030, 1230, 7500, 4335));
     const int w = 150, h = 125, gapX = (pan1->width() - 3 * w) / 4, gapY = (pan1->height() - 2 * h) / 3;
+    const char* const says[6] = {"Ohms lag: U = R · I", "Lysdioder",   "Timerkretsen NE 555",
+                                 "Kondensatorer",       "Spolar",      "Resonanskrets LC"};
     for (int k = 0; k < 6; ++k) {
         int col = k % 3, row = k / 3;
-        new SvgPicture(pan1, QStringLiteral("imgM%1").arg(k + 1), QStringLiteral("start_m%1").arg(k + 1),
-                       QRect(gapX + col * (w + gapX), gapY + row * (h + gapY), w, h));
+        auto* pic = new SvgPicture(pan1, QStringLiteral("imgM%1").arg(k + 1), QStringLiteral("start_m%1").arg(k + 1),
+                                   QRect(gapX + col * (w + gapX), gapY + row * (h + gapY), w, h));
+        pic->setAccessibleName(QString::fromUtf8(says[k]));
     }
 }
 
@@ -268,6 +291,7 @@ void MainWindow::mnuInfo_Click() {
         auto* lay = new QVBoxLayout(dlg);
         auto* browser = new QTextBrowser(dlg);
         browser->setObjectName(QStringLiteral("HelpText"));
+        browser->setAccessibleName(QStringLiteral("Hjälptext"));
         browser->setOpenExternalLinks(false);
         lay->addWidget(browser);
         help_ = dlg;

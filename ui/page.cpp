@@ -1,6 +1,6 @@
 #include "ui/page.h"
 
-#include <QShortcut>
+#include <QTabBar>
 
 #include "ui/colors.h"
 #include "ui/twips.h"
@@ -21,16 +21,6 @@ Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabNam
     tabs_->setGeometry(Tw(45, 45, 5940, 4830));
     tabs_->setUsesScrollButtons(false);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { tabChanged(t); });
-    // Ctrl+Tab turns the tabs by itself; Ctrl+PageDown and Ctrl+PageUp do it
-    // as in other desktop programs, from wherever the focus is on the page.
-    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
-        auto* turn = new QShortcut(QKeySequence(Qt::CTRL | key), this);
-        turn->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(turn, &QShortcut::activated, this, [this, s = step] {
-            if (const int n = tabs_->count(); n > 1) tabs_->setCurrentIndex((tabs_->currentIndex() + s + n) % n);
-        });
-    }
-
     eval_ = new QPushButton(QStringLiteral("Räkna"), this);
     eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(idx.eval));
     eval_->setGeometry(Tw(6120, 660, 1230, 435));
@@ -55,13 +45,16 @@ QWidget* Page::addTab(const QString& caption) {
     auto* w = new QWidget;
     w->setObjectName(QStringLiteral("%1_tab%2").arg(tabs_->objectName()).arg(tabs_->count()));
     const QSignalBlocker block(tabs_);
-    tabs_->addTab(w, caption);
+    const int index = tabs_->addTab(w, caption);
+    // Blanks that space a caption on screen are not read out.
+    tabs_->tabBar()->setAccessibleTabName(index, caption.trimmed());
     return w;
 }
 
 QGroupBox* Page::addFrame(QWidget* tab, const QString& name, const QString& caption, const QString& hint) {
     auto* box = new QGroupBox(caption, tab);
     box->setObjectName(name);
+    box->setAccessibleName(caption.simplified());
     box->setGeometry(QRect(3, 0, Px(5940) - 12, Px(4830) - 32));
     if (!hint.isEmpty()) box->setToolTip(hint);
     box->lower();
@@ -77,9 +70,8 @@ std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString
     for (int k = 0; k < 4; ++k) {
         int i = gridOrder[static_cast<size_t>(k)];
         if (i >= count) continue;
-        auto* l = MakeLabel(this, QStringLiteral("%1_%2").arg(prefix).arg(i), QString(),
-                            Tw(cells[k].x(), cells[k].y(), 1215, 255));
-        l->setObjectName(QStringLiteral("%1_%2").arg(prefix).arg(i));
+        auto* l = MakeFitLabel(this, QStringLiteral("%1_%2").arg(prefix).arg(i),
+                               Tw(cells[k].x(), cells[k].y(), 1215, 255));
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setAutoFillBackground(true);
@@ -141,11 +133,13 @@ Calculator& Page::addCalculator(Calculator c, ProtocolParams p) {
         if (p.fields.empty()) p.fields = c.fields;
         if (p.lamps.empty()) p.lamps = c.lamps;
         if (p.history.empty()) p.history = c.history;
+        if (c.historySource.empty()) c.historySource = p.historySource;
         p.confirmLimit = c.info->confirmLimit;
         if (c.info->acceptsMinus) p.keys.extra = QStringLiteral("-");
         c.protocol = makeProtocol(std::move(p));
     }
     calcs_.push_back(std::move(c));
+    if (calcs_.size() == 1) nameHistory(calcs_.back());
     return calcs_.back();
 }
 

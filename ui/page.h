@@ -54,6 +54,8 @@ public:
     // Navigation: the page is about to be shown.
     virtual void Opened() {}
     QWidget* FirstField() const;
+    // The next (step 1) or previous (step -1) tab, round.
+    void turnTab(int step);
 
     // Runs one calculator's routine and applies its outcome.
     void evaluate(Calculator& c);
@@ -110,6 +112,8 @@ protected:
 
 private:
     void tabChanged(int tab);
+    // The history captions named by the fields of the calculator in view.
+    static void nameHistory(const Calculator& c);
     void apply(const Outcome& outcome, Calculator& c);
     void clear(Calculator& c);
 

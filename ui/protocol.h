@@ -50,6 +50,9 @@ public:
 
     int KeyPress(int index, int key) override;
     void KeyUp(int index, int keyCode) override;
+    // At the confirm limit a paste is discarded like a key.
+    bool TakesPaste(int) const override { return state_.ConfirmedCount < params_.confirmLimit; }
+    bool TakesMinus() const override { return params_.keys.extra.contains(QLatin1Char('-')); }
 
 private:
     void withdraw(int index);

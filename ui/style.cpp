@@ -45,6 +45,31 @@ public:
         p->restore();
     }
 
+    // Menu-bar titles with blanks drawn before them (see kLeadingBlanks).
+    static QString spaced(const QString& title, const QWidget* w) {
+        const int blanks = w ? w->property(kLeadingBlanks).toMap().value(title).toInt() : 0;
+        return QString(blanks, QLatin1Char(' ')) + title;
+    }
+
+    QSize sizeFromContents(ContentsType ct, const QStyleOption* opt, const QSize& size,
+                           const QWidget* w) const override {
+        QSize s = QProxyStyle::sizeFromContents(ct, opt, size, w);
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(opt); item && ct == CT_MenuBarItem)
+            s.rwidth() += item->fontMetrics.size(Qt::TextShowMnemonic, spaced(item->text, w)).width() -
+                          item->fontMetrics.size(Qt::TextShowMnemonic, item->text).width();
+        return s;
+    }
+
+    void drawControl(ControlElement ce, const QStyleOption* opt, QPainter* p, const QWidget* w) const override {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(opt); item && ce == CE_MenuBarItem) {
+            QStyleOptionMenuItem shown = *item;
+            shown.text = spaced(item->text, w);
+            QProxyStyle::drawControl(ce, &shown, p, w);
+            return;
+        }
+        QProxyStyle::drawControl(ce, opt, p, w);
+    }
+
     QIcon standardIcon(StandardPixmap sp, const QStyleOption* opt, const QWidget* w) const override {
         if (sp != SP_ToolBarHorizontalExtensionButton && sp != SP_ToolBarVerticalExtensionButton)
             return QProxyStyle::standardIcon(sp, opt, w);

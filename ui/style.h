@@ -5,4 +5,8 @@ namespace ampero::ui {
 
 void SetupApplicationLook();
 
+// A menu bar's property: a map from a title to the number of blanks the
+// style draws before it (the title itself has none).
+inline constexpr const char* kLeadingBlanks = "leadingBlanks";
+
 } // namespace ampero::ui

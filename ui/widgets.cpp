@@ -1,6 +1,8 @@
 #include "ui/widgets.h"
 
 #include <QLocale>
+#include <QPainter>
+#include <QStyle>
 
 namespace ampero::ui {
 
@@ -10,7 +12,46 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
     l->setGeometry(geometry);
     l->setWordWrap(wrap);
     l->setTextFormat(Qt::PlainText);
+    if (text != text.simplified()) l->setAccessibleName(text.simplified());
     return l;
+}
+
+FitLabel* MakeFitLabel(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* l = new FitLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QFont FitLabel::shownFont() const {
+    QFont f = font();
+    const int room = contentsRect().width() - 2 * std::max(indent(), 0) - 2 * margin();
+    const bool pixels = f.pixelSize() > 0;
+    const qreal smallest = pixels ? kMinPoints * 4 / 3 : kMinPoints;
+    for (qreal size = pixels ? f.pixelSize() : f.pointSizeF();
+         size > smallest && QFontMetrics(f).horizontalAdvance(text()) > room;) {
+        size = std::max(size - (pixels ? 1.0 : 0.5), smallest);
+        if (pixels)
+            f.setPixelSize(qRound(size));
+        else
+            f.setPointSizeF(size);
+    }
+    return f;
+}
+
+void FitLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    drawFrame(&p);
+    const QFont f = shownFont();
+    const int in = std::max(indent(), 0) + margin();
+    const QRect room = contentsRect().adjusted(in, margin(), -in, -margin());
+    const QString whole = text();
+    const QString shown = QFontMetrics(f).elidedText(whole, Qt::ElideMiddle, room.width());
+    if (toolTip() != (shown == whole ? QString() : whole))
+        setToolTip(shown == whole ? QString() : whole);
+    p.setFont(f);
+    style()->drawItemText(&p, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
 
 char LocaleDecimalSeparator() {

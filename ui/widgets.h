@@ -10,8 +10,25 @@
 
 namespace ampero::ui {
 
+// A label that always shows its whole text: a text wider than the label is
+// set in a smaller face, down to kMinPoints; only beyond that is it cut in
+// the middle, with the whole text in its tool tip.
+class FitLabel : public QLabel {
+    Q_OBJECT
+public:
+    static constexpr qreal kMinPoints = 5.0;
+    using QLabel::QLabel;
+    // The face the text is shown in now.
+    QFont shownFont() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
 // A label with fixed geometry and an object name.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap = false);
+// The same for a label whose text comes from a calculation.
+FitLabel* MakeFitLabel(QWidget* parent, const QString& name, const QRect& geometry);
 
 // The locale's decimal separator as one character ("," on a Swedish system).
 char LocaleDecimalSeparator();

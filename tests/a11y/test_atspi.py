@@ -32,24 +32,9 @@ RUN_TIMEOUT_S = 60
 # Each single wait inside it.
 WAIT_S = 10
 
-# Checks that fail until the window code names these things:
-#   swatch-button    lCol_0..9 are QLabels: role label, no Press action
-#   history-caption  lbl<Page>_<n> have no accessible name "Historia <field>"
-#   start-pictures   imgM1..6 (SvgPicture) have no accessible name
-#   help-text        the QTextBrowser HelpText has no accessible name
-#   blanks           " Ampero", "   Arkiv", "  Info", " I am Your Ampero ",
-#                    " Tillverka Spolar", " +", " 1".. and other captions
-#                    keep their blanks in the accessible name
-#   read-only        a read-only QLineEdit (txtColNr, "Ohm i serie") is
-#                    EDITABLE in Qt 6.4 whatever setReadOnly says
-PENDING = {
-    "swatch-button",
-    "history-caption",
-    "start-pictures",
-    "help-text",
-    "blanks",
-    "read-only",
-}
+# Checks whose failures are only reported while the window code is being
+# brought to them (none now: every check fails the test).
+PENDING: set = set()
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 REGISTRYD = "/usr/libexec/at-spi2-registryd"

@@ -13,7 +13,7 @@ namespace {
 // reactance display. Its overlays are placed in the picture's own pixels.
 constexpr int kPictureLeft = 2430, kPictureTop = 1335, kPictureW = 3300, kPictureH = 2250;
 const QRect kDotOnDial(25, 35, 10, 10);  // the generator's pilot light
-const QRect kPrintBand(140, 62, 60, 16); // free band on the capacitor, "µF" follows
+const QRect kPrintBand(122, 62, 78, 16); // free band on the capacitor, "µF" follows
 const QRect kPicoUnit(140, 44, 60, 16);  // unit of the capacitance field
 const QColor kPilotGreen(0, 192, 0);
 
@@ -90,7 +90,7 @@ void CapPage::buildXcTab(QWidget* tab) {
 
     QFont print = FormFont();
     print.setPixelSize(10);
-    microfarad_ = MakeLabel(picture, QStringLiteral("lblcCap"), QString(), kPrintBand);
+    microfarad_ = MakeFitLabel(picture, QStringLiteral("lblcCap"), kPrintBand);
     microfarad_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     microfarad_->setFont(print);
     microfarad_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -154,6 +154,7 @@ void CapPage::buildSerieTab(QWidget* tab) {
 
     auto* picture =
         new SvgPicture(frame, QStringLiteral("ImgSerieCap"), QStringLiteral("series_caps"), Tw(2145, 2790, 2205, 1305));
+    picture->setAccessibleName(QStringLiteral("Seriekopplade kondensatorer"));
     MakeLabel(picture, QStringLiteral("LblmFC_3"), QString(), QRect(0, 0, 1, 1));
 
     auto* ny = serieNy_ = new QPushButton(QStringLiteral("Ny"), frame);

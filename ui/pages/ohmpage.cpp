@@ -1,6 +1,9 @@
 #include "ui/pages/ohmpage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -45,40 +48,31 @@ const char* const kLedHelp[] = {
 
 } // namespace
 
-// A colour swatch: a filled square that reports clicks.
-class SwatchLabel : public QLabel {
+// A colour swatch: a filled square that is a button, to the mouse, to the
+// keyboard (Tab, then Space or Enter) and to a screen reader.
+class SwatchButton : public QAbstractButton {
 public:
-    SwatchLabel(QWidget* parent, int digit, std::function<void(int)> click)
-        : QLabel(parent), digit_(digit), click_(std::move(click)) {
-        // Reachable with Tab and pressed with Space or Enter, like a button.
+    SwatchButton(QWidget* parent, QColor colour) : QAbstractButton(parent) {
         setFocusPolicy(Qt::TabFocus);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, colour);
+        setPalette(pal);
     }
 
 protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        qDrawPlainRect(&p, rect(), palette().color(QPalette::WindowText), hasFocus() ? 3 : 1);
+    }
     void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            click_(digit_);
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            click();
             e->accept();
             return;
         }
-        QLabel::keyPressEvent(e);
+        QAbstractButton::keyPressEvent(e);
     }
-    void focusInEvent(QFocusEvent* e) override {
-        setLineWidth(3);
-        QLabel::focusInEvent(e);
-    }
-    void focusOutEvent(QFocusEvent* e) override {
-        setLineWidth(1);
-        QLabel::focusOutEvent(e);
-    }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) click_(digit_);
-        QLabel::mouseReleaseEvent(e);
-    }
-
-private:
-    int digit_;
-    std::function<void(int)> click_;
 };
 
 OhmPage::OhmPage(QWidget* parent, Shell& shell)
@@ -94,17 +88,13 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell)
 
     // The ten swatches under the tab control, in view whatever tab is shown.
     for (int d = 0; d < 10; ++d) {
-        auto* s = new SwatchLabel(this, d, [this](int digit) { ColourClick(digit); });
+        auto* s = new SwatchButton(this, ToQColor(kColourCode[static_cast<size_t>(d)]));
         s->setObjectName(QStringLiteral("lCol_%1").arg(d));
         s->setGeometry(Tw(840 + 270 * d, 4920, 255, 255));
-        s->setAutoFillBackground(true);
-        QPalette pal = s->palette();
-        pal.setColor(QPalette::Window, ToQColor(kColourCode[static_cast<size_t>(d)]));
-        s->setPalette(pal);
-        s->setFrameShape(QFrame::Box);
         s->setToolTip(QStringLiteral("Klicka på färg "));
         s->setAccessibleName(QStringLiteral("Färg %1 %2").arg(d).arg(QString::fromUtf8(kColourNames[d])));
         s->setCursor(Qt::PointingHandCursor);
+        connect(s, &QAbstractButton::clicked, this, [this, d] { ColourClick(d); });
         swatches_.push_back(s);
     }
     auto* hint = MakeLabel(this, QStringLiteral("lblSkriv"),

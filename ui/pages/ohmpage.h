@@ -11,7 +11,6 @@ class QPlainTextEdit;
 
 namespace ampero::ui {
 
-class SwatchLabel;
 
 class OhmPage : public Page {
     Q_OBJECT
@@ -35,7 +34,7 @@ private:
     std::vector<Lamp*> lamps_;
     std::vector<QLabel*> history_;
     std::vector<ColourSwatch*> bands_;
-    std::vector<QLabel*> swatches_;
+    std::vector<QWidget*> swatches_;
     std::vector<EntryField*> led_;
     PlainKeys ledKeys_;
     SvgPicture* bulbOff_ = nullptr;

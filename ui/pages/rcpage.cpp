@@ -182,8 +182,7 @@ void RCPage::buildNE555Tab(QWidget* tab) {
     for (int k = 0; k < 3; ++k) {
         lbl555_[static_cast<size_t>(k)] = MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k),
                                                     QString::fromUtf8(fixed[k]), Tw(0, tops[k], 1395, 315));
-        auto* result =
-            MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k + 3), QString(), Tw(1410, tops[k], 1485, 315));
+        auto* result = MakeFitLabel(pic555_, QStringLiteral("lbl555_%1").arg(k + 3), Tw(1410, tops[k], 1485, 315));
         result->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         lbl555_[static_cast<size_t>(k) + 3] = result;
     }
@@ -219,16 +218,16 @@ void RCPage::buildColourChart() {
         const Rgb& c = kColourCode[static_cast<size_t>(d)];
         new ColourSwatch(chart, QStringLiteral("ShaCol_%1").arg(d), QColor(c.r, c.g, c.b), Tw(120 + 360 * d, 240, 300, 525));
     }
-    auto* nr = new QLineEdit(QStringLiteral(" 0     1    2    3    4     5    6    7    8     9"), chart);
-    nr->setObjectName(QStringLiteral("txtColNr"));
-    nr->setGeometry(Tw(120, 780, 3525, 255));
-    nr->setReadOnly(true);
-    nr->setFocusPolicy(Qt::NoFocus);
-    nr->setFrame(false);
+    // The digits under the squares: text to read, nothing to edit.
+    auto* nr = MakeLabel(chart, QStringLiteral("txtColNr"),
+                         QStringLiteral(" 0     1    2    3    4     5    6    7    8     9"), Tw(120, 780, 3525, 255));
     nr->setAccessibleName(QStringLiteral("Färgkodens siffror"));
+    nr->setContentsMargins(2, 0, 2, 0);
+    nr->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    nr->setAutoFillBackground(true);
     QPalette pal = nr->palette();
-    pal.setColor(QPalette::Base, kLampGrey);
-    pal.setColor(QPalette::Text, kFormGrey);
+    pal.setColor(QPalette::Window, kLampGrey);
+    pal.setColor(QPalette::WindowText, kFormGrey);
     nr->setPalette(pal);
 }
 

@@ -27,7 +27,8 @@ const QString kFrequencyHint = QStringLiteral("Här måste alltid Frekvensboxen 
 // A caption printed on a picture: no background of its own.
 QLabel* PictureCaption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                        Qt::Alignment align, int pixelSize) {
-    QLabel* l = MakeLabel(parent, name, text, geometry);
+    QLabel* l = MakeFitLabel(parent, name, geometry);
+    l->setText(text);
     l->setAttribute(Qt::WA_TranslucentBackground);
     l->setAutoFillBackground(false);
     l->setAlignment(align);
@@ -38,18 +39,6 @@ QLabel* PictureCaption(QWidget* parent, const QString& name, const QString& text
     pal.setColor(QPalette::WindowText, QColor(32, 40, 48)); // the ink of the drawing
     l->setPalette(pal);
     return l;
-}
-
-// The capacitor's slot is narrow: a long value is set in a smaller face
-// rather than cut off.
-void ShowOnCapacitor(QLabel* label, const QString& text) {
-    QFont f = label->font();
-    for (int px = 11; px >= 7; --px) {
-        f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(text) <= label->width()) break;
-    }
-    label->setFont(f);
-    label->setText(text);
 }
 
 } // namespace
@@ -69,7 +58,7 @@ ResPage::ResPage(QWidget* parent, Shell& shell)
     // computes nothing, but the needle still dips and the history is taken.
     ProtocolParams rp;
     rp.onConfirmed = [this](int i) {
-        if (i == ResC) ShowOnCapacitor(lblcReso_, res_[ResC]->text());
+        if (i == ResC) lblcReso_->setText(res_[ResC]->text());
     };
     Calculator res{&FindCalculator("Res"), 0, res_, resLamps_, {history_[0], history_[1], history_[2]}};
     res.evaluated = [this] { needle_->setStart(NeedlePoint(kNeedleDip)); };
@@ -104,7 +93,7 @@ void ResPage::buildResonanceTab(QWidget* tab) {
     // drawing prints that "pF" itself; the caption lies exactly over it in
     // the same face, so it reads the same with or without the drawing.
     lblcReso_ = PictureCaption(tab, QStringLiteral("LblcReso"), QString(),
-                               QRect(origin + QPoint(18, 34), QSize(52, 18)), Qt::AlignRight | Qt::AlignVCenter, 11);
+                               QRect(origin + QPoint(12, 34), QSize(58, 18)), Qt::AlignRight | Qt::AlignVCenter, 11);
     PictureCaption(tab, QStringLiteral("LblmFReso_0"), QStringLiteral("pF"),
                    QRect(origin + QPoint(73, 37), QSize(20, 14)), Qt::AlignLeft | Qt::AlignTop, 11);
     // The meter's dial is marked in pF too, on the face under the pivot.
