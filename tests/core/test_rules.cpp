@@ -11,7 +11,7 @@
 namespace ampero {
 namespace {
 
-ROW(CalculatorRow, int fieldCount, confirmLimit, minConfirmed; bool acceptsMinus, hasRule;) // confirmLimit -1: open
+ROW(CalculatorRow, int fieldCount, confirmLimit, minConfirmed; bool acceptsMinus, hasRule;)
 ROW(StopRow, const char* calc; FieldTexts fields; const char* message; bool clear;)  // message nullptr: goes on
 ROW(RefusalRow, int index; const char* text; const char* message;)                  // message nullptr: accepted
 // The counter and the field text before the clicks, the digits clicked, the
@@ -32,7 +32,7 @@ const CalculatorRow kCalculators[] = {
     {"Serie", 10, 0, 0, false, false},
     {"Ind", 3, 2, 2, false, false},
     {"Coil", 4, 3, 3, false, true},
-    {"AL", 4, -1, 2, false, true},
+    {"AL", 4, 2, 2, false, true},
     {"Res", 3, 2, 0, false, false},
     {"iRes", 4, 3, 0, true, true},
 };
@@ -104,9 +104,7 @@ TEST_P(Table, Row) {
     const CalculatorInfo& c = FindCalculator(r.name);
     ASSERT_STREQ(c.name, r.name);
     EXPECT_EQ(c.fieldCount, r.fieldCount);
-    if (r.confirmLimit >= 0) {
-        EXPECT_EQ(c.confirmLimit, r.confirmLimit);
-    }
+    EXPECT_EQ(c.confirmLimit, r.confirmLimit);
     EXPECT_EQ(c.minConfirmed, r.minConfirmed);
     EXPECT_EQ(c.acceptsMinus, r.acceptsMinus);
     EXPECT_EQ(c.rule != nullptr, r.hasRule);
