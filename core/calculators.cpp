@@ -4,10 +4,12 @@
 
 #include "core/capacitive.h"
 #include "core/coilwinding.h"
+#include "core/eseries.h"
 #include "core/impedance.h"
 #include "core/inductive.h"
 #include "core/led.h"
 #include "core/ne555.h"
+#include "core/numrules.h"
 #include "core/ohm.h"
 #include "core/rcnetwork.h"
 #include "core/resonance.h"
@@ -17,24 +19,54 @@ namespace ampero {
 
 namespace {
 
-// name, fields, confirm limit, evaluates with, minus key, routine, entry rule
+// name, fields, confirm limit, evaluates with, minus key, routine, entry rule,
+// standard values per field, current field
 constexpr std::array kRows{
-    CalculatorInfo{"Ohm", 4, 2, 2, false, EvalOhmsLaw, nullptr},
-    CalculatorInfo{"txtLed", 5, 0, 0, false, EvalLedSeriesResistor, nullptr},
-    CalculatorInfo{"RC", 3, 2, 2, false, EvalRCNetwork, nullptr},
-    CalculatorInfo{"RC555", 4, 3, 3, false, EvalNE555, nullptr},
-    CalculatorInfo{"Cap", 3, 2, 2, false, EvalCapacitiveReactance, nullptr},
-    CalculatorInfo{"Serie", 10, 0, 0, false, EvalSeriesCapacitors, nullptr},
+    CalculatorInfo{"Ohm", 4, 2, 2, false, EvalOhmsLaw, nullptr, "R---"},
+    CalculatorInfo{"txtLed", 5, 0, 0, false, EvalLedSeriesResistor, nullptr, "----R", 2},
+    CalculatorInfo{"RC", 3, 2, 2, false, EvalRCNetwork, nullptr, "RN-"},
+    CalculatorInfo{"RC555", 4, 3, 3, false, EvalNE555, nullptr, "KKN-"},
+    CalculatorInfo{"Cap", 3, 2, 2, false, EvalCapacitiveReactance, nullptr, "-P-"},
+    CalculatorInfo{"Serie", 10, 0, 0, false, EvalSeriesCapacitors, nullptr, "--------XX"},
     CalculatorInfo{"Ind", 3, 2, 2, false, EvalInductiveReactance, nullptr},
     CalculatorInfo{"Coil", 4, 3, 3, false, EvalCoilWinding, CoilDimensionsRule},
     CalculatorInfo{"AL", 4, 2, 2, false, EvalCoilFromAL, CoilALRule},
-    CalculatorInfo{"Res", 3, 2, 0, false, EvalResonance, nullptr},
-    CalculatorInfo{"iRes", 4, 3, 0, true, EvalImpedance, ImpedanceRule},
+    CalculatorInfo{"Res", 3, 2, 0, false, EvalResonance, nullptr, "P--"},
+    CalculatorInfo{"iRes", 4, 3, 0, true, EvalImpedance, ImpedanceRule, "P---"},
 };
+
+std::optional<Quantity> QuantityOf(const CalculatorInfo& c, int field) {
+    const std::string_view kinds(c.standards);
+    if (field < 0 || static_cast<size_t>(field) >= kinds.size()) return std::nullopt;
+    switch (kinds[static_cast<size_t>(field)]) {
+    case 'R': return Quantity::Resistance;
+    case 'K': return Quantity::ResistanceKilo;
+    case 'N': return Quantity::CapacitanceNano;
+    case 'P': return Quantity::CapacitancePico;
+    case 'X': return Quantity::Plain;
+    default: return std::nullopt;
+    }
+}
 
 } // namespace
 
 std::span<const CalculatorInfo> Calculators() { return kRows; }
+
+StandardHint StandardHintFor(const CalculatorInfo& c, const Inputs& in, const Outcome& out) {
+    for (const FieldResult& r : out.fields) {
+        const std::optional<Quantity> q = QuantityOf(c, r.index);
+        if (!q) continue;
+        StandardHint hint{StandardValuesLine(r.text, *q, in.decimalSep), r.index};
+        if (hint.text.empty()) return {};
+        if (c.currentField >= 0) {
+            const std::string power =
+                LedPowerText(FieldValue(in.fields, c.currentField), ParsePrefix(r.text), in.decimalSep);
+            if (!power.empty()) hint.text += "  ·  " + power;
+        }
+        return hint;
+    }
+    return {};
+}
 
 const CalculatorInfo& FindCalculator(std::string_view name) {
     for (const CalculatorInfo& c : kRows)

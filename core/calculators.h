@@ -18,6 +18,11 @@ struct CalculatorInfo {
     bool acceptsMinus;    // the minus key is typed, for negative values
     Evaluator eval;       // the evaluation routine
     EntryRule rule;       // checked before evaluating; nullptr: none
+    // What each result field holds, for the nearest standard values: one
+    // letter per field, R ohms, K kilo-ohms, N nanofarads, P picofarads,
+    // X a number in the user's own unit, "-" (or past the end) nothing.
+    const char* standards = "";
+    int currentField = -1; // the current in mA, for a resistor's power rating
 };
 
 // All calculators, in the order of the pages and their tabs.
@@ -25,5 +30,15 @@ std::span<const CalculatorInfo> Calculators();
 
 // The row of the calculator with this name; the first row when there is none.
 const CalculatorInfo& FindCalculator(std::string_view name);
+
+// The hint under the page after an evaluation: the nearest standard values of
+// the first result that is a resistance or a capacitance (with the resistor's
+// power where the row names its current), and the field it speaks of; empty
+// text and field -1 where there is none.
+struct StandardHint {
+    std::string text;
+    int field = -1;
+};
+StandardHint StandardHintFor(const CalculatorInfo& c, const Inputs& in, const Outcome& out);
 
 } // namespace ampero

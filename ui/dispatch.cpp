@@ -40,7 +40,11 @@ void Page::evaluate(Calculator& c) {
         }
     }
     if (in.Count() < c.info->minConfirmed) return;
-    apply(c.info->eval(in), c);
+    const Outcome outcome = c.info->eval(in);
+    apply(outcome, c);
+    const StandardHint hint = StandardHintFor(*c.info, in, outcome);
+    shell_.ShowStandard(QString::fromStdString(hint.text),
+                        hint.field >= 0 ? c.fields[static_cast<size_t>(hint.field)] : nullptr);
     if (c.evaluated) c.evaluated();
     if (!c.confirms()) return;
     if (c.historyCopy.empty())
@@ -107,6 +111,7 @@ void Page::turnTab(int step) {
 
 void Page::tabChanged(int tab) {
     if (tabChangeResets_) state_.ResetEntryState();
+    shell_.ShowStandard({}, nullptr);
     if (Calculator* c = calculatorOn(tab)) {
         if (c->confirms()) nameHistory(*c);
         c->fields.front()->setFocus(Qt::OtherFocusReason);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLabel>
 #include <QMainWindow>
 #include <array>
 
@@ -29,6 +30,7 @@ public:
     void cmdNew_Click(int index) override;
     void cmdExit_Click(int index) override;
     void ShowMessage(const QString& text) override;
+    void ShowStandard(const QString& text, QLineEdit* result) override;
 
     // The five calculator pages are built after the first frame has been
     // painted; this builds them now if that has not happened yet.
@@ -63,6 +65,8 @@ private:
     Page* pageBy(int PageIndexes::*button, int index);
 
     EntryState state_;
+    QLabel* standard_ = nullptr;
+    QMetaObject::Connection standardFollows_;
     std::array<Page*, 5> pages_{}; // in navigation order
     QString helpFile_;
     QWidget* help_ = nullptr;

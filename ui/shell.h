@@ -1,6 +1,7 @@
 // What the pages need from the window.
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
 
 #include "ui/entrystate.h"
@@ -16,6 +17,9 @@ public:
     virtual void cmdExit_Click(int index) = 0;
     // A modal message box titled "Ampero" with an OK button and no icon.
     virtual void ShowMessage(const QString& text) = 0;
+    // The standard-values line under the pages; it empties by itself when
+    // the text of `result` changes. An empty text empties it now.
+    virtual void ShowStandard(const QString& text, QLineEdit* result) = 0;
 };
 
 } // namespace ampero::ui

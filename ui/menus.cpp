@@ -1,0 +1,111 @@
+// The window's menus: "Arkiv" with "Avsluta", the help document under
+// "Info", and "Om"; F10 and the keys that turn the tabs.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/mainwindow.h"
+#include "ui/page.h"
+#include "ui/style.h"
+
+namespace ampero::ui {
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    // The blanks before "Arkiv" and "Info" space the titles on screen; the
+    // style draws them, so that a screen reader reads the bare words.
+    bar->setProperty(kLeadingBlanks, QVariantMap{{QStringLiteral("Arkiv"), 3}, {QStringLiteral("Info"), 2}});
+    QMenu* arkiv = bar->addMenu(QStringLiteral("Arkiv"));
+    arkiv->setObjectName(QStringLiteral("mnuArkiv"));
+    arkiv->menuAction()->setObjectName(QStringLiteral("mnuArkivAction"));
+    QAction* end = arkiv->addAction(QStringLiteral("Avsluta"));
+    end->setObjectName(QStringLiteral("mnuEnd"));
+    end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    end->setShortcutContext(Qt::ApplicationShortcut);
+    connect(end, &QAction::triggered, this, &MainWindow::mnuEnd_Click);
+
+    QAction* info = bar->addAction(QStringLiteral("Info"));
+    info->setObjectName(QStringLiteral("mnuInfo"));
+    connect(info, &QAction::triggered, this, &MainWindow::mnuInfo_Click);
+    QAction* om = bar->addAction(QStringLiteral("Om"));
+    om->setObjectName(QStringLiteral("mnuOm"));
+    connect(om, &QAction::triggered, this, &MainWindow::mnuOm_Click);
+
+    // F10 opens the menu bar; Ctrl+PageDown and Ctrl+PageUp turn the tabs of
+    // the page shown, from wherever the focus is in the window.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [bar, arkiv] { bar->setActiveAction(arkiv->menuAction()); });
+    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* turn = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        connect(turn, &QShortcut::activated, this, [this, s = step] {
+            for (Page* p : pages_)
+                if (p && p->isVisible()) p->turnTab(s);
+        });
+    }
+}
+
+QString MainWindow::LocateHelpFile(const QString& appDir) {
+    const QDir dir(appDir);
+    QString beside = dir.filePath(QStringLiteral("Info.html"));
+    if (QFileInfo::exists(beside)) return beside;
+    // An installed tree keeps data apart from programs: <prefix>/bin/ampero
+    // and <prefix>/share/ampero/Info.html.
+    QString shared = QDir::cleanPath(dir.filePath(QStringLiteral("../share/ampero/Info.html")));
+    if (QFileInfo::exists(shared)) return shared;
+    return beside;
+}
+
+void MainWindow::mnuEnd_Click() { close(); }
+
+void MainWindow::mnuInfo_Click() {
+    QFile f(helpFile_);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ShowMessage(QStringLiteral("Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf"));
+        return;
+    }
+    const QString html = QString::fromUtf8(f.readAll());
+    if (!help_) {
+        auto* dlg = new QDialog(this);
+        dlg->setObjectName(QStringLiteral("HelpWindow"));
+        dlg->setWindowTitle(QStringLiteral("Ampero – Info"));
+        dlg->resize(620, 520);
+        auto* lay = new QVBoxLayout(dlg);
+        auto* browser = new QTextBrowser(dlg);
+        browser->setObjectName(QStringLiteral("HelpText"));
+        browser->setAccessibleName(QStringLiteral("Hjälptext"));
+        browser->setOpenExternalLinks(false);
+        lay->addWidget(browser);
+        help_ = dlg;
+    }
+    help_->findChild<QTextBrowser*>(QStringLiteral("HelpText"))->setHtml(html);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindow::mnuOm_Click() {
+    QMessageBox box(this);
+    box.setObjectName(QStringLiteral("AboutBox"));
+    box.setWindowTitle(QStringLiteral("Om Ampero"));
+    box.setText(QStringLiteral("Ampero"));
+    box.setInformativeText(
+        QStringLiteral("Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
+                       "kondensatorer, spolar, resonans och impedans.\nVersion %1")
+            .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0.0")
+                                                                  : QCoreApplication::applicationVersion()));
+    const QPixmap icon = RenderPicture(QStringLiteral("ampero"), QSize(64, 64), devicePixelRatioF());
+    if (!icon.isNull()) box.setIconPixmap(icon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace ampero::ui
