@@ -100,6 +100,7 @@ const EvalRow kRC[] = {
     {"Overflow", {{"1E200", "1E200", ""}, k01}, Out({{2, "0"}})},
     {"AstableF", {{"1000", "100", ""}, k01, true}, Out({{2, "7143"}})},
     {"AstableC", {{"1000", "", "7143"}, k02, true}, Out({{1, "99.998"}})},
+    {"AstableCThreeDecimals", {{"3300", "", "1000"}, k02, true}, Out({{1, "216.45"}})},
     {"AstableR", {{"", "100", "7143"}, k12, true}, Out({{0, "1000"}})},
     {"AstableROneDecimal", {{"", "1", "1"}, k12, true}, Out({{0, "714285714.3"}})},
     {"AstableZeroR", {{"0", "100", ""}, k01, true}, Out({{2, "0"}})},

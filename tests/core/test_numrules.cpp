@@ -51,6 +51,8 @@ const PrefixRow kPrefix[] = {
     {"HugeNegativeExponent", "1E-9999999999", 0},
     {"ManyNines", std::string(400, '9'), DBL_MAX},
     {"ManyZerosThenOne", "0." + std::string(400, '0') + "1", 0},
+    {"ManyDigitsNegativeExponent", "1" + std::string(400, '0') + "E-90", DBL_MAX},
+    {"ManyZerosPositiveExponent", "0." + std::string(400, '0') + "1E50", 0},
 };
 
 const FormatRow kGeneral[] = {
