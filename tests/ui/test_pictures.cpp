@@ -35,17 +35,6 @@ private Q_SLOTS:
         }
     }
 
-    void backgroundTileIsWood() {
-        Ui ui;
-        QImage shot = ui.w->centralWidget()->grab().toImage();
-        // The navigation column shows the wood, in 20 x 220 px tiles.
-        QColor c = shot.pixelColor(5, 5);
-        QVERIFY2(c != QColor(192, 192, 192) && c.red() > c.blue(), qPrintable(c.name()));
-        QCOMPARE(shot.pixelColor(5, 5), shot.pixelColor(25, 5));
-        QCOMPARE(shot.pixelColor(7, 10), shot.pixelColor(7, 230));
-        QCOMPARE(shot.pixelColor(3, 300), shot.pixelColor(763, 300));
-    }
-
     // The pictures drawn when the program was built are all there and have
     // the pixels the window would draw now; a stale or wrongly drawn one
     // shows here.
@@ -72,18 +61,6 @@ private Q_SLOTS:
         QVERIFY(PrerenderedPicture("start_m1", QSize(151, 125)).isNull());
         const QPixmap twice = RenderPicture(QStringLiteral("start_m1"), QSize(150, 125), 2.0);
         QCOMPARE(twice.size(), QSize(300, 250));
-    }
-
-    // Every picture of the first frame is among those drawn at build time, at
-    // the size it is shown: the table and the layout agree.
-    void firstFramePicturesArePrerendered() {
-        Ui ui;
-        QList<SvgPicture*> shown = ui.get("pan_0")->findChildren<SvgPicture*>();
-        shown += ui.get("pan_1")->findChildren<SvgPicture*>();
-        QCOMPARE(shown.size(), 8);
-        for (SvgPicture* pic : shown)
-            QVERIFY2(!ampero::ui::PrerenderedPicture(pic->resource().toLatin1().constData(), pic->size()).isNull(),
-                     qPrintable(pic->objectName()));
     }
 
     void screenshots() {

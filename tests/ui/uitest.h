@@ -1,12 +1,11 @@
 // Shared helpers of the window tests: a shown, active window; widgets found
 // by object name; keys sent to the widget that has the focus; message boxes
-// answered with a real click on OK and recorded.
+// answered with a click on OK and recorded.
 #pragma once
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -15,6 +14,7 @@
 #include <memory>
 
 #include "ui/mainwindow.h"
+#include "ui/page.h"
 #include "ui/widgets.h"
 
 namespace uitest {
@@ -27,39 +27,24 @@ inline const QColor kGrey(128, 128, 128);
 inline const QColor kRed(255, 0, 0);
 inline const QColor kGreen(0, 255, 0);
 
-// Answers every modal message box with a click on its OK button and keeps
-// what it showed.
+// Answers every modal message box with a click on OK and keeps its text.
 class MessageCatcher : public QObject {
 public:
     MessageCatcher() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start();
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            texts << box->text();
+            titles << box->windowTitle();
+            allPlain = allPlain && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        timer_.start(5);
     }
-    QStringList texts;
-    QStringList titles;
+    QStringList texts, titles;
     bool allPlain = true; // no icon, one OK button
 
-    void clear() {
-        texts.clear();
-        titles.clear();
-    }
-
 private:
-    void poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        texts << box->text();
-        titles << box->windowTitle();
-        QAbstractButton* ok = box->button(QMessageBox::Ok);
-        if (box->objectName() == QLatin1String("MessageBox") &&
-            (box->icon() != QMessageBox::NoIcon || box->buttons().size() != 1))
-            allPlain = false;
-        if (ok)
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->accept();
-    }
     QTimer timer_;
 };
 
@@ -70,8 +55,7 @@ public:
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
-        // The calculator pages come right after the first frame.
-        if (!QTest::qWaitFor([this] { return w->page(2) != nullptr; }, 5000)) qFatal("pages not built");
+        w->BuildPages();
     }
 
     template <class T = QWidget> T* get(const QString& name) const {
@@ -83,11 +67,10 @@ public:
     QString text(const QString& name) const { return get<QLineEdit>(name)->text(); }
     QColor lamp(const QString& name) const { return get(name)->property("color").value<QColor>(); }
     QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
-
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
 
-    // Typing goes to the widget with the focus, as at the keyboard.
+    // Keys go to the widget with the focus, as at the keyboard.
     void type(const QString& keys) { QTest::keyClicks(focus(), keys); }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
     void enter() { key(Qt::Key_Return); }
@@ -95,23 +78,19 @@ public:
     void backspace() { key(Qt::Key_Backspace); }
     void esc() { key(Qt::Key_Escape); }
     void del() { key(Qt::Key_Delete); }
-
-    // Clicks a field first so that it has the focus, then types and confirms.
-    void confirm(const QString& fieldName, const QString& value) {
-        click(fieldName);
+    void click(QWidget* wd) { QTest::mouseClick(wd, Qt::LeftButton, Qt::NoModifier, wd->rect().center()); }
+    void click(const QString& name) { click(get(name)); }
+    void nav(const QString& button) { click(button); }
+    // Clicks a field, types and confirms.
+    void confirm(const QString& field, const QString& value) {
+        click(field);
         type(value);
         enter();
     }
-    void click(const QString& name) {
-        QWidget* wd = get(name);
-        QTest::mouseClick(wd, Qt::LeftButton, Qt::NoModifier, wd->rect().center());
+    void selectTab(QTabWidget* tabs, int index) {
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier, tabs->tabBar()->tabRect(index).center());
     }
-    void nav(const QString& buttonName) { click(buttonName); }
-    void selectTab(const QString& tabName, int index) {
-        auto* tabs = get<QTabWidget>(tabName);
-        QTabBar* bar = tabs->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
-    }
+    void selectTab(const QString& tabs, int index) { selectTab(get<QTabWidget>(tabs), index); }
     ampero::ui::EntryState& state() const { return w->State(); }
 
     std::unique_ptr<MainWindow> w;

@@ -1,0 +1,246 @@
+// Every calculator of every page through the real window, from the pages'
+// own descriptions: the values typed and confirmed with real keys, F12 or
+// "Räkna", and then the texts the core routine gives for the same inputs
+// must stand in the fields it names, with green lamps beside them, red ones
+// beside the confirmed values, and the history holding the texts. New, Exit
+// and a tab change once per page from the same descriptions.
+#include <QAbstractButton>
+#include <QLocale>
+#include <bit>
+
+#include "uitest.h"
+
+using namespace uitest;
+using ampero::ui::Calculator;
+using ampero::ui::Page;
+
+namespace {
+
+// Values that make every formula of a calculator compute, by field index.
+// clang-format off
+const std::map<QString, QStringList> kTypical = {
+    {"Ohm",   {"100", "12", "1.44", "0.12"}},
+    {"RC",    {"1000", "100", "1592"}},
+    {"RC555", {"10", "100", "10", "686"}},
+    {"Cap",   {"1", "100", "1591.5"}},
+    {"Ind",   {"1", "10", "62.8"}},
+    {"Coil",  {"5", "1", "4.167", "50"}},
+    {"AL",    {"250", "1", "100", "20"}},
+    {"Res",   {"100", "5", "10"}},
+    {"iRes",  {"100", "1", "100", "1038"}},
+};
+// clang-format on
+// The second form of a calculator and the button that brings it up; its
+// variant flag in that form (the first form has the other).
+struct Form {
+    const char* button;
+    bool variant;
+};
+const std::map<QString, Form> kSecondForm = {{"RC", {"chkAsta", true}}, {"iRes", {"optSerie", false}}, {"AL", {"chkAL", false}}};
+// The result captions by the routine's caption slot.
+const std::map<QString, QStringList> kCaptions = {{"RC555", {"lbl555_4", "lbl555_5", "lbl555_3"}}}; // tH, tL, split
+const std::map<int, QString> kNavigation = {
+    {2, "cmdOhm"}, {3, "cmdIndukt"}, {4, "cmdKond"}, {5, "cmdReso"}, {6, "cmdRC"}};
+
+const Calculator& Calc(Ui& ui, int pan, int index) { return ui.w->page(pan)->calculators()[size_t(index)]; }
+
+// Shows the calculator's tab, and its second form when asked; the variant
+// flag the routine then gets.
+bool BringUp(Ui& ui, int pan, const Calculator& c, bool second) {
+    Page* page = ui.w->page(pan);
+    if (page->tabs()->currentIndex() != c.tab) ui.selectTab(page->tabs(), c.tab);
+    const auto form = kSecondForm.find(c.info->name);
+    if (second) ui.click(form->second.button);
+    return c.variant && form != kSecondForm.end() && second == form->second.variant;
+}
+
+QList<int> Visible(const Calculator& c) {
+    QList<int> v;
+    for (int i = 0; i < int(c.fields.size()); ++i)
+        if (!c.fields[size_t(i)]->isHidden()) v << i;
+    return v;
+}
+
+// Replaces a field's text with real keys; confirms it when asked.
+void Retype(Ui& ui, EntryField* f, const QString& value, bool confirm) {
+    ui.click(f);
+    ui.key(Qt::Key_A, Qt::ControlModifier);
+    value.isEmpty() ? ui.backspace() : ui.type(value);
+    if (confirm) ui.enter();
+}
+
+// Confirms the first fields the calculator evaluates with; their indexes.
+QList<int> GiveEnough(Ui& ui, const Calculator& c) {
+    const QList<int> given = Visible(c).mid(0, c.info->minConfirmed ? c.info->minConfirmed : 2);
+    for (int i : given) Retype(ui, c.fields[size_t(i)], kTypical.at(c.info->name)[i], true);
+    return given;
+}
+
+} // namespace
+
+class WiringTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void evaluates_data() {
+        QTest::addColumn<int>("pan");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("given"); // bit i: field i confirmed
+        QTest::addColumn<bool>("second"); // the calculator's second form
+        int rows = 0;
+        Ui ui;
+        for (int pan = 2; pan <= 6; ++pan) {
+            for (int k = 0; k < int(ui.w->page(pan)->calculators().size()); ++k) {
+                const Calculator& c = Calc(ui, pan, k);
+                if (!c.confirms()) continue;
+                const bool forms = kSecondForm.count(c.info->name), must = forms && !c.variant;
+                for (bool second : forms && !must ? QList<bool>{false, true} : QList<bool>{must}) {
+                    BringUp(ui, pan, c, second);
+                    const QList<int> visible = Visible(c);
+                    const int need = c.info->minConfirmed ? c.info->minConfirmed : 2;
+                    for (int mask = 0; mask < 16; ++mask) {
+                        QStringList names;
+                        for (int i = 0; i < 4; ++i)
+                            if (mask & (1 << i)) names << (visible.contains(i) ? c.fields[size_t(i)]->accessibleName() : "");
+                        if (names.size() != need || names.contains("")) continue;
+                        QTest::addRow("%s %s%s by %s", c.info->name, qPrintable(names.join(" + ")),
+                                      second && !must ? " (second form)" : "", rows % 2 ? "Räkna" : "F12")
+                            << pan << k << mask << second;
+                        ++rows;
+                    }
+                }
+            }
+        }
+    }
+    void evaluates() {
+        QFETCH(int, pan);
+        QFETCH(int, index);
+        QFETCH(int, given);
+        QFETCH(bool, second);
+        const bool byButton = QString(QTest::currentDataTag()).endsWith("Räkna");
+        Ui ui;
+        ui.nav(kNavigation.at(pan));
+        const Calculator& c = Calc(ui, pan, index);
+        const QStringList typical = kTypical.at(c.info->name);
+        ampero::Inputs in;
+        in.variant = BringUp(ui, pan, c, second);
+        in.decimalSep = QLocale().decimalPoint().at(0).toLatin1();
+        for (int i = 0; i < int(c.fields.size()); ++i) {
+            // The description names each field, lamp and caption by its index.
+            QCOMPARE(c.fields[size_t(i)]->objectName().section(u'_', 1), QString::number(i));
+            QCOMPARE(c.lamps[size_t(i)]->objectName().section(u'_', 1), QString::number(i));
+            QCOMPARE(c.history[size_t(i)]->objectName().section(u'_', 1), QString::number(i));
+            const bool g = given & (1 << i);
+            in.confirmed[size_t(i)] = g;
+            if (c.fields[size_t(i)]->isHidden())
+                in.fields.push_back(c.fields[size_t(i)]->text().toStdString());
+            else
+                in.fields.push_back(g ? typical[i].toStdString() : std::string());
+        }
+        // Emptied first, then typed: at the limit nothing could be emptied.
+        for (int i : Visible(c))
+            if (!(given & (1 << i))) Retype(ui, c.fields[size_t(i)], QString(), false);
+        for (int i : Visible(c))
+            if (given & (1 << i)) Retype(ui, c.fields[size_t(i)], typical[i], true);
+        if (c.aside) in.aside = c.aside().toStdString();
+        if (byButton) {
+            ui.click(ui.w->page(pan)->findChild<QPushButton*>(QStringLiteral("cmdEval_%1").arg(ui.w->page(pan)->indexes().eval)));
+        } else {
+            ui.click(c.fields[size_t(std::countr_zero(unsigned(given)))]);
+            ui.f12();
+        }
+
+        const std::optional<ampero::Stop> stop = c.info->rule ? c.info->rule(in) : std::nullopt;
+        const ampero::Outcome out = stop ? ampero::Outcome{} : c.info->eval(in);
+        QStringList messages;
+        for (const std::string& m : stop ? std::vector<std::string>{stop->message} : out.messages)
+            messages << QString::fromStdString(m);
+        QCOMPARE(ui.messages.texts, messages);
+        const bool cleared = stop && stop->clear;
+        for (int i = 0; i < int(c.fields.size()); ++i) {
+            if (c.fields[size_t(i)]->isHidden()) continue;
+            QString text = cleared ? QString() : QString::fromStdString(in.fields[size_t(i)]);
+            QColor lamp = !cleared && (given & (1 << i)) ? kRed : kGrey;
+            for (const ampero::FieldResult& r : out.fields)
+                if (r.index == i) text = QString::fromStdString(r.text), lamp = kGreen;
+            QCOMPARE(c.fields[size_t(i)]->text(), text);
+            QCOMPARE(c.lamps[size_t(i)]->color(), lamp);
+        }
+        for (const ampero::CaptionResult& r : out.captions)
+            QCOMPARE(ui.caption(kCaptions.at(c.info->name)[r.slot]), QString::fromStdString(r.text));
+        if (stop) return;
+        // The history holds the texts; withdrawing a value shows them all.
+        QStringList kept;
+        for (int i = 0; i < int(c.fields.size()); ++i)
+            if (c.historyCopy.empty() || std::count(c.historyCopy.begin(), c.historyCopy.end(), i)) {
+                QCOMPARE(ui.state().EntryHistory[size_t(i)], c.fields[size_t(i)]->text());
+                kept << c.fields[size_t(i)]->text();
+            }
+        ui.click(c.fields[size_t(std::countr_zero(unsigned(given)))]);
+        ui.esc();
+        QStringList shown;
+        for (QLabel* l : c.history) shown << l->text();
+        for (const QString& t : kept) QVERIFY2(shown.removeOne(t), qPrintable(t + " not among " + shown.join("|")));
+    }
+
+    void pageButtons_data() {
+        QTest::addColumn<int>("pan");
+        QTest::addColumn<QString>("action");
+        for (const auto& [pan, nav] : kNavigation)
+            for (const char* action : {"New", "Exit", "tab change"})
+                QTest::addRow("%s %s", qPrintable(nav), action) << pan << QString::fromLatin1(action);
+    }
+    void pageButtons() {
+        QFETCH(int, pan);
+        QFETCH(QString, action);
+        Ui ui;
+        ui.nav("cmdOhm");
+        ui.confirm("Ohm_0", "100");
+        ui.nav(kNavigation.at(pan));
+        Page* page = ui.w->page(pan);
+        const Calculator* c = nullptr;
+        for (const Calculator& x : page->calculators())
+            if (!c && x.confirms()) c = &x;
+        BringUp(ui, pan, *c, false);
+        const QList<int> given = GiveEnough(ui, *c);
+        ui.f12();
+        const auto history = ui.state().EntryHistory;
+        const auto cleared = [&] {
+            for (int i = 0; i < int(c->fields.size()); ++i) {
+                QCOMPARE(c->fields[size_t(i)]->text(), QString());
+                QCOMPARE(c->lamps[size_t(i)]->color(), kGrey);
+            }
+            QCOMPARE(ui.state().ConfirmedCount, 0);
+        };
+        if (action == "New") {
+            ui.click(page->findChild<QPushButton*>(QStringLiteral("cmdNew_%1").arg(page->indexes().newIndex)));
+            cleared();
+            for (QLabel* l : c->history) QCOMPARE(l->text(), QString());
+            for (size_t i = 0; i < c->fields.size(); ++i) QCOMPARE(ui.state().EntryHistory[i], QString());
+            QVERIFY(ui.focus() == c->fields.front());
+        } else if (action == "Exit") {
+            ui.click(page->findChild<QPushButton*>(QStringLiteral("cmdExit_%1").arg(page->indexes().exit)));
+            for (int p = 2; p <= 6; ++p) QVERIFY(!ui.w->page(p)->isVisible());
+            QVERIFY(ui.get("pan_1")->isVisible());
+            cleared();
+            // The Ohm page's own Exit keeps the history; any other leaves
+            // the Ohm page filled and empties the history.
+            QCOMPARE(ui.state().EntryHistory, page->ownExit() ? history : decltype(history){});
+            if (!page->ownExit()) QCOMPARE(ui.text("Ohm_0"), QString("100"));
+        } else {
+            ui.selectTab(page->tabs(), 1);
+            QCOMPARE(ui.state().ConfirmedCount, pan == 2 ? int(given.size()) : 0);
+            QCOMPARE(c->lamps[size_t(given.front())]->color(), kRed);
+            const Calculator* next = nullptr;
+            for (const Calculator& x : page->calculators())
+                if (!next && x.tab == 1 && (!x.active || x.active())) next = &x;
+            QVERIFY(ui.focus() == next->fields.front());
+            ui.selectTab(page->tabs(), 0);
+            QVERIFY(ui.focus() == c->fields.front());
+        }
+    }
+};
+
+AMPERO_UI_TEST_MAIN(WiringTest)
+#include "test_wiring.moc"
