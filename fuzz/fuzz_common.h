@@ -19,9 +19,8 @@
 
 namespace fuzzcheck {
 
-[[noreturn]] inline void Fail(const char* what, const std::string& detail) {
-    std::fprintf(stderr, "\n*** invariant broken: %s\n    %s\n", what, detail.c_str());
-    std::abort();
+[[noreturn]] inline void Fail(const char* what, const std::string& d) {
+    std::fprintf(stderr, "\n*** invariant broken: %s\n    %s\n", what, d.c_str()), std::abort();
 }
 
 // The fuzzer's bytes front to back; past the end everything is 0.
@@ -37,8 +36,9 @@ struct Input {
         return v;
     }
     std::string Rest() {
-        const char* b = reinterpret_cast<const char*>(data);
-        return std::string(b + std::min(pos, size), b + (pos = size));
+        const size_t from = std::min(pos, size);
+        pos = size;
+        return std::string(reinterpret_cast<const char*>(data) + from, reinterpret_cast<const char*>(data) + size);
     }
     // The rest as n texts, one per line; missing ones are empty.
     std::vector<std::string> Lines(size_t n) {
@@ -55,7 +55,6 @@ inline std::string Replaced(std::string t, char from, char to) {
     return t;
 }
 
-// "inf" or "nan" anywhere in a text, in any case.
 inline bool HasInfNan(std::string t) {
     std::transform(t.begin(), t.end(), t.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
     return t.find("inf") != std::string::npos || t.find("nan") != std::string::npos;
