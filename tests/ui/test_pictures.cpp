@@ -3,8 +3,6 @@
 // saved there for review.
 #include <QDir>
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTabWidget>
 
 #include "uitest.h"
@@ -15,26 +13,6 @@ using ampero::ui::SvgPicture;
 class PicturesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everyPictureRenders() {
-        Ui ui;
-        const auto pictures = ui.w->findChildren<SvgPicture*>();
-        QVERIFY(pictures.size() >= 30);
-        for (SvgPicture* p : pictures) {
-            QVERIFY2(p->isValidPicture(), qPrintable(p->objectName() + " " + p->resource()));
-            QSvgRenderer r(QStringLiteral(":/img/%1.svg").arg(p->resource()));
-            QImage img(r.defaultSize(), QImage::Format_ARGB32);
-            img.fill(Qt::transparent);
-            QPainter painter(&img);
-            r.render(&painter);
-            painter.end();
-            int inked = 0;
-            for (int y = 0; y < img.height(); ++y)
-                for (int x = 0; x < img.width(); ++x)
-                    if (qAlpha(img.pixel(x, y)) > 0) ++inked;
-            QVERIFY2(inked > img.width() * img.height() / 50, qPrintable(p->resource() + " is nearly empty"));
-        }
-    }
-
     // The pictures drawn when the program was built are all there and have
     // the pixels the window would draw now; a stale or wrongly drawn one
     // shows here.
