@@ -1,3 +1,4 @@
+#include "core/calculators.h"
 #include "core/eseries.h"
 
 #include <gtest/gtest.h>
@@ -80,5 +81,49 @@ const PowerCase kPowerCases[] = {
 class Power : public ::testing::TestWithParam<PowerCase> {};
 TEST_P(Power, Text) { EXPECT_EQ(LedPowerText(GetParam().milliamp, GetParam().ohms, GetParam().sep), GetParam().expected); }
 INSTANTIATE_TEST_SUITE_P(Table, Power, ::testing::ValuesIn(kPowerCases), ::testing::PrintToStringParamName());
+
+// The series as IEC 60063 lists them (E96 is 100 · 10^(i/96), rounded): every
+// listed value is its own nearest, so a wrong or missing value shows.
+const int kE24[] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30, 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
+TEST(Series, EveryListedValueIsItsOwnNearest) {
+    for (int i = 0; i < 24; ++i)
+        for (const auto& [series, every] : {std::pair{ESeries::E24, 1}, {ESeries::E12, 2}, {ESeries::E6, 4}})
+            if (i % every == 0) EXPECT_EQ(NearestStandard(kE24[i], series)->mantissa, kE24[i]) << i;
+    for (int i = 0; i < 96; ++i) {
+        const int v = static_cast<int>(std::lround(100 * std::pow(10.0, i / 96.0)));
+        EXPECT_EQ(NearestStandard(v, ESeries::E96)->mantissa, v);
+    }
+}
+
+// Which result of an evaluation the hint speaks of, and in which unit.
+struct HintCase { const char* name; const char* calc; FieldTexts in; Outcome out; int field; Quantity q; };
+void PrintTo(const HintCase& c, std::ostream* os) { *os << c.name; }
+const HintCase kHintCases[] = {
+    {"OhmCurrentAndPowerNone", "Ohm", {}, {{}, {{3, "0.12"}, {2, "1.44"}}}, -1, Quantity::Plain},
+    {"OhmResistance", "Ohm", {}, {{}, {{0, "667"}, {2, "0.15"}}}, 0, Quantity::Resistance},
+    {"NE555Kilo", "RC555", {}, {{}, {{1, "2"}}}, 1, Quantity::ResistanceKilo},
+    {"NE555FrequencyNone", "RC555", {}, {{}, {{3, "1000"}}}, -1, Quantity::Plain},
+    {"RCNano", "RC", {}, {{}, {{1, "99.972"}}}, 1, Quantity::CapacitanceNano},
+    {"CapPico", "Cap", {}, {{}, {{1, "1500"}}}, 1, Quantity::CapacitancePico},
+    {"ResonancePico", "Res", {}, {{}, {{0, "1500"}}}, 0, Quantity::CapacitancePico},
+    {"ImpedancePico", "iRes", {}, {{}, {{0, "1500"}}}, 0, Quantity::CapacitancePico},
+    {"SeriesNext", "Serie", {}, {{}, {{9, "47"}}}, 9, Quantity::Plain},
+    {"ZeroNone", "Ohm", {}, {{}, {{0, "0"}}}, -1, Quantity::Plain},
+    {"LedWithPower", "txtLed", {"12", "2", "15", "1"}, {{}, {{4, "667"}}}, 4, Quantity::Resistance},
+};
+class Hint : public ::testing::TestWithParam<HintCase> {};
+TEST_P(Hint, SpeaksOf) {
+    const HintCase& c = GetParam();
+    const StandardHint h = StandardHintFor(FindCalculator(c.calc), Inputs{c.in}, c.out);
+    EXPECT_EQ(h.field, c.field);
+    if (c.field < 0) {
+        EXPECT_EQ(h.text, "");
+        return;
+    }
+    std::string line = StandardValuesLine(c.out.fields.front().text, c.q, '.');
+    if (std::string(c.calc) == "txtLed") line += "  ·  " + LedPowerText(15, 667, '.');
+    EXPECT_EQ(h.text, line);
+}
+INSTANTIATE_TEST_SUITE_P(Table, Hint, ::testing::ValuesIn(kHintCases), ::testing::PrintToStringParamName());
 
 } // namespace
