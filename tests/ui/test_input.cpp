@@ -53,7 +53,7 @@ private Q_SLOTS:
         QFETCH(QString, after);
         for (const bool menu : {false, true}) {
             Ui ui;
-            ui.nav(nav);
+            ui.click(nav);
             if (field.startsWith("txtLed")) ui.selectTab("TabOhm", 1);
             if (field.startsWith("txtSerie")) ui.selectTab("TabCap", 1);
             if (field.startsWith("iRes")) ui.selectTab("TabRes", 1);
@@ -61,7 +61,7 @@ private Q_SLOTS:
                 ui.confirm("Ohm_0", "1");
                 ui.confirm("Ohm_1", "2");
             }
-            EntryField* f = ui.field(field);
+            EntryField* f = ui.get<EntryField>(field);
             f->setFocus();
             f->end(false);
             if (before != "=") ui.type(before);
@@ -78,7 +78,7 @@ private Q_SLOTS:
     }
     void typedKeysKeepTheirRule() {
         Ui ui;
-        ui.nav("cmdOhm");
+        ui.click("cmdOhm");
         ui.type("1E+5" + QString(70, '9'));
         QCOMPARE(ui.text("Ohm_0"), "15" + QString(62, '9'));
     }
@@ -99,11 +99,11 @@ private Q_SLOTS:
         QFETCH(QString, nav); QFETCH(QString, tabs); QFETCH(int, from); QFETCH(QString, button);
         QFETCH(QString, first);
         Ui ui;
-        ui.nav(nav);
+        ui.click(nav);
         ui.selectTab(tabs, from);
         ui.click(button);
         QCOMPARE(ui.focusName(), first);
-        QVERIFY(ui.field(first)->isVisible());
+        QVERIFY(ui.get<EntryField>(first)->isVisible());
         ui.type("5");
         ui.enter();
         QCOMPARE(ui.lamp("s" + first), kRed); // the value typed next is the one in view
@@ -124,11 +124,11 @@ private Q_SLOTS:
     void captionsShowWhole() {
         QFETCH(QString, nav); QFETCH(QStringList, keys); QFETCH(QString, label);
         Ui ui;
-        ui.nav(nav);
+        ui.click(nav);
         if (label.startsWith("lbl555")) ui.selectTab("TabRC", 1);
         for (const QString& k : keys) {
-            if (k == "F12") ui.f12();
-            else if (k.startsWith("BS:")) ui.click(k.mid(3)), ui.backspace();
+            if (k == "F12") ui.key(Qt::Key_F12);
+            else if (k.startsWith("BS:")) ui.click(k.mid(3)), ui.key(Qt::Key_Backspace);
             else ui.confirm(k.section('=', 0, 0), k.section('=', 1));
         }
         auto* l = ui.get<ampero::ui::FitLabel>(label);
@@ -139,7 +139,7 @@ private Q_SLOTS:
     }
     void keysReachMenusAndTabs() {
         Ui ui;
-        ui.nav("cmdRC");
+        ui.click("cmdRC");
         ui.get("cmdRC")->setFocus();
         ui.key(Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(ui.get<QTabWidget>("TabRC")->currentIndex(), 1);

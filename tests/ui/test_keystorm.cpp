@@ -110,10 +110,10 @@ private Q_SLOTS:
             } else {
                 const char* nav[] = {"cmdOhm", "cmdIndukt", "cmdKond", "cmdReso", "cmdRC"};
                 what = QString("navigation ") + nav[rng.below(5)];
-                ui.nav(what.section(' ', 1));
+                ui.click(what.section(' ', 1));
             }
             if (QApplication::activeWindow() != ui.w.get() && !QApplication::activeModalWidget()) QApplication::setActiveWindow(ui.w.get());
-            if (!ui.messages.texts.isEmpty()) what += " -> message \"" + ui.messages.texts.takeLast() + "\"";
+            if (!ui.messages.isEmpty()) what += " -> message \"" + ui.messages.takeLast() + "\"";
             recent.push_back(QString("#%1 %2").arg(i).arg(what));
             if (recent.size() > 12) recent.pop_front();
             confirmations += ui.state().ConfirmedCount > before;

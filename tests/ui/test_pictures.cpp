@@ -50,7 +50,7 @@ private Q_SLOTS:
         const char* navs[] = {"cmdOhm", "cmdRC", "cmdKond", "cmdIndukt", "cmdReso"};
         const char* tabs[] = {"TabOhm", "TabRC", "TabCap", "TabCoil", "TabRes"};
         for (int n = 0; n < 5; ++n) {
-            ui.nav(navs[n]);
+            ui.click(navs[n]);
             auto* t = ui.get<QTabWidget>(tabs[n]);
             for (int i = 0; i < t->count(); ++i) {
                 ui.selectTab(tabs[n], i);

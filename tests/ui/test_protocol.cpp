@@ -3,20 +3,17 @@
 // over the parameter set of every calculator that confirms values; what a
 // sequence must leave follows from that set (limit, field count, minus key,
 // history and lamp counts), never from the calculator's name.
-#include <QApplication>
 #include <QClipboard>
-#include <QPushButton>
-#include <QtTest>
 
 #include "core/calculators.h"
 #include "ui/protocol.h"
+#include "uitest.h"
 
 using namespace ampero;
 using namespace ampero::ui;
+using namespace uitest;
 
 namespace {
-
-const QColor kGrey(128, 128, 128), kRed(255, 0, 0), kGreen(0, 255, 0);
 
 // How the calculators' protocols differ beyond their core rows.
 struct Differences {
@@ -74,7 +71,11 @@ const char* const kSequences[][2] = {
 };
 // clang-format on
 
+const QColor kFocusBg(0, 222, 219), kBg(0, 192, 192);
 constexpr int kEvaluateIndex = 7;
+const QHash<QString, QKeyCombination> kKeys{
+    {"enter", Qt::Key_Return}, {"bs", Qt::Key_Backspace}, {"esc", Qt::Key_Escape}, {"del", Qt::Key_Delete},
+    {"home", Qt::Key_Home},    {"f12", Qt::Key_F12},      {"^h", Qt::CTRL | Qt::Key_H}, {"paste", Qt::CTRL | Qt::Key_V}};
 
 } // namespace
 
@@ -82,68 +83,49 @@ class ProtocolTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void keys_data() {
-        QTest::addColumn<QString>("calculator");
+        QTest::addColumn<int>("calc");
         QTest::addColumn<QString>("script");
-        int rows = 0;
-        for (const CalculatorInfo& info : Calculators()) {
-            if (info.confirmLimit == 0) continue;
-            for (const auto& s : kSequences)
-                QTest::addRow("%s: %s", info.name, s[0]) << QString::fromLatin1(info.name) << QString::fromLatin1(s[1]);
-            ++rows;
-        }
-        QCOMPARE(rows, int(std::size(kDifferences)));
+        for (const Differences& d : kDifferences)
+            for (const auto& s : kSequences) QTest::addRow("%s: %s", d.name, s[0]) << int(&d - kDifferences) << QString(s[1]);
+        int confirming = 0;
+        for (const CalculatorInfo& info : Calculators()) confirming += info.confirmLimit > 0;
+        QCOMPARE(confirming, int(std::size(kDifferences)));
     }
     void keys() {
-        QFETCH(QString, calculator);
+        QFETCH(int, calc);
         QFETCH(QString, script);
-        const CalculatorInfo& info = FindCalculator(calculator.toStdString());
-        const Differences* d = nullptr;
-        for (const Differences& x : kDifferences)
-            if (calculator == QLatin1String(x.name)) d = &x;
-        QVERIFY2(d, "no differences row");
+        const Differences& d = kDifferences[calc];
+        const CalculatorInfo& info = FindCalculator(d.name);
         const int n = info.fieldCount, limit = info.confirmLimit;
-
         QWidget host;
         EntryState state;
         ProtocolParams p;
+        p.historySource = d.source, p.backspaceHistoryCount = d.historyCount, p.backspaceLampCount = d.lampCount;
+        p.confirmLimit = limit, p.backspaceBlanksComputed = d.blanks, p.lastGoesToFirst = d.toFirst;
+        p.keys.extra = info.acceptsMinus ? "-" : "", p.evaluateIndex = kEvaluateIndex;
         for (int i = 0; i < n; ++i) {
-            p.fields.push_back(new EntryField(&host, QStringLiteral("f%1").arg(i), i, nullptr, {0, 192, 192}, {0, 222, 219}));
+            p.fields.push_back(new EntryField(&host, QString("f%1").arg(i), i, nullptr, kBg, kFocusBg));
             p.fields.back()->setGeometry(10, 10 + 30 * i, 100, 24);
-            p.lamps.push_back(new Lamp(&host, QStringLiteral("l%1").arg(i), kGrey));
+            p.lamps.push_back(new Lamp(&host, QString("l%1").arg(i), kGrey));
         }
-        auto* after = new QPushButton(QStringLiteral("after"), &host);
-        after->setGeometry(10, 200, 80, 24);
-        for (int j = 0; j < d->captions; ++j) p.history.push_back(new QLabel(QStringLiteral("old"), &host));
-        p.historySource = d->source;
-        p.backspaceHistoryCount = d->historyCount;
-        p.backspaceLampCount = d->lampCount;
-        p.backspaceBlanksComputed = d->blanks;
-        p.lastGoesToFirst = d->toFirst;
-        p.confirmLimit = limit;
-        p.keys.extra = info.acceptsMinus ? QStringLiteral("-") : QString();
-        p.acceptTest = [](int, const QString& t) -> std::optional<QString> {
-            return t.startsWith(u'9') ? std::optional<QString>(QStringLiteral("nej")) : std::nullopt;
-        };
-        int confirmedLast = -1;
+        auto* after = new QPushButton(&host);
+        after->setObjectName("after"), after->setGeometry(10, 200, 80, 24);
+        for (int j = 0; j < d.captions; ++j) p.history.push_back(new QLabel("old", &host));
+        p.acceptTest = [](int, const QString& t) { return t.startsWith(u'9') ? std::optional<QString>("nej") : std::nullopt; };
+        int confirmedLast = -1, evaluations = 0, messages = 0;
         p.onConfirmed = [&](int i) { confirmedLast = i; };
-        p.evaluateIndex = kEvaluateIndex;
-        const std::vector<EntryField*> fields = p.fields;
-        const std::vector<Lamp*> lamps = p.lamps;
-        const std::vector<QLabel*> captions = p.history;
-        int evaluations = 0, messages = 0;
         std::vector<bool> computed(size_t(n), false);
+        const auto field = [&](int i) { return p.fields[size_t(i)]; };
+        const auto lamp = [&](int i) { return p.lamps[size_t(i)]->color(); };
         EntryProtocol protocol(
             state, p,
-            [&](int index) {
+            [&](int index) { // as a page: "7<j>" into every field not confirmed
                 QCOMPARE(index, kEvaluateIndex);
                 ++evaluations;
-                for (size_t j = 0; j < fields.size(); ++j) {
-                    if (!state.EntryConfirmed[j]) {
-                        fields[j]->setText(QStringLiteral("7%1").arg(j));
-                        lamps[j]->setColor(kGreen);
-                        computed[j] = true;
-                    }
-                    state.EntryHistory[j] = fields[j]->text();
+                for (int j = 0; j < n; ++j) {
+                    if (!state.EntryConfirmed[size_t(j)]) field(j)->setText(QString("7%1").arg(j)), p.lamps[size_t(j)]->setColor(kGreen);
+                    computed[size_t(j)] = computed[size_t(j)] || !state.EntryConfirmed[size_t(j)];
+                    state.EntryHistory[size_t(j)] = field(j)->text();
                 }
             },
             [&](const QString&) { ++messages; });
@@ -152,92 +134,59 @@ private Q_SLOTS:
         QApplication::setActiveWindow(&host);
         QVERIFY(QTest::qWaitForWindowActive(&host));
 
-        const auto index = [&](QStringView f) {
-            return f == u"L" ? limit : f == u"P" ? limit - 1 : f == u"Z" ? n - 1 : f.toInt();
-        };
+        const auto at = [&](QStringView f) { return f == u"L" ? limit : f == u"P" ? limit - 1 : f == u"Z" ? n - 1 : f.toInt(); };
         const auto focus = [] { return QApplication::focusWidget(); };
-        const auto caption = [&](int j, bool shown) {
-            const int src = j < int(d->source.size()) ? d->source[size_t(j)] : j;
-            return shown ? state.EntryHistory[size_t(src)] : QStringLiteral("old");
-        };
-        const auto colour = [](QStringView c) { return c == u"R" ? kRed : c == u"G" ? kGreen : kGrey; };
         for (const QString& token : script.split(u' ')) {
-            const QString arg = token.section(u':', 1);
+            const QString check = token.mid(1).section(u'=', 0, 0), want = token.section(u'=', 1);
+            const QByteArray where = token.toUtf8();
             if (token.startsWith(u'@')) {
-                EntryField* f = fields[size_t(index(QStringView(token).mid(1)))];
-                QTest::mouseClick(f, Qt::LeftButton);
-                QTest::keyClick(f, Qt::Key_End);
+                QTest::mouseClick(field(at(token.mid(1))), Qt::LeftButton);
+                QTest::keyClick(focus(), Qt::Key_End);
             } else if (token == u"fill") {
-                for (int i = 0; i < limit; ++i) {
-                    fields[size_t(i)]->setFocus();
-                    QTest::keyClicks(focus(), QStringLiteral("4%1").arg(i));
-                    QTest::keyClick(focus(), Qt::Key_Return);
-                }
+                for (int i = 0; i < limit; ++i) field(i)->setFocus(), QTest::keyClicks(focus(), QString("4%1\r").arg(i));
             } else if (token.startsWith(u"t:")) {
-                QTest::keyClicks(focus(), arg);
-            } else if (token.startsWith(u"paste:")) {
-                QApplication::clipboard()->setText(arg);
-                QTest::keyClick(focus(), Qt::Key_V, Qt::ControlModifier);
-            } else if (token == u"^h") {
-                QTest::keyClick(focus(), Qt::Key_H, Qt::ControlModifier);
+                QTest::keyClicks(focus(), token.mid(2));
             } else if (!token.startsWith(u'?')) {
-                static const QHash<QString, Qt::Key> keys{{"enter", Qt::Key_Return}, {"bs", Qt::Key_Backspace},
-                                                          {"esc", Qt::Key_Escape},   {"del", Qt::Key_Delete},
-                                                          {"home", Qt::Key_Home},    {"f12", Qt::Key_F12}};
-                QVERIFY2(keys.contains(token), qPrintable(token));
-                QTest::keyClick(focus(), keys[token]);
-            } else {
-                const QString check = token.mid(1).section(u'=', 0, 0);
-                const QString want = token.section(u'=', 1);
-                const QByteArray where = (calculator + ": " + token).toUtf8();
-                if (check.startsWith(u't')) {
-                    QString t = want;
-                    QCOMPARE(fields[size_t(index(check.mid(1)))]->text(),
-                             t.replace(QStringLiteral("{-}"), info.acceptsMinus ? "-" : ""));
-                } else if (check.startsWith(u'l')) {
-                    const int i = index(check.mid(1));
-                    QCOMPARE(lamps[size_t(i)]->color(), colour(want));
-                    const char* said = want == u"R" ? "bekräftad" : want == u"G" ? "beräknad" : "";
-                    QCOMPARE(fields[size_t(i)]->accessibleDescription(), QString::fromUtf8(said));
-                } else if (check == u"n") {
-                    const int expect = want == u"L" ? limit : want == u"L-1" ? limit - 1 : want.toInt();
-                    QCOMPARE(state.ConfirmedCount, expect);
-                    int flags = 0;
-                    for (bool b : state.EntryConfirmed) flags += b;
-                    QCOMPARE(flags, expect);
-                } else if (check == u"focus") {
-                    QWidget* to = want == u"wrap" ? (d->toFirst ? static_cast<QWidget*>(fields[0]) : after) : fields[size_t(index(want))];
-                    QVERIFY2(focus() == to, where.constData());
-                } else if (check.startsWith(u"bg")) {
-                    for (int i = 0; i < n; ++i)
-                        QCOMPARE(fields[size_t(i)]->background(),
-                                 i == index(check.mid(2)) ? QColor(0, 222, 219) : QColor(0, 192, 192));
-                } else if (check == u"hist") {
-                    const int shown = want == u"all" || d->historyCount < 0 ? d->captions : d->historyCount;
-                    for (int j = 0; j < d->captions; ++j)
-                        QVERIFY2(captions[size_t(j)]->text() == caption(j, j < shown), where.constData());
-                } else if (check == u"comp") {
-                    const int greyed = want == u"keep" ? 0 : d->lampCount < 0 ? n : d->lampCount;
-                    for (int j = 0; j < n; ++j) {
-                        if (!computed[size_t(j)]) continue;
-                        const bool grey = j < greyed;
-                        QVERIFY2(lamps[size_t(j)]->color() == (grey ? kGrey : kGreen), where.constData());
-                        const bool blank = grey && want == u"bs" && d->blanks;
-                        QCOMPARE(fields[size_t(j)]->text(), blank ? QString() : QStringLiteral("7%1").arg(j));
-                    }
-                } else if (check == u"eval") {
-                    QCOMPARE(evaluations, want.toInt());
-                } else if (check == u"msg") {
-                    QCOMPARE(messages, want.toInt());
-                } else if (check == u"conf") {
-                    QCOMPARE(confirmedLast, want == u"-" ? -1 : index(want));
-                } else {
-                    QFAIL(where.constData());
+                if (token.startsWith(u"paste:")) QApplication::clipboard()->setText(token.mid(6));
+                const QKeyCombination k = kKeys.value(token.section(u':', 0, 0));
+                QVERIFY2(k.key(), where);
+                QTest::keyClick(focus(), k.key(), k.keyboardModifiers());
+            } else if (check.startsWith(u't')) {
+                QCOMPARE(field(at(check.mid(1)))->text(), QString(want).replace("{-}", info.acceptsMinus ? "-" : ""));
+            } else if (check.startsWith(u'l')) {
+                QCOMPARE(lamp(at(check.mid(1))), want == u"R" ? kRed : want == u"G" ? kGreen : kGrey);
+                QCOMPARE(field(at(check.mid(1)))->accessibleDescription(), want == u"R" ? "bekräftad" : want == u"G" ? "beräknad" : "");
+            } else if (check == u"n") {
+                const int expect = want == u"L" ? limit : want == u"L-1" ? limit - 1 : want.toInt();
+                QCOMPARE(state.ConfirmedCount, expect);
+                QCOMPARE(int(std::count(state.EntryConfirmed.begin(), state.EntryConfirmed.end(), true)), expect);
+            } else if (check == u"focus") {
+                QWidget* to = want != u"wrap" ? field(at(want)) : d.toFirst ? field(0) : host.findChild<QWidget*>("after");
+                QVERIFY2(focus() == to, where);
+            } else if (check.startsWith(u"bg")) {
+                for (int i = 0; i < n; ++i) QCOMPARE(field(i)->background(), i == at(check.mid(2)) ? kFocusBg : kBg);
+            } else if (check == u"hist") { // caption j shows its source field's history, or is untouched
+                const int shown = want == u"all" || d.historyCount < 0 ? d.captions : d.historyCount;
+                for (int j = 0; j < d.captions; ++j) {
+                    const int src = j < int(d.source.size()) ? d.source[size_t(j)] : j;
+                    QCOMPARE(p.history[size_t(j)]->text(), j < shown ? state.EntryHistory[size_t(src)] : "old");
                 }
+            } else if (check == u"comp") { // the computed fields after a withdrawal
+                const int greyed = want == u"keep" ? 0 : d.lampCount < 0 ? n : d.lampCount;
+                for (int j = 0; j < n; ++j) {
+                    if (!computed[size_t(j)]) continue;
+                    QVERIFY2(lamp(j) == (j < greyed ? kGrey : kGreen), where);
+                    QCOMPARE(field(j)->text(), j < greyed && want == u"bs" && d.blanks ? "" : QString("7%1").arg(j));
+                }
+            } else if (check == u"eval" || check == u"msg") {
+                QCOMPARE(check == u"eval" ? evaluations : messages, want.toInt());
+            } else {
+                QVERIFY2(check == u"conf", where);
+                QCOMPARE(confirmedLast, want == u"-" ? -1 : at(want));
             }
         }
     }
 };
 
-QTEST_MAIN(ProtocolTest)
+AMPERO_UI_TEST_MAIN(ProtocolTest)
 #include "test_protocol.moc"

@@ -66,10 +66,10 @@ private Q_SLOTS:
         QCOMPARE(ui.get(button)->geometry(), QRect(20, top, 112, 29));
         for (bool byKey : {false, true}) {
             if (byKey && !accessKey) break;
-            ui.nav(pan == 6 ? "cmdOhm" : "cmdRC"); // from another page, on its second tab
+            ui.click(pan == 6 ? "cmdOhm" : "cmdRC"); // from another page, on its second tab
             ui.w->page(pan)->tabs()->setCurrentIndex(1);
             ui.confirm(ui.focusName(), "1");
-            byKey ? QTest::keyClick(ui.w.get(), Qt::Key(accessKey), Qt::AltModifier) : ui.nav(button);
+            byKey ? QTest::keyClick(ui.w.get(), Qt::Key(accessKey), Qt::AltModifier) : ui.click(button);
             QTRY_VERIFY(ui.w->page(pan)->isVisible());
             QCOMPARE(ShownPages(ui), 1);
             QTRY_COMPARE(ui.focusName(), first);
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         ui.w->setHelpFile(dir.filePath("Info.html"));
         ClickMenu(ui, "mnuInfo"); // no document: the message, and the window goes on
-        QTRY_COMPARE(ui.messages.texts, QStringList{"Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf"});
+        QTRY_COMPARE(ui.messages, QStringList{"Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf"});
         QFile f(dir.filePath("Info.html"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("<html><body><p>U = R · I</p></body></html>");
@@ -112,8 +112,8 @@ private Q_SLOTS:
         QVERIFY(help && help->isVisible() && !help->isModal());
         QVERIFY(help->findChild<QTextBrowser*>("HelpText")->toPlainText().contains("U = R · I"));
         ClickMenu(ui, "mnuOm");
-        QTRY_COMPARE(ui.messages.texts.size(), 2);
-        QCOMPARE(ui.messages.texts.last(), QString("Ampero"));
+        QTRY_COMPARE(ui.messages.size(), 2);
+        QCOMPARE(ui.messages.last(), QString("Ampero"));
         help->close();
         QApplication::setActiveWindow(ui.w.get());
         QTest::keyClick(ui.w.get(), Qt::Key_Q, Qt::ControlModifier);

@@ -11,7 +11,7 @@ class StandardTest : public QObject {
     // "click:<name>" as they say.
     static void run(Ui& ui, const QStringList& steps) {
         for (const QString& s : steps) {
-            if (s == "F12") ui.f12();
+            if (s == "F12") ui.key(Qt::Key_F12);
             else if (s.startsWith("Tab:")) ui.selectTab(s.section(':', 1, 1), s.section(':', 2).toInt());
             else if (s.startsWith("click:")) ui.click(s.mid(6));
             else if (s.startsWith("type:")) ui.click(s.section(':', 1, 1)), ui.type(s.section(':', 2));
@@ -37,7 +37,7 @@ private Q_SLOTS:
     void line() {
         QFETCH(QString, nav); QFETCH(QStringList, steps); QFETCH(QString, expected);
         Ui ui;
-        ui.nav(nav);
+        ui.click(nav);
         run(ui, steps);
         auto* line = ui.get<QLabel>("lblStandard");
         QCOMPARE(line->isVisible(), !expected.isEmpty());
@@ -68,7 +68,7 @@ private Q_SLOTS:
     void lineLeavesWithItsResult() {
         QFETCH(QStringList, then);
         Ui ui;
-        ui.nav("cmdRC");
+        ui.click("cmdRC");
         run(ui, {"RC_0=1592", "RC_2=1000", "F12"});
         QVERIFY(ui.get("lblStandard")->isVisible());
         run(ui, then);

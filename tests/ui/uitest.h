@@ -1,6 +1,6 @@
-// Shared helpers of the window tests: a shown, active window; widgets found
-// by object name; keys sent to the widget that has the focus; message boxes
-// answered with a click on OK and recorded.
+// Shared helpers of the window tests: a shown, active window, widgets found
+// by object name, keys sent to the widget with the focus, steps written as
+// text, and every message box answered with OK and recorded.
 #pragma once
 
 #include <QApplication>
@@ -23,83 +23,71 @@ using ampero::ui::EntryField;
 using ampero::ui::Lamp;
 using ampero::ui::MainWindow;
 
-inline const QColor kGrey(128, 128, 128);
-inline const QColor kRed(255, 0, 0);
-inline const QColor kGreen(0, 255, 0);
+inline const QColor kGrey(128, 128, 128), kRed(255, 0, 0), kGreen(0, 255, 0);
 
-// Answers every modal message box with a click on OK and keeps its text.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher() {
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            texts << box->text();
-            titles << box->windowTitle();
-            allPlain = allPlain && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        });
-        timer_.start(5);
-    }
-    QStringList texts, titles;
-    bool allPlain = true; // no icon, one OK button
-
-private:
-    QTimer timer_;
-};
-
-// A fresh window, shown and active, and the helpers that drive it.
 class Ui {
 public:
     Ui() : w(std::make_unique<MainWindow>()) {
+        QObject::connect(&boxes_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            messages << box->text();
+            plainBoxes = plainBoxes && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        boxes_.start(5);
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
         w->BuildPages();
     }
-
     template <class T = QWidget> T* get(const QString& name) const {
         T* o = w->findChild<T*>(name);
         if (!o) qFatal("no widget named %s", qPrintable(name));
         return o;
     }
-    EntryField* field(const QString& name) const { return get<EntryField>(name); }
     QString text(const QString& name) const { return get<QLineEdit>(name)->text(); }
     QColor lamp(const QString& name) const { return get(name)->property("color").value<QColor>(); }
     QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
+    ampero::ui::EntryState& state() const { return w->State(); }
 
-    // Keys go to the widget with the focus, as at the keyboard.
     void type(const QString& keys) { QTest::keyClicks(focus(), keys); }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
     void enter() { key(Qt::Key_Return); }
-    void f12() { key(Qt::Key_F12); }
-    void backspace() { key(Qt::Key_Backspace); }
-    void esc() { key(Qt::Key_Escape); }
-    void del() { key(Qt::Key_Delete); }
     void click(QWidget* wd) { QTest::mouseClick(wd, Qt::LeftButton, Qt::NoModifier, wd->rect().center()); }
     void click(const QString& name) { click(get(name)); }
-    void nav(const QString& button) { click(button); }
-    // Clicks a field, types and confirms.
-    void confirm(const QString& field, const QString& value) {
-        click(field);
-        type(value);
-        enter();
+    void confirm(const QString& field, const QString& value) { click(field), type(value), enter(); }
+    void selectTab(QTabWidget* tabs, int i) {
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier, tabs->tabBar()->tabRect(i).center());
     }
-    void selectTab(QTabWidget* tabs, int index) {
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier, tabs->tabBar()->tabRect(index).center());
+    void selectTab(const QString& tabs, int i) { selectTab(get<QTabWidget>(tabs), i); }
+    // Steps: "field=value" confirms, "F12", "Tab:<tabs>:<i>", "click:<name>",
+    // "type:<field>:<keys>" clicks and types, "BS:<field>" clicks and
+    // presses Backspace.
+    void run(const QStringList& steps) {
+        for (const QString& s : steps) {
+            const QString a = s.section(':', 1, 1), b = s.section(':', 2);
+            if (s == "F12") key(Qt::Key_F12);
+            else if (s.startsWith("Tab:")) selectTab(a, b.toInt());
+            else if (s.startsWith("click:")) click(a);
+            else if (s.startsWith("type:")) click(a), type(b);
+            else if (s.startsWith("BS:")) click(a), key(Qt::Key_Backspace);
+            else confirm(s.section('=', 0, 0), s.section('=', 1));
+        }
     }
-    void selectTab(const QString& tabs, int index) { selectTab(get<QTabWidget>(tabs), index); }
-    ampero::ui::EntryState& state() const { return w->State(); }
 
     std::unique_ptr<MainWindow> w;
-    MessageCatcher messages;
+    QStringList messages;
+    bool plainBoxes = true; // every box without icon, with one OK button
+
+private:
+    QTimer boxes_;
 };
 
 } // namespace uitest
 
-// Every window test runs with the look of the application.
 #define AMPERO_UI_TEST_MAIN(TestClass)                                                                                 \
     int main(int argc, char** argv) {                                                                                  \
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));        \
