@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardsticks for start-up: a bare Qt 6 main window of Ampero's size,
 // shown, painted once, measured. Built twice: as it is, and (BARE_WITH_TEXT)
 // showing one line of text in Ampero's font, which is what any window with

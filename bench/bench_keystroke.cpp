@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one keystroke costs in the window: a typed digit and an Enter through
 // the entry protocol, and an F12 evaluation through to the painted result.
 #include "uitest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up measurement shared by the Ampero window and the bare window:
 // when the first paint of the main window has been done and flushed, print
 // the monotonic clock and the resident memory, then quit.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks from a build with AMPERO_BUILD_BENCH=ON:
 #   cmake --preset default -DAMPERO_BUILD_BENCH=ON
 #   cmake --build build -j2 --target bare_window ampero_startup startup_driver bench_keystroke

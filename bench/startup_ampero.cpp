@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ampero started as the application starts it, measured at its first paint
 // and when its pages are ready.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and its yardsticks in turn, N times each, and compares the
 // time from the start to their first painted window and their resident
 // memory then (and when the program is ready, for one that finishes its

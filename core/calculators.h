@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculator of the window as one row: what it is called, how many
 // fields it has, when it evaluates and which routines it runs. The window
 // builds its pages from these rows; the fuzzers and the key storm walk them.

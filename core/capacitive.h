@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Capacitive reactance XC = 1 / (2*pi * f * C) (f in MHz, C in pF, XC in ohm).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coil winding: single-layer air coil from its dimensions, or a coil on a
 // core with a known AL value. l, d in cm; L in uH; AL in nH per turn squared.
 #pragma once

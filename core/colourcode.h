@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building a resistance from three clicked colour bands.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard component values (the IEC 60063 series E6, E12, E24 and E96): the
 // nearest standard value to a computed one, the hint line the window shows
 // under a page after a calculation, and the power rating of an LED resistor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Impedance of a capacitor and a coil in parallel or in series, away from
 // resonance (C in pF, f in MHz, L in uH, Z and the wire resistance in ohm).
 #pragma once

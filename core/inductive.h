@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inductive reactance XL = 2*pi * f * L (f in MHz, L in uH, XL in ohm).
 #pragma once
 

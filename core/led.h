@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series resistor of one or more LEDs in series.
 #pragma once
 

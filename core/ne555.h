@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NE 555 timer as an astable multivibrator: Ra, Rb (kOhm), C (nF), f (Hz).
 #pragma once
 

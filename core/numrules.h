@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules every calculator shares: how a field text is read, how a
 // computed number is written, and how values are rounded.
 #pragma once

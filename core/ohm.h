@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ohm's law: R, U, P and I from any two of them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one shape of every evaluation: Inputs in, Outcome out. The window only
 // applies an outcome: first the messages (modal, in order), then the field
 // texts (each lamp turns green), then the captions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the window goes at start: centred on the screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RC network (corner frequency) and two-transistor astable multivibrator.
 #pragma once
 

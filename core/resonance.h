@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LC resonance f = 1 / (2*pi * sqrt(L * C)) (C in pF, f in MHz, L in uH).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reciprocal sum 1/X = 1/X1 + ... + 1/Xn: capacitors in series, resistors in
 // parallel. Fields 0..7 the values, 8 the total, 9 the value still to add.
 #pragma once

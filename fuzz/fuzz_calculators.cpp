@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every row of the calculators table on arbitrary inputs (byte 0 the row, byte
 // 1 the confirmed flags in bits 0..3, the variant in bit 4 and a comma locale
 // in bit 5, then the aside text and the field texts, one per line).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the fuzz targets: a cursor over the raw bytes, a loud
 // stop when an invariant breaks, and the checks every written text passes.
 #pragma once

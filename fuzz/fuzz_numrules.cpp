@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general format on arbitrary doubles and singles and the two roundings:
 // never "inf" or "nan", the caller's separator only, a text that reads back,
 // and a rounding within half a unit of the last decimal, ties to even.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric prefix rule on arbitrary bytes: finite, blind to what follows
 // the number and to leading blanks, stopped by a comma, negated by a minus,
 // and equal to the C library's reading of plain number characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once over each given file or directory, without the
 // fuzzing engine: the corpus replay of builds made with another compiler.
 #include <cstdint>

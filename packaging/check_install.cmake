@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree BUILD_DIR into STAGE and checks what lands there.
 # Arguments: BUILD_DIR, STAGE, APP_ID, VERSION, EXPECT_ICON (ON/OFF).
 cmake_minimum_required(VERSION 3.25)

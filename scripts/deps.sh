@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Ampero needs on Debian 12.
 # Idempotent: packages already installed are skipped. Works as root or via sudo.
 set -euo pipefail

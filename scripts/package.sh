@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Ampero: build-pkg/ampero_<version>_<arch>.deb.
 # Install it with:  sudo apt install ./build-pkg/ampero_*.deb
 set -euo pipefail

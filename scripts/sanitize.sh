@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
 # (the asan preset, float-cast-overflow included) and runs the whole suite
 # there: core tests, window tests with the key storm, and the fuzz corpus

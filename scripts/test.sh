@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Ampero from scratch and runs every test.
 # The window tests run on Qt's offscreen platform: no display is needed (the
 # screen-reader test starts its own Xvfb); --package brings lintian, which checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator on its tab, described once: the core row it runs, its
 // widgets, and what the page's three buttons do with it. The page builds the
 // widgets and fills one of these; "Räkna", F12, "Ny", "Exit" and the tab

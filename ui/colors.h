@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours the protocol reads back; stored exactly.
 #pragma once
 

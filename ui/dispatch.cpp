@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Räkna", F12, "Ny", "Exit" and the tab changes of every page, served from
 // the calculators' descriptions.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the compiled-in pictures (":/img/<name>.svg") into images. Shared
 // by the window and by the build step that draws the pictures of the first
 // frame in advance, so that both give the same pixels.

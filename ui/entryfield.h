@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of a calculator on screen: the entry field, its lamp and its
 // display frame, and the colour patches of the colour code.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one record of entry state that all calculators of the window share,
 // indexed by field index only.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key codes the fields pass to their calculators, and the one rule for
 // which typed characters a numeric field takes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one window: navigation column, header strip, start page, the five
 // calculator pages, the menus, and the dispatch of the page buttons.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menus: "Arkiv" with "Avsluta", the help document under
 // "Info", and "Om"; F10 and the keys that turn the tabs.
 #include <QAction>

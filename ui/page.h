@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calculator page: a panel with its tab control, the "Räkna", "&Ny" and
 // "E&xit" buttons, the "F 12" reminder and the "Historia" captions. A page
 // describes its calculators (ui/calculator.h); the buttons, F12 and the tab

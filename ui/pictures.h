@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compiled-in pictures: drawn at build time where they are part of the
 // first frame, from their SVG otherwise; and the straight lines drawn over them.
 #pragma once

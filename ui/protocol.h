@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry protocol every calculator field runs: keys filtered, Enter
 // confirms (red lamp), Backspace / Esc / Delete withdraw a confirmation and
 // show the history, F12 evaluates. One implementation, one parameter set per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look every Ampero window shares: Fusion style, the window's palette.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout tables are written in twips (1/1440 inch); 15 twips make one pixel
 // at 96 dots per inch. Positions on a tab page are measured from the top
 // left corner of the page area under the tab strip.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Static check of the pictures in assets/.
 
 For every picture the window needs it checks: the file exists, it is listed in

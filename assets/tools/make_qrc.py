@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Rewrites assets/assets.qrc so that it lists every *.svg of assets/ under /img."""
 import os
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes assets/wood.svg: a 20 x 223 px wood-grain tile, grain running vertically.
 
 Every grain line is periodic in y with period 220 px and is drawn shifted by

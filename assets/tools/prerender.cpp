@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of the window's first frame at the size they are shown
 // and writes their pixels into a C++ source compiled into the program, so that
 // starting the program does not have to read and draw vector pictures.

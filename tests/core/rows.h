@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table rows of the core tests. Every row has a name: it names the test
 // ("NE555/Eval.Computes/RaFromRbCF") and is what a failure prints.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculator through its row of the calculators table: the inputs as
 // the window hands them over, and the whole outcome the rules give.
 #include "core/calculators.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules every calculator shares, and where the window is placed.
 #include <cfloat>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula routines where they have behaviour of their own: a fault in
 // any step gives 0 (the field text cannot tell 0 from a non-finite value),
 // and the rounding and units of each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules around the evaluations: the calculators table, the entry rules,
 // the NE 555 field acceptance, the microfarad caption and the colour code.
 #include "core/calculators.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capacitor page: capacitive reactance with the microfarad display on
 // the capacitor, the reciprocal-sum list (capacitors in series, resistors in
 // parallel), and an Info tab.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coil page: inductive reactance, coil winding (from the dimensions of
 // an air coil or from the AL value of a core), and an Info tab.
 #pragma once

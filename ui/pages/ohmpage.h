@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ohm page: Ohm's law with the resistor colour code, the LED series
 // resistor, and an Info tab.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RC page: the RC network with the two-transistor astable multivibrator,
 // the NE 555 timer, the tH/tL entry tab and an Info tab.
 #pragma once

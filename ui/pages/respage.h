@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resonance page: LC resonance with the grid-dip meter's needle, the
 // impedance of a capacitor and a coil in parallel or in series, and an
 // Info tab.
