@@ -1,8 +1,6 @@
-// The entry protocol on its own: real fields, lamps and history captions in a
-// plain widget, driven by real keys. One table of key sequences is replayed
-// over the parameter set of every calculator that confirms values; what a
-// sequence must leave follows from that set (limit, field count, minus key,
-// history and lamp counts), never from the calculator's name.
+// The entry protocol on its own, real fields, lamps and captions driven by real
+// keys: one table of key sequences replayed over the parameters of every
+// calculator that confirms values, the outcome following from those alone.
 #include <QClipboard>
 
 #include "core/calculators.h"
@@ -15,15 +13,11 @@ using namespace uitest;
 
 namespace {
 
-// How the calculators' protocols differ beyond their core rows.
-struct Differences {
-    const char* name;
-    int captions;                // history captions
-    std::vector<int> source;     // caption j shows EntryHistory[source[j]]
-    int historyCount, lampCount; // what Backspace and Delete work on; -1: all
-    bool blanks;                 // Backspace blanks computed fields
-    bool toFirst;                // the last field gives the focus to the first
-};
+// How the protocols differ beyond the core rows: history captions, caption j
+// showing EntryHistory[source[j]], the captions and lamps Backspace and Delete
+// work on (-1: all), Backspace blanking computed fields, the last field
+// giving the focus to the first.
+struct Differences { const char* name; int captions; std::vector<int> source; int historyCount, lampCount; bool blanks, toFirst; };
 // clang-format off
 const Differences kDifferences[] = {
     {"Ohm",   4, {},           -1, -1, true,  true},
@@ -129,8 +123,7 @@ private Q_SLOTS:
                 }
             },
             [&](const QString&) { ++messages; });
-        host.resize(300, 260);
-        host.show();
+        host.resize(300, 260), host.show();
         QApplication::setActiveWindow(&host);
         QVERIFY(QTest::qWaitForWindowActive(&host));
 

@@ -4,7 +4,6 @@
 // must stand in the fields it names, with green lamps beside them, red ones
 // beside the confirmed values, and the history holding the texts. New, Exit
 // and a tab change once per page from the same descriptions.
-#include <QAbstractButton>
 #include <QLocale>
 #include <bit>
 
@@ -30,50 +29,37 @@ const std::map<QString, QStringList> kTypical = {
     {"iRes",  {"100", "1", "100", "1038"}},
 };
 // clang-format on
-// The second form of a calculator and the button that brings it up; its
+// The second form of a calculator: the button that brings it up, and its
 // variant flag in that form (the first form has the other).
-struct Form {
-    const char* button;
-    bool variant;
-};
-const std::map<QString, Form> kSecondForm = {{"RC", {"chkAsta", true}}, {"iRes", {"optSerie", false}}, {"AL", {"chkAL", false}}};
+const std::map<QString, std::pair<const char*, bool>> kSecondForm = {{"RC", {"chkAsta", true}}, {"iRes", {"optSerie", false}}, {"AL", {"chkAL", false}}};
 // The result captions by the routine's caption slot.
 const std::map<QString, QStringList> kCaptions = {{"RC555", {"lbl555_4", "lbl555_5", "lbl555_3"}}}; // tH, tL, split
-const std::map<int, QString> kNavigation = {
-    {2, "cmdOhm"}, {3, "cmdIndukt"}, {4, "cmdKond"}, {5, "cmdReso"}, {6, "cmdRC"}};
+const std::map<int, QString> kNavigation = {{2, "cmdOhm"}, {3, "cmdIndukt"}, {4, "cmdKond"}, {5, "cmdReso"}, {6, "cmdRC"}};
 
-const Calculator& Calc(Ui& ui, int pan, int index) { return ui.w->page(pan)->calculators()[size_t(index)]; }
+QPushButton* PageButton(Ui& ui, int pan, const char* what, int index) {
+    return ui.w->page(pan)->findChild<QPushButton*>(QStringLiteral("cmd%1_%2").arg(what).arg(index));
+}
 
 // Shows the calculator's tab, and its second form when asked; the variant
 // flag the routine then gets.
 bool BringUp(Ui& ui, int pan, const Calculator& c, bool second) {
-    Page* page = ui.w->page(pan);
-    if (page->tabs()->currentIndex() != c.tab) ui.selectTab(page->tabs(), c.tab);
+    if (ui.w->page(pan)->tabs()->currentIndex() != c.tab) ui.selectTab(ui.w->page(pan)->tabs(), c.tab);
     const auto form = kSecondForm.find(c.info->name);
-    if (second) ui.click(form->second.button);
-    return c.variant && form != kSecondForm.end() && second == form->second.variant;
+    if (second) ui.click(form->second.first);
+    return c.variant && form != kSecondForm.end() && second == form->second.second;
 }
-
 QList<int> Visible(const Calculator& c) {
     QList<int> v;
     for (int i = 0; i < int(c.fields.size()); ++i)
         if (!c.fields[size_t(i)]->isHidden()) v << i;
     return v;
 }
-
 // Replaces a field's text with real keys; confirms it when asked.
 void Retype(Ui& ui, EntryField* f, const QString& value, bool confirm) {
     ui.click(f);
     ui.key(Qt::Key_A, Qt::ControlModifier);
     value.isEmpty() ? ui.key(Qt::Key_Backspace) : ui.type(value);
     if (confirm) ui.enter();
-}
-
-// Confirms the first fields the calculator evaluates with; their indexes.
-QList<int> GiveEnough(Ui& ui, const Calculator& c) {
-    const QList<int> given = Visible(c).mid(0, c.info->minConfirmed ? c.info->minConfirmed : 2);
-    for (int i : given) Retype(ui, c.fields[size_t(i)], kTypical.at(c.info->name)[i], true);
-    return given;
 }
 
 } // namespace
@@ -83,85 +69,72 @@ class WiringTest : public QObject {
 private Q_SLOTS:
     void init() { QLocale::setDefault(QLocale::c()); }
 
+    // Every set of as many visible fields as the calculator evaluates with.
     void evaluates_data() {
         QTest::addColumn<int>("pan");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("given"); // bit i: field i confirmed
-        QTest::addColumn<bool>("second"); // the calculator's second form
+        QTest::addColumn<bool>("second");
         int rows = 0;
         Ui ui;
-        for (int pan = 2; pan <= 6; ++pan) {
+        for (int pan = 2; pan <= 6; ++pan)
             for (int k = 0; k < int(ui.w->page(pan)->calculators().size()); ++k) {
-                const Calculator& c = Calc(ui, pan, k);
-                if (!c.confirms()) continue;
+                const Calculator& c = ui.w->page(pan)->calculators()[size_t(k)];
                 const bool forms = kSecondForm.count(c.info->name), must = forms && !c.variant;
                 for (bool second : forms && !must ? QList<bool>{false, true} : QList<bool>{must}) {
                     BringUp(ui, pan, c, second);
                     const QList<int> visible = Visible(c);
-                    const int need = c.info->minConfirmed ? c.info->minConfirmed : 2;
-                    for (int mask = 0; mask < 16; ++mask) {
+                    for (int mask = 0; c.confirms() && mask < 16; ++mask) {
                         QStringList names;
                         for (int i = 0; i < 4; ++i)
                             if (mask & (1 << i)) names << (visible.contains(i) ? c.fields[size_t(i)]->accessibleName() : "");
-                        if (names.size() != need || names.contains("")) continue;
+                        if (names.size() != (c.info->minConfirmed ? c.info->minConfirmed : 2) || names.contains("")) continue;
                         QTest::addRow("%s %s%s by %s", c.info->name, qPrintable(names.join(" + ")),
-                                      second && !must ? " (second form)" : "", rows % 2 ? "Räkna" : "F12")
+                                      second && !must ? " (second form)" : "", rows++ % 2 ? "Räkna" : "F12")
                             << pan << k << mask << second;
-                        ++rows;
                     }
                 }
             }
-        }
     }
     void evaluates() {
         QFETCH(int, pan);
         QFETCH(int, index);
         QFETCH(int, given);
         QFETCH(bool, second);
-        const bool byButton = QString(QTest::currentDataTag()).endsWith("Räkna");
         Ui ui;
         ui.click(kNavigation.at(pan));
-        const Calculator& c = Calc(ui, pan, index);
+        const Calculator& c = ui.w->page(pan)->calculators()[size_t(index)];
         const QStringList typical = kTypical.at(c.info->name);
         ampero::Inputs in;
         in.variant = BringUp(ui, pan, c, second);
-        in.decimalSep = QLocale().decimalPoint().at(0).toLatin1();
+        in.decimalSep = '.';
         for (int i = 0; i < int(c.fields.size()); ++i) {
             // The description names each field, lamp and caption by its index.
-            QCOMPARE(c.fields[size_t(i)]->objectName().section(u'_', 1), QString::number(i));
-            QCOMPARE(c.lamps[size_t(i)]->objectName().section(u'_', 1), QString::number(i));
-            QCOMPARE(c.history[size_t(i)]->objectName().section(u'_', 1), QString::number(i));
-            const bool g = given & (1 << i);
-            in.confirmed[size_t(i)] = g;
-            if (c.fields[size_t(i)]->isHidden())
-                in.fields.push_back(c.fields[size_t(i)]->text().toStdString());
-            else
-                in.fields.push_back(g ? typical[i].toStdString() : std::string());
+            for (QObject* o : {(QObject*)c.fields[size_t(i)], (QObject*)c.lamps[size_t(i)], (QObject*)c.history[size_t(i)]})
+                QCOMPARE(o->objectName().section(u'_', 1), QString::number(i));
+            in.confirmed[size_t(i)] = given & (1 << i);
+            const bool hidden = c.fields[size_t(i)]->isHidden();
+            in.fields.push_back((hidden ? c.fields[size_t(i)]->text() : in.confirmed[size_t(i)] ? typical[i] : "").toStdString());
         }
         // Emptied first, then typed: at the limit nothing could be emptied.
         for (int i : Visible(c))
-            if (!(given & (1 << i))) Retype(ui, c.fields[size_t(i)], QString(), false);
+            if (!in.confirmed[size_t(i)]) Retype(ui, c.fields[size_t(i)], QString(), false);
         for (int i : Visible(c))
-            if (given & (1 << i)) Retype(ui, c.fields[size_t(i)], typical[i], true);
+            if (in.confirmed[size_t(i)]) Retype(ui, c.fields[size_t(i)], typical[i], true);
         if (c.aside) in.aside = c.aside().toStdString();
-        if (byButton) {
-            ui.click(ui.w->page(pan)->findChild<QPushButton*>(QStringLiteral("cmdEval_%1").arg(ui.w->page(pan)->indexes().eval)));
-        } else {
-            ui.click(c.fields[size_t(std::countr_zero(unsigned(given)))]);
-            ui.key(Qt::Key_F12);
-        }
+        EntryField* first = c.fields[size_t(std::countr_zero(unsigned(given)))];
+        if (QString(QTest::currentDataTag()).endsWith("Räkna")) ui.click(PageButton(ui, pan, "Eval", ui.w->page(pan)->indexes().eval));
+        else ui.click(first), ui.key(Qt::Key_F12);
 
         const std::optional<ampero::Stop> stop = c.info->rule ? c.info->rule(in) : std::nullopt;
         const ampero::Outcome out = stop ? ampero::Outcome{} : c.info->eval(in);
         QStringList messages;
-        for (const std::string& m : stop ? std::vector<std::string>{stop->message} : out.messages)
-            messages << QString::fromStdString(m);
+        for (const std::string& m : stop ? std::vector<std::string>{stop->message} : out.messages) messages << QString::fromStdString(m);
         QCOMPARE(ui.messages, messages);
         const bool cleared = stop && stop->clear;
-        for (int i = 0; i < int(c.fields.size()); ++i) {
-            if (c.fields[size_t(i)]->isHidden()) continue;
+        for (int i : Visible(c)) {
             QString text = cleared ? QString() : QString::fromStdString(in.fields[size_t(i)]);
-            QColor lamp = !cleared && (given & (1 << i)) ? kRed : kGrey;
+            QColor lamp = !cleared && in.confirmed[size_t(i)] ? kRed : kGrey;
             for (const ampero::FieldResult& r : out.fields)
                 if (r.index == i) text = QString::fromStdString(r.text), lamp = kGreen;
             QCOMPARE(c.fields[size_t(i)]->text(), text);
@@ -171,25 +144,25 @@ private Q_SLOTS:
             QCOMPARE(ui.caption(kCaptions.at(c.info->name)[r.slot]), QString::fromStdString(r.text));
         if (stop) return;
         // The history holds the texts; withdrawing a value shows them all.
-        QStringList kept;
+        QStringList kept, shown;
         for (int i = 0; i < int(c.fields.size()); ++i)
             if (c.historyCopy.empty() || std::count(c.historyCopy.begin(), c.historyCopy.end(), i)) {
-                QCOMPARE(ui.state().EntryHistory[size_t(i)], c.fields[size_t(i)]->text());
                 kept << c.fields[size_t(i)]->text();
+                QCOMPARE(ui.state().EntryHistory[size_t(i)], kept.last());
             }
-        ui.click(c.fields[size_t(std::countr_zero(unsigned(given)))]);
+        ui.click(first);
         ui.key(Qt::Key_Escape);
-        QStringList shown;
         for (QLabel* l : c.history) shown << l->text();
         for (const QString& t : kept) QVERIFY2(shown.removeOne(t), qPrintable(t + " not among " + shown.join("|")));
     }
 
+    // New, Exit and a tab change on each page, after a value on the Ohm page
+    // and an evaluation of the page's first calculator.
     void pageButtons_data() {
         QTest::addColumn<int>("pan");
         QTest::addColumn<QString>("action");
         for (const auto& [pan, nav] : kNavigation)
-            for (const char* action : {"New", "Exit", "tab change"})
-                QTest::addRow("%s %s", qPrintable(nav), action) << pan << QString::fromLatin1(action);
+            for (const char* action : {"New", "Exit", "tab change"}) QTest::addRow("%s %s", qPrintable(nav), action) << pan << action;
     }
     void pageButtons() {
         QFETCH(int, pan);
@@ -199,46 +172,40 @@ private Q_SLOTS:
         ui.confirm("Ohm_0", "100");
         ui.click(kNavigation.at(pan));
         Page* page = ui.w->page(pan);
-        const Calculator* c = nullptr;
-        for (const Calculator& x : page->calculators())
-            if (!c && x.confirms()) c = &x;
-        BringUp(ui, pan, *c, false);
-        const QList<int> given = GiveEnough(ui, *c);
+        const Calculator& c = *std::find_if(page->calculators().begin(), page->calculators().end(), std::mem_fn(&Calculator::confirms));
+        BringUp(ui, pan, c, false);
+        const int given = c.info->minConfirmed ? c.info->minConfirmed : 2;
+        for (int i : Visible(c).mid(0, given)) Retype(ui, c.fields[size_t(i)], kTypical.at(c.info->name)[i], true);
         ui.key(Qt::Key_F12);
         const auto history = ui.state().EntryHistory;
-        const auto cleared = [&] {
-            for (int i = 0; i < int(c->fields.size()); ++i) {
-                QCOMPARE(c->fields[size_t(i)]->text(), QString());
-                QCOMPARE(c->lamps[size_t(i)]->color(), kGrey);
-            }
-            QCOMPARE(ui.state().ConfirmedCount, 0);
-        };
-        if (action == "New") {
-            ui.click(page->findChild<QPushButton*>(QStringLiteral("cmdNew_%1").arg(page->indexes().newIndex)));
-            cleared();
-            for (QLabel* l : c->history) QCOMPARE(l->text(), QString());
-            for (size_t i = 0; i < c->fields.size(); ++i) QCOMPARE(ui.state().EntryHistory[i], QString());
-            QVERIFY(ui.focus() == c->fields.front());
-        } else if (action == "Exit") {
-            ui.click(page->findChild<QPushButton*>(QStringLiteral("cmdExit_%1").arg(page->indexes().exit)));
-            for (int p = 2; p <= 6; ++p) QVERIFY(!ui.w->page(p)->isVisible());
-            QVERIFY(ui.get("pan_1")->isVisible());
-            cleared();
-            // The Ohm page's own Exit keeps the history; any other leaves
-            // the Ohm page filled and empties the history.
-            QCOMPARE(ui.state().EntryHistory, page->ownExit() ? history : decltype(history){});
-            if (!page->ownExit()) QCOMPARE(ui.text("Ohm_0"), QString("100"));
-        } else {
+        if (action == "tab change") {
             ui.selectTab(page->tabs(), 1);
-            QCOMPARE(ui.state().ConfirmedCount, pan == 2 ? int(given.size()) : 0);
-            QCOMPARE(c->lamps[size_t(given.front())]->color(), kRed);
-            const Calculator* next = nullptr;
-            for (const Calculator& x : page->calculators())
-                if (!next && x.tab == 1 && (!x.active || x.active())) next = &x;
-            QVERIFY(ui.focus() == next->fields.front());
+            QCOMPARE(ui.state().ConfirmedCount, pan == 2 ? given : 0); // the Ohm page's tabs share the count
+            QCOMPARE(c.lamps[0]->color(), kRed);
+            const auto next = std::find_if(page->calculators().begin(), page->calculators().end(),
+                                           [](const Calculator& x) { return x.tab == 1 && (!x.active || x.active()); });
+            QCOMPARE(ui.focus(), next->fields.front());
             ui.selectTab(page->tabs(), 0);
-            QVERIFY(ui.focus() == c->fields.front());
+            QCOMPARE(ui.focus(), c.fields.front());
+            return;
         }
+        ui.click(PageButton(ui, pan, action == "New" ? "New" : "Exit", action == "New" ? page->indexes().newIndex : page->indexes().exit));
+        for (int i = 0; i < int(c.fields.size()); ++i) {
+            QCOMPARE(c.fields[size_t(i)]->text(), QString());
+            QCOMPARE(c.lamps[size_t(i)]->color(), kGrey);
+        }
+        QCOMPARE(ui.state().ConfirmedCount, 0);
+        if (action == "New") {
+            for (size_t i = 0; i < c.fields.size(); ++i) QCOMPARE(c.history[i]->text() + ui.state().EntryHistory[i], QString());
+            QCOMPARE(ui.focus(), c.fields.front());
+            return;
+        }
+        for (int p = 2; p <= 6; ++p) QVERIFY(!ui.w->page(p)->isVisible());
+        QVERIFY(ui.get("pan_1")->isVisible());
+        // The Ohm page's own Exit keeps the history; any other leaves the
+        // Ohm page filled and empties the history.
+        QCOMPARE(ui.state().EntryHistory, page->ownExit() ? history : decltype(history){});
+        QCOMPARE(ui.text("Ohm_0"), page->ownExit() ? "" : "100");
     }
 };
 

@@ -3,15 +3,8 @@
 // text, and every message box answered with OK and recorded.
 #pragma once
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
-#include <memory>
+#include <QtWidgets>
 
 #include "ui/mainwindow.h"
 #include "ui/page.h"
@@ -42,9 +35,8 @@ public:
         w->BuildPages();
     }
     template <class T = QWidget> T* get(const QString& name) const {
-        T* o = w->findChild<T*>(name);
-        if (!o) qFatal("no widget named %s", qPrintable(name));
-        return o;
+        if (T* o = w->findChild<T*>(name)) return o;
+        qFatal("no widget named %s", qPrintable(name));
     }
     QString text(const QString& name) const { return get<QLineEdit>(name)->text(); }
     QColor lamp(const QString& name) const { return get(name)->property("color").value<QColor>(); }
@@ -88,9 +80,10 @@ private:
 
 } // namespace uitest
 
+// Every window test runs offscreen unless told otherwise, with the look of the application.
 #define AMPERO_UI_TEST_MAIN(TestClass)                                                                                 \
     int main(int argc, char** argv) {                                                                                  \
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));        \
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");                    \
         QApplication app(argc, argv);                                                                                  \
         ampero::ui::SetupApplicationLook();                                                                            \
         TestClass tc;                                                                                                  \
