@@ -1,145 +1,110 @@
 // What a user can trust of the input: a paste is one value, a field holds 64
 // characters, "Ny" never leaves the focus in a hidden field, results and
-// captions show whole, F10 and Ctrl+PageDown reach the menus and tabs.
-#include <QAbstractButton>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
-
+// captions show whole, F10 and Ctrl+PageDown reach the menus and tabs; and
+// the standard values under the pages, one row per kind of result, the line
+// leaving with its result.
+#include "core/eseries.h"
 #include "uitest.h"
 
 using namespace uitest;
 
 class InputTest : public QObject {
     Q_OBJECT
-    // Pastes through the context menu: its "Klistra in" picked by its key.
-    static void contextPaste(QWidget* field) {
-        QTimer::singleShot(20, [] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) QTest::keyClick(menu, Qt::Key_I);
-        });
-        QContextMenuEvent e(QContextMenuEvent::Keyboard, field->rect().center(), field->mapToGlobal(QPoint()));
-        QApplication::sendEvent(field, &e);
-    }
-
 private Q_SLOTS:
+    // By Ctrl+V and by "Klistra in" of the context menu, picked by its key.
     void paste_data() {
-        QTest::addColumn<QString>("nav");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("before"); // typed first; "=" confirms the two fields above
+        QTest::addColumn<QStringList>("steps"); // before the paste; the last names the field
         QTest::addColumn<QString>("clip");
-        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("after"); // the field's text after; "" the text before
         // clang-format off
-        QTest::newRow("own result in exponent form") << "cmdOhm" << "Ohm_0" << "" << "1E+16" << "1E+16";
-        QTest::newRow("exponent beyond double") << "cmdOhm" << "Ohm_0" << "" << "9E+999" << "9E+999";
-        QTest::newRow("tiny exponent") << "cmdOhm" << "Ohm_0" << "" << "1E-400" << "1E-400";
-        QTest::newRow("line breaks and blanks trimmed") << "cmdOhm" << "Ohm_0" << "" << " 100\r\n" << "100";
-        QTest::newRow("two lines are no number") << "cmdOhm" << "Ohm_0" << "" << "100\r\n12\r\n" << "";
-        QTest::newRow("comma as point") << "cmdKond" << "Cap_1" << "" << "4,7" << "4.7";
-        QTest::newRow("inserted at the cursor") << "cmdOhm" << "Ohm_0" << "3" << "12" << "312";
-        QTest::newRow("exponent after typed digits") << "cmdOhm" << "Ohm_0" << "1" << "e5" << "1e5";
-        QTest::newRow("second point refused") << "cmdOhm" << "Ohm_0" << "1.5" << ".5" << "1.5";
-        QTest::newRow("letters refused") << "cmdOhm" << "Ohm_0" << "" << "12 V" << "";
-        QTest::newRow("minus where not taken") << "cmdOhm" << "Ohm_0" << "" << "-5" << "";
-        QTest::newRow("minus where taken") << "cmdReso" << "iRes_3" << "" << "-5" << "-5";
-        QTest::newRow("at the confirm limit") << "cmdOhm" << "Ohm_2" << "=" << "5" << "";
-        QTest::newRow("64 characters") << "cmdOhm" << "Ohm_0" << "" << QString(64, '7') << QString(64, '7');
-        QTest::newRow("65 characters refused whole") << "cmdOhm" << "Ohm_0" << "" << QString(65, '7') << "";
-        QTest::newRow("LED field") << "cmdOhm" << "txtLed_1" << "" << "3,6" << "23.6";
-        QTest::newRow("series list") << "cmdKond" << "txtSerie_0" << "" << "2.2E3" << "2.2E3";
+        QTest::newRow("own result in exponent form") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "1E+16" << "1E+16";
+        QTest::newRow("exponent beyond double") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "9E+999" << "9E+999";
+        QTest::newRow("tiny exponent") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "1E-400" << "1E-400";
+        QTest::newRow("line breaks and blanks trimmed") << QStringList{"click:cmdOhm", "click:Ohm_0"} << " 100\r\n" << "100";
+        QTest::newRow("two lines are no number") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "100\r\n12\r\n" << "";
+        QTest::newRow("comma as point") << QStringList{"click:cmdKond", "click:Cap_1"} << "4,7" << "4.7";
+        QTest::newRow("inserted at the cursor") << QStringList{"click:cmdOhm", "type:Ohm_0:3"} << "12" << "312";
+        QTest::newRow("exponent after typed digits") << QStringList{"click:cmdOhm", "type:Ohm_0:1"} << "e5" << "1e5";
+        QTest::newRow("second point refused") << QStringList{"click:cmdOhm", "type:Ohm_0:1.5"} << ".5" << "";
+        QTest::newRow("letters refused") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "12 V" << "";
+        QTest::newRow("minus where not taken") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "-5" << "";
+        QTest::newRow("minus where taken") << QStringList{"click:cmdReso", "Tab:TabRes:1", "click:iRes_3"} << "-5" << "-5";
+        QTest::newRow("at the confirm limit") << QStringList{"click:cmdOhm", "Ohm_0=1", "Ohm_1=2", "click:Ohm_2"} << "5" << "";
+        QTest::newRow("64 characters") << QStringList{"click:cmdOhm", "click:Ohm_0"} << QString(64, '7') << QString(64, '7');
+        QTest::newRow("65 characters refused whole") << QStringList{"click:cmdOhm", "click:Ohm_0"} << QString(65, '7') << "";
+        QTest::newRow("LED field") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "click:txtLed_1"} << "3,6" << "23.6";
+        QTest::newRow("series list") << QStringList{"click:cmdKond", "Tab:TabCap:1", "click:txtSerie_0"} << "2.2E3" << "2.2E3";
         // clang-format on
     }
     void paste() {
-        QFETCH(QString, nav); QFETCH(QString, field); QFETCH(QString, before); QFETCH(QString, clip);
-        QFETCH(QString, after);
+        QFETCH(QStringList, steps); QFETCH(QString, clip); QFETCH(QString, after);
         for (const bool menu : {false, true}) {
             Ui ui;
-            ui.click(nav);
-            if (field.startsWith("txtLed")) ui.selectTab("TabOhm", 1);
-            if (field.startsWith("txtSerie")) ui.selectTab("TabCap", 1);
-            if (field.startsWith("iRes")) ui.selectTab("TabRes", 1);
-            if (before == "=") {
-                ui.confirm("Ohm_0", "1");
-                ui.confirm("Ohm_1", "2");
-            }
-            EntryField* f = ui.get<EntryField>(field);
-            f->setFocus();
-            f->end(false);
-            if (before != "=") ui.type(before);
+            ui.run(steps);
+            const QString field = steps.last().section(':', 1, 1).section('=', 0, 0), before = ui.text(field);
+            const int confirmed = ui.state().ConfirmedCount;
+            ui.key(Qt::Key_End);
             QApplication::clipboard()->setText(clip);
-            if (menu)
-                contextPaste(f);
-            else
+            if (menu) {
+                QTimer::singleShot(20, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_I); });
+                QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(5, 5), ui.focus()->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(ui.focus(), &e);
+            } else {
                 ui.key(Qt::Key_V, Qt::ControlModifier);
-            const QString start = field.startsWith("txtLed") ? "2" : before == "=" ? "" : before;
-            QCOMPARE(f->text(), after.isEmpty() ? start : after);
+            }
+            QCOMPARE(ui.text(field), after.isEmpty() ? before : after);
             QCOMPARE(ui.focusName(), field); // never confirms nor moves on
-            QCOMPARE(ui.state().ConfirmedCount, before == "=" ? 2 : 0);
+            QCOMPARE(ui.state().ConfirmedCount, confirmed);
         }
     }
     void typedKeysKeepTheirRule() {
         Ui ui;
-        ui.click("cmdOhm");
-        ui.type("1E+5" + QString(70, '9'));
+        ui.run({"type:Ohm_0:1E+5" + QString(70, '9')});
         QCOMPARE(ui.text("Ohm_0"), "15" + QString(62, '9'));
     }
     void newBringsItsTabUp_data() {
-        QTest::addColumn<QString>("nav");
-        QTest::addColumn<QString>("tabs");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("first");
         // clang-format off
-        QTest::newRow("Ohm from LED") << "cmdOhm" << "TabOhm" << 1 << "cmdNew_0" << "Ohm_0";
-        QTest::newRow("Ohm from Info") << "cmdOhm" << "TabOhm" << 2 << "cmdNew_0" << "Ohm_0";
-        QTest::newRow("Cap from series") << "cmdKond" << "TabCap" << 1 << "cmdNew_2" << "Cap_0";
-        QTest::newRow("Cap from Info") << "cmdKond" << "TabCap" << 2 << "cmdNew_2" << "Cap_0";
+        QTest::newRow("Ohm from LED") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "click:cmdNew_0"} << "Ohm_0";
+        QTest::newRow("Ohm from Info") << QStringList{"click:cmdOhm", "Tab:TabOhm:2", "click:cmdNew_0"} << "Ohm_0";
+        QTest::newRow("Cap from series") << QStringList{"click:cmdKond", "Tab:TabCap:1", "click:cmdNew_2"} << "Cap_0";
+        QTest::newRow("Cap from Info") << QStringList{"click:cmdKond", "Tab:TabCap:2", "click:cmdNew_2"} << "Cap_0";
         // clang-format on
     }
     void newBringsItsTabUp() {
-        QFETCH(QString, nav); QFETCH(QString, tabs); QFETCH(int, from); QFETCH(QString, button);
-        QFETCH(QString, first);
+        QFETCH(QStringList, steps); QFETCH(QString, first);
         Ui ui;
-        ui.click(nav);
-        ui.selectTab(tabs, from);
-        ui.click(button);
+        ui.run(steps);
         QCOMPARE(ui.focusName(), first);
-        QVERIFY(ui.get<EntryField>(first)->isVisible());
-        ui.type("5");
-        ui.enter();
+        QVERIFY(ui.get(first)->isVisible());
+        ui.type("5"), ui.enter();
         QCOMPARE(ui.lamp("s" + first), kRed); // the value typed next is the one in view
     }
     void captionsShowWhole_data() {
-        QTest::addColumn<QString>("nav");
-        QTest::addColumn<QStringList>("keys"); // field=value confirmed; F12; BS:field withdraws
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("label");
         // clang-format off
-        QTest::newRow("microfarad 15915494.3 pF") << "cmdKond" << QStringList{"Cap_1=15915494.3"} << "lblcCap";
-        QTest::newRow("microfarad 1500.25 pF") << "cmdKond" << QStringList{"Cap_1=1500.25"} << "lblcCap";
-        QTest::newRow("resonance capacitor") << "cmdReso" << QStringList{"Res_0=1234567.891"} << "LblcReso";
-        QTest::newRow("history of a long result") << "cmdOhm" << QStringList{"Ohm_1=1", "Ohm_3=0.000007", "F12", "BS:Ohm_1"} << "lblOhm_0";
-        QTest::newRow("NE 555 high time") << "cmdRC" << QStringList{"RC555_0=3300", "RC555_1=3300", "RC555_2=1234567", "F12"} << "lbl555_4";
-        QTest::newRow("NE 555 split") << "cmdRC" << QStringList{"RC555_0=1", "RC555_1=3300", "RC555_3=1", "F12"} << "lbl555_3";
+        QTest::newRow("microfarad 15915494.3 pF") << QStringList{"click:cmdKond", "Cap_1=15915494.3"} << "lblcCap";
+        QTest::newRow("microfarad 1500.25 pF") << QStringList{"click:cmdKond", "Cap_1=1500.25"} << "lblcCap";
+        QTest::newRow("resonance capacitor") << QStringList{"click:cmdReso", "Res_0=1234567.891"} << "LblcReso";
+        QTest::newRow("history of a long result") << QStringList{"click:cmdOhm", "Ohm_1=1", "Ohm_3=0.000007", "F12", "BS:Ohm_1"} << "lblOhm_0";
+        QTest::newRow("NE 555 high time") << QStringList{"click:cmdRC", "Tab:TabRC:1", "RC555_0=3300", "RC555_1=3300", "RC555_2=1234567", "F12"} << "lbl555_4";
+        QTest::newRow("NE 555 split") << QStringList{"click:cmdRC", "Tab:TabRC:1", "RC555_0=1", "RC555_1=3300", "RC555_3=1", "F12"} << "lbl555_3";
         // clang-format on
     }
     void captionsShowWhole() {
-        QFETCH(QString, nav); QFETCH(QStringList, keys); QFETCH(QString, label);
+        QFETCH(QStringList, steps); QFETCH(QString, label);
         Ui ui;
-        ui.click(nav);
-        if (label.startsWith("lbl555")) ui.selectTab("TabRC", 1);
-        for (const QString& k : keys) {
-            if (k == "F12") ui.key(Qt::Key_F12);
-            else if (k.startsWith("BS:")) ui.click(k.mid(3)), ui.key(Qt::Key_Backspace);
-            else ui.confirm(k.section('=', 0, 0), k.section('=', 1));
-        }
+        ui.run(steps);
         auto* l = ui.get<ampero::ui::FitLabel>(label);
-        QVERIFY2(!l->text().isEmpty(), qPrintable(label));
-        QVERIFY2(QFontMetrics(l->shownFont()).horizontalAdvance(l->text()) <= l->contentsRect().width(),
-                 qPrintable(l->text()));
+        QVERIFY(!l->text().isEmpty());
+        QVERIFY2(QFontMetrics(l->shownFont()).horizontalAdvance(l->text()) <= l->contentsRect().width(), qPrintable(l->text()));
         QVERIFY(l->toolTip().isEmpty()); // nothing cut in the middle
     }
     void keysReachMenusAndTabs() {
         Ui ui;
-        ui.click("cmdRC");
+        ui.run({"click:cmdRC"});
         ui.get("cmdRC")->setFocus();
         ui.key(Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(ui.get<QTabWidget>("TabRC")->currentIndex(), 1);
@@ -147,6 +112,54 @@ private Q_SLOTS:
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
         QCOMPARE(QApplication::activePopupWidget()->objectName(), QString("mnuArkiv"));
         QApplication::activePopupWidget()->close();
+    }
+
+    void standardLine_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected"); // the line, "." for the locale's separator
+        // clang-format off
+        QTest::newRow("LED resistor with its power") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "type:txtLed_0:\b12", "type:txtLed_2:\b15", "click:cmdEval_0"} << "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1.9 %)  ·  E24 680 Ω (+1.9 %)  ·  E96 665 Ω (−0.3 %)  ·  Effekt 0.15 W – välj minst 0.5 W";
+        QTest::newRow("RC capacitance") << QStringList{"click:cmdRC", "RC_0=1592", "RC_2=1000", "F12"} << "Närmast i standardserierna för 99.972 nF:  E6 100 nF (+0.0 %)  ·  E12 100 nF (+0.0 %)  ·  E24 100 nF (+0.0 %)";
+        QTest::newRow("Ohm's law resistance") << QStringList{"click:cmdOhm", "Ohm_1=10", "Ohm_3=0.015", "F12"} << "R";
+        QTest::newRow("NE 555 in kilo-ohms") << QStringList{"click:cmdRC", "Tab:TabRC:1", "RC555_0=10", "RC555_2=100", "RC555_3=1000", "F12"} << "K";
+        QTest::newRow("series list, user's unit") << QStringList{"click:cmdKond", "Tab:TabCap:1", "type:txtSerie_0:22", "type:txtSerie_1:48", "click:cmdSerieCap"} << "X";
+        QTest::newRow("a frequency shows nothing") << QStringList{"click:cmdRC", "RC_0=1592", "RC_1=100", "F12"} << "";
+        QTest::newRow("a zero resistance shows nothing") << QStringList{"click:cmdOhm", "Ohm_1=0", "Ohm_3=1", "F12"} << "";
+        // clang-format on
+    }
+    void standardLine() {
+        QFETCH(QStringList, steps); QFETCH(QString, expected);
+        Ui ui;
+        ui.run(steps);
+        auto* line = ui.get<QLabel>("lblStandard");
+        QCOMPARE(line->isVisible(), !expected.isEmpty());
+        QCOMPARE(line->accessibleName(), QString("Standardvärden"));
+        QCOMPARE(line->focusPolicy(), Qt::NoFocus);
+        // "R", "K", "X": the line speaks of the field's own text, the resistance
+        // in ohms, the NE 555 Rb in kilo-ohms, the series list in the user's unit.
+        const char sep = QLocale().decimalPoint().at(0).toLatin1();
+        const QString field = expected == "R" ? "Ohm_0" : expected == "K" ? "RC555_1" : "txtSerie_8";
+        const auto q = expected == "R" ? ampero::Quantity::Resistance : expected == "K" ? ampero::Quantity::ResistanceKilo : ampero::Quantity::Plain;
+        if (expected.size() == 1) expected = QString::fromStdString(ampero::StandardValuesLine(ui.text(field).toStdString(), q, sep));
+        QCOMPARE(line->text(), expected.replace('.', sep));
+    }
+    void standardLineLeavesWithItsResult_data() {
+        QTest::addColumn<QStringList>("then");
+        // clang-format off
+        QTest::newRow("New") << QStringList{"click:cmdNew_4"};
+        QTest::newRow("Exit") << QStringList{"click:cmdExit_4"};
+        QTest::newRow("tab change") << QStringList{"Tab:TabRC:2"};
+        QTest::newRow("navigation") << QStringList{"click:cmdOhm"};
+        QTest::newRow("result typed over") << QStringList{"type:RC_0:\b", "type:RC_1:5"};
+        // clang-format on
+    }
+    void standardLineLeavesWithItsResult() {
+        QFETCH(QStringList, then);
+        Ui ui;
+        ui.run({"click:cmdRC", "RC_0=1592", "RC_2=1000", "F12"});
+        QVERIFY(ui.get("lblStandard")->isVisible());
+        ui.run(then);
+        QVERIFY(!ui.get("lblStandard")->isVisible() && ui.caption("lblStandard").isEmpty());
     }
 };
 
