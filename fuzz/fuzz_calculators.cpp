@@ -65,6 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Outcome o = c.eval(in);
     FUZZ_CHECK(c.eval(in) == o, what + ": two runs differ");
     CheckOutcome(c, in, o, what);
+    // The standard-values hint speaks of a field the outcome wrote, or of none.
+    const StandardHint hint = StandardHintFor(c, in, o);
+    FUZZ_CHECK(!HasInfNan(hint.text) && (hint.field < 0) == hint.text.empty(), what + ": hint " + hint.text);
 
     Inputs other = in;
     other.decimalSep = in.decimalSep == '.' ? ',' : '.';
