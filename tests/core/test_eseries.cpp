@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/calculators.h"
-#include "core/eseries.h"
-
-#include <gtest/gtest.h>
-
+// The standard series, the hint line and the LED resistor's power.
 #include <cmath>
 #include <limits>
+
+#include "core/calculators.h"
+#include "core/eseries.h"
+#include "tests/core/rows.h"
 
 using namespace ampero;
 
 namespace { // clang-format off: one table row per line
 
-struct NearCase { const char* name; double value; ESeries series; double expected; }; // expected 0: none
-void PrintTo(const NearCase& c, std::ostream* os) { *os << c.name; }
+ROW(NearCase, double value; ESeries series; double expected;) // expected 0: none
 
 const NearCase kNearCases[] = {
     {"E6_38_to_33", 38, ESeries::E6, 33},
@@ -44,10 +43,9 @@ TEST_P(Nearest, Value) {
     const std::optional<Standard> s = NearestStandard(GetParam().value, GetParam().series);
     EXPECT_EQ(s ? s->value : 0.0, GetParam().expected);
 }
-INSTANTIATE_TEST_SUITE_P(Table, Nearest, ::testing::ValuesIn(kNearCases), ::testing::PrintToStringParamName());
+ROWS(ESeries, Nearest, kNearCases);
 
-struct LineCase { const char* name; const char* text; Quantity q; char sep; const char* expected; };
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+ROW(LineCase, const char* text; Quantity q; char sep; const char* expected; )
 
 const LineCase kLineCases[] = {
     {"Ohms", "667", Quantity::Resistance, ',', "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1,9 %)  ·  E24 680 Ω (+1,9 %)  ·  E96 665 Ω (−0,3 %)"},
@@ -63,10 +61,9 @@ const LineCase kLineCases[] = {
 
 class Line : public ::testing::TestWithParam<LineCase> {};
 TEST_P(Line, Text) { EXPECT_EQ(StandardValuesLine(GetParam().text, GetParam().q, GetParam().sep), GetParam().expected); }
-INSTANTIATE_TEST_SUITE_P(Table, Line, ::testing::ValuesIn(kLineCases), ::testing::PrintToStringParamName());
+ROWS(ESeries, Line, kLineCases);
 
-struct PowerCase { const char* name; double milliamp; double ohms; char sep; const char* expected; };
-void PrintTo(const PowerCase& c, std::ostream* os) { *os << c.name; }
+ROW(PowerCase, double milliamp; double ohms; char sep; const char* expected; )
 
 const PowerCase kPowerCases[] = {
     {"QuarterWatt", 15, 333, ',', "Effekt 0,07 W – välj minst 0,25 W"},
@@ -84,7 +81,7 @@ const PowerCase kPowerCases[] = {
 
 class Power : public ::testing::TestWithParam<PowerCase> {};
 TEST_P(Power, Text) { EXPECT_EQ(LedPowerText(GetParam().milliamp, GetParam().ohms, GetParam().sep), GetParam().expected); }
-INSTANTIATE_TEST_SUITE_P(Table, Power, ::testing::ValuesIn(kPowerCases), ::testing::PrintToStringParamName());
+ROWS(LedPower, Power, kPowerCases);
 
 // The series as IEC 60063 lists them (E96 is 100 · 10^(i/96), rounded): every
 // listed value is its own nearest, so a wrong or missing value shows.
@@ -100,8 +97,7 @@ TEST(Series, EveryListedValueIsItsOwnNearest) {
 }
 
 // Which result of an evaluation the hint speaks of, and in which unit.
-struct HintCase { const char* name; const char* calc; FieldTexts in; Outcome out; int field; Quantity q; };
-void PrintTo(const HintCase& c, std::ostream* os) { *os << c.name; }
+ROW(HintCase, const char* calc; FieldTexts in; Outcome out; int field; Quantity q; )
 const HintCase kHintCases[] = {
     {"OhmCurrentAndPowerNone", "Ohm", {}, {{}, {{3, "0.12"}, {2, "1.44"}}}, -1, Quantity::Plain},
     {"OhmResistance", "Ohm", {}, {{}, {{0, "667"}, {2, "0.15"}}}, 0, Quantity::Resistance},
@@ -128,6 +124,6 @@ TEST_P(Hint, SpeaksOf) {
     if (std::string(c.calc) == "txtLed") line += "  ·  " + LedPowerText(15, 667, '.');
     EXPECT_EQ(h.text, line);
 }
-INSTANTIATE_TEST_SUITE_P(Table, Hint, ::testing::ValuesIn(kHintCases), ::testing::PrintToStringParamName());
+ROWS(ESeries, Hint, kHintCases);
 
 } // namespace
