@@ -4,14 +4,12 @@
 // must stand in the fields it names, with green lamps beside them, red ones
 // beside the confirmed values, and the history holding the texts. New, Exit
 // and a tab change once per page from the same descriptions.
-#include <QLocale>
 #include <bit>
 
 #include "uitest.h"
 
 using namespace uitest;
-using ampero::ui::Calculator;
-using ampero::ui::Page;
+using ampero::ui::Calculator, ampero::ui::Page;
 
 namespace {
 
@@ -31,19 +29,14 @@ const std::map<QString, QStringList> kTypical = {
 // clang-format on
 // The second form of a calculator: the button that brings it up, and its
 // variant flag in that form (the first form has the other).
-const std::map<QString, std::pair<const char*, bool>> kSecondForm = {{"RC", {"chkAsta", true}}, {"iRes", {"optSerie", false}}, {"AL", {"chkAL", false}}};
-// The result captions by the routine's caption slot.
-const std::map<QString, QStringList> kCaptions = {{"RC555", {"lbl555_4", "lbl555_5", "lbl555_3"}}}; // tH, tL, split
+const std::map<QString, std::pair<QString, bool>> kSecondForm = {{"RC", {"chkAsta", true}}, {"iRes", {"optSerie", false}}, {"AL", {"chkAL", false}}};
+const std::map<QString, QStringList> kCaptions = {{"RC555", {"lbl555_4", "lbl555_5", "lbl555_3"}}}; // by caption slot: tH, tL, split
 const std::map<int, QString> kNavigation = {{2, "cmdOhm"}, {3, "cmdIndukt"}, {4, "cmdKond"}, {5, "cmdReso"}, {6, "cmdRC"}};
 
-QPushButton* PageButton(Ui& ui, int pan, const char* what, int index) {
-    return ui.w->page(pan)->findChild<QPushButton*>(QStringLiteral("cmd%1_%2").arg(what).arg(index));
-}
-
-// Shows the calculator's tab, and its second form when asked; the variant
-// flag the routine then gets.
-bool BringUp(Ui& ui, int pan, const Calculator& c, bool second) {
-    if (ui.w->page(pan)->tabs()->currentIndex() != c.tab) ui.selectTab(ui.w->page(pan)->tabs(), c.tab);
+void ClickPageButton(Ui& ui, Page* page, const char* what, int index) { ui.click(page->findChild<QPushButton*>(QString("cmd%1_%2").arg(what).arg(index))); }
+// Shows the calculator's tab, and its second form when asked; the variant flag the routine then gets.
+bool BringUp(Ui& ui, Page* page, const Calculator& c, bool second) {
+    if (page->tabs()->currentIndex() != c.tab) ui.selectTab(page->tabs(), c.tab);
     const auto form = kSecondForm.find(c.info->name);
     if (second) ui.click(form->second.first);
     return c.variant && form != kSecondForm.end() && second == form->second.second;
@@ -54,13 +47,12 @@ QList<int> Visible(const Calculator& c) {
         if (!c.fields[size_t(i)]->isHidden()) v << i;
     return v;
 }
-// Replaces a field's text with real keys; confirms it when asked.
-void Retype(Ui& ui, EntryField* f, const QString& value, bool confirm) {
-    ui.click(f);
-    ui.key(Qt::Key_A, Qt::ControlModifier);
-    value.isEmpty() ? ui.key(Qt::Key_Backspace) : ui.type(value);
-    if (confirm) ui.enter();
+// Replaces a field's text with real keys, and confirms it.
+void Retype(Ui& ui, EntryField* f, const QString& value) {
+    ui.click(f), ui.key(Qt::Key_A, Qt::ControlModifier);
+    value.isEmpty() ? ui.key(Qt::Key_Backspace) : (ui.type(value), ui.enter());
 }
+int Needed(const Calculator& c) { return c.info->minConfirmed ? c.info->minConfirmed : 2; }
 
 } // namespace
 
@@ -69,7 +61,7 @@ class WiringTest : public QObject {
 private Q_SLOTS:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    // Every set of as many visible fields as the calculator evaluates with.
+    // Every set of as many visible fields as the calculator evaluates with, in each form.
     void evaluates_data() {
         QTest::addColumn<int>("pan");
         QTest::addColumn<int>("index");
@@ -80,50 +72,43 @@ private Q_SLOTS:
         for (int pan = 2; pan <= 6; ++pan)
             for (int k = 0; k < int(ui.w->page(pan)->calculators().size()); ++k) {
                 const Calculator& c = ui.w->page(pan)->calculators()[size_t(k)];
+                if (!c.confirms()) continue;
                 const bool forms = kSecondForm.count(c.info->name), must = forms && !c.variant;
                 for (bool second : forms && !must ? QList<bool>{false, true} : QList<bool>{must}) {
-                    BringUp(ui, pan, c, second);
-                    const QList<int> visible = Visible(c);
-                    for (int mask = 0; c.confirms() && mask < 16; ++mask) {
+                    BringUp(ui, ui.w->page(pan), c, second);
+                    for (int mask = 0; mask < 16; ++mask) {
                         QStringList names;
                         for (int i = 0; i < 4; ++i)
-                            if (mask & (1 << i)) names << (visible.contains(i) ? c.fields[size_t(i)]->accessibleName() : "");
-                        if (names.size() != (c.info->minConfirmed ? c.info->minConfirmed : 2) || names.contains("")) continue;
-                        QTest::addRow("%s %s%s by %s", c.info->name, qPrintable(names.join(" + ")),
-                                      second && !must ? " (second form)" : "", rows++ % 2 ? "Räkna" : "F12")
-                            << pan << k << mask << second;
+                            if (mask & (1 << i)) names << (Visible(c).contains(i) ? c.fields[size_t(i)]->accessibleName() : "");
+                        if (names.size() != Needed(c) || names.contains("")) continue;
+                        QTest::addRow("%s %s%s by %s", c.info->name, qPrintable(names.join(" + ")), second && !must ? " (second form)" : "",
+                                      rows++ % 2 ? "Räkna" : "F12") << pan << k << mask << second;
                     }
                 }
             }
     }
     void evaluates() {
-        QFETCH(int, pan);
-        QFETCH(int, index);
-        QFETCH(int, given);
-        QFETCH(bool, second);
+        QFETCH(int, pan); QFETCH(int, index); QFETCH(int, given); QFETCH(bool, second);
         Ui ui;
         ui.click(kNavigation.at(pan));
-        const Calculator& c = ui.w->page(pan)->calculators()[size_t(index)];
-        const QStringList typical = kTypical.at(c.info->name);
+        Page* page = ui.w->page(pan);
+        const Calculator& c = page->calculators()[size_t(index)];
         ampero::Inputs in;
-        in.variant = BringUp(ui, pan, c, second);
-        in.decimalSep = '.';
+        in.variant = BringUp(ui, page, c, second);
         for (int i = 0; i < int(c.fields.size()); ++i) {
             // The description names each field, lamp and caption by its index.
-            for (QObject* o : {(QObject*)c.fields[size_t(i)], (QObject*)c.lamps[size_t(i)], (QObject*)c.history[size_t(i)]})
+            for (QObject* o : std::initializer_list<QObject*>{c.fields[size_t(i)], c.lamps[size_t(i)], c.history[size_t(i)]})
                 QCOMPARE(o->objectName().section(u'_', 1), QString::number(i));
             in.confirmed[size_t(i)] = given & (1 << i);
-            const bool hidden = c.fields[size_t(i)]->isHidden();
-            in.fields.push_back((hidden ? c.fields[size_t(i)]->text() : in.confirmed[size_t(i)] ? typical[i] : "").toStdString());
+            const QString typed = in.confirmed[size_t(i)] ? kTypical.at(c.info->name)[i] : "";
+            in.fields.push_back((c.fields[size_t(i)]->isHidden() ? c.fields[size_t(i)]->text() : typed).toStdString());
         }
-        // Emptied first, then typed: at the limit nothing could be emptied.
-        for (int i : Visible(c))
-            if (!in.confirmed[size_t(i)]) Retype(ui, c.fields[size_t(i)], QString(), false);
-        for (int i : Visible(c))
-            if (in.confirmed[size_t(i)]) Retype(ui, c.fields[size_t(i)], typical[i], true);
+        for (bool confirmed : {false, true}) // emptied first: at the limit nothing could be emptied
+            for (int i : Visible(c))
+                if (in.confirmed[size_t(i)] == confirmed) Retype(ui, c.fields[size_t(i)], QString::fromStdString(in.fields[size_t(i)]));
         if (c.aside) in.aside = c.aside().toStdString();
         EntryField* first = c.fields[size_t(std::countr_zero(unsigned(given)))];
-        if (QString(QTest::currentDataTag()).endsWith("Räkna")) ui.click(PageButton(ui, pan, "Eval", ui.w->page(pan)->indexes().eval));
+        if (QString(QTest::currentDataTag()).endsWith("Räkna")) ClickPageButton(ui, page, "Eval", page->indexes().eval);
         else ui.click(first), ui.key(Qt::Key_F12);
 
         const std::optional<ampero::Stop> stop = c.info->rule ? c.info->rule(in) : std::nullopt;
@@ -140,8 +125,7 @@ private Q_SLOTS:
             QCOMPARE(c.fields[size_t(i)]->text(), text);
             QCOMPARE(c.lamps[size_t(i)]->color(), lamp);
         }
-        for (const ampero::CaptionResult& r : out.captions)
-            QCOMPARE(ui.caption(kCaptions.at(c.info->name)[r.slot]), QString::fromStdString(r.text));
+        for (const ampero::CaptionResult& r : out.captions) QCOMPARE(ui.caption(kCaptions.at(c.info->name)[r.slot]), QString::fromStdString(r.text));
         if (stop) return;
         // The history holds the texts; withdrawing a value shows them all.
         QStringList kept, shown;
@@ -150,8 +134,7 @@ private Q_SLOTS:
                 kept << c.fields[size_t(i)]->text();
                 QCOMPARE(ui.state().EntryHistory[size_t(i)], kept.last());
             }
-        ui.click(first);
-        ui.key(Qt::Key_Escape);
+        ui.click(first), ui.key(Qt::Key_Escape);
         for (QLabel* l : c.history) shown << l->text();
         for (const QString& t : kept) QVERIFY2(shown.removeOne(t), qPrintable(t + " not among " + shown.join("|")));
     }
@@ -165,45 +148,33 @@ private Q_SLOTS:
             for (const char* action : {"New", "Exit", "tab change"}) QTest::addRow("%s %s", qPrintable(nav), action) << pan << action;
     }
     void pageButtons() {
-        QFETCH(int, pan);
-        QFETCH(QString, action);
+        QFETCH(int, pan); QFETCH(QString, action);
         Ui ui;
-        ui.click("cmdOhm");
-        ui.confirm("Ohm_0", "100");
-        ui.click(kNavigation.at(pan));
+        ui.run({"click:cmdOhm", "Ohm_0=100", "click:" + kNavigation.at(pan)});
         Page* page = ui.w->page(pan);
-        const Calculator& c = *std::find_if(page->calculators().begin(), page->calculators().end(), std::mem_fn(&Calculator::confirms));
-        BringUp(ui, pan, c, false);
-        const int given = c.info->minConfirmed ? c.info->minConfirmed : 2;
-        for (int i : Visible(c).mid(0, given)) Retype(ui, c.fields[size_t(i)], kTypical.at(c.info->name)[i], true);
+        const auto calculator = [&](auto pred) { return std::find_if(page->calculators().begin(), page->calculators().end(), pred); };
+        const Calculator& c = *calculator(std::mem_fn(&Calculator::confirms));
+        BringUp(ui, page, c, false);
+        for (int i : Visible(c).mid(0, Needed(c))) Retype(ui, c.fields[size_t(i)], kTypical.at(c.info->name)[i]);
         ui.key(Qt::Key_F12);
         const auto history = ui.state().EntryHistory;
         if (action == "tab change") {
             ui.selectTab(page->tabs(), 1);
-            QCOMPARE(ui.state().ConfirmedCount, pan == 2 ? given : 0); // the Ohm page's tabs share the count
-            QCOMPARE(c.lamps[0]->color(), kRed);
-            const auto next = std::find_if(page->calculators().begin(), page->calculators().end(),
-                                           [](const Calculator& x) { return x.tab == 1 && (!x.active || x.active()); });
-            QCOMPARE(ui.focus(), next->fields.front());
+            QCOMPARE(ui.state().ConfirmedCount, pan == 2 ? Needed(c) : 0); // the Ohm page's tabs share the count
+            QCOMPARE(c.lamps[size_t(Visible(c)[0])]->color(), kRed);
+            QCOMPARE(ui.focus(), calculator([](const Calculator& x) { return x.tab == 1 && (!x.active || x.active()); })->fields.front());
             ui.selectTab(page->tabs(), 0);
-            QCOMPARE(ui.focus(), c.fields.front());
-            return;
+        } else {
+            ClickPageButton(ui, page, qPrintable(action), action == "New" ? page->indexes().newIndex : page->indexes().exit);
+            for (size_t i = 0; i < c.fields.size(); ++i) QVERIFY(c.fields[i]->text().isEmpty() && c.lamps[i]->color() == kGrey);
+            QCOMPARE(ui.state().ConfirmedCount, 0);
+            for (size_t i = 0; action == "New" && i < c.fields.size(); ++i) QCOMPARE(c.history[i]->text() + ui.state().EntryHistory[i], QString());
         }
-        ui.click(PageButton(ui, pan, action == "New" ? "New" : "Exit", action == "New" ? page->indexes().newIndex : page->indexes().exit));
-        for (int i = 0; i < int(c.fields.size()); ++i) {
-            QCOMPARE(c.fields[size_t(i)]->text(), QString());
-            QCOMPARE(c.lamps[size_t(i)]->color(), kGrey);
-        }
-        QCOMPARE(ui.state().ConfirmedCount, 0);
-        if (action == "New") {
-            for (size_t i = 0; i < c.fields.size(); ++i) QCOMPARE(c.history[i]->text() + ui.state().EntryHistory[i], QString());
-            QCOMPARE(ui.focus(), c.fields.front());
-            return;
-        }
+        QCOMPARE(ui.focus() == c.fields.front(), action != "Exit");
+        if (action != "Exit") return;
         for (int p = 2; p <= 6; ++p) QVERIFY(!ui.w->page(p)->isVisible());
         QVERIFY(ui.get("pan_1")->isVisible());
-        // The Ohm page's own Exit keeps the history; any other leaves the
-        // Ohm page filled and empties the history.
+        // The Ohm page's own Exit keeps the history; any other leaves the Ohm page filled and empties it.
         QCOMPARE(ui.state().EntryHistory, page->ownExit() ? history : decltype(history){});
         QCOMPARE(ui.text("Ohm_0"), page->ownExit() ? "" : "100");
     }

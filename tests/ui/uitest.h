@@ -1,8 +1,7 @@
-// Shared helpers of the window tests: a shown, active window, widgets found
-// by object name, keys sent to the widget with the focus, steps written as
-// text, and every message box answered with OK and recorded.
+// Shared helpers of the window tests: a shown, active window, widgets found by
+// name, keys sent to the focus, steps written as text, every message box
+// answered with OK and its text kept.
 #pragma once
-
 #include <QtTest>
 #include <QtWidgets>
 
@@ -11,24 +10,19 @@
 #include "ui/widgets.h"
 
 namespace uitest {
-
-using ampero::ui::EntryField;
-using ampero::ui::Lamp;
-using ampero::ui::MainWindow;
-
+using ampero::ui::EntryField, ampero::ui::Lamp, ampero::ui::MainWindow;
 inline const QColor kGrey(128, 128, 128), kRed(255, 0, 0), kGreen(0, 255, 0);
 
-class Ui {
-public:
+struct Ui {
     Ui() : w(std::make_unique<MainWindow>()) {
-        QObject::connect(&boxes_, &QTimer::timeout, [this] {
+        QObject::connect(&boxes, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             messages << box->text();
             plainBoxes = plainBoxes && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
-        boxes_.start(5);
+        boxes.start(5);
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
@@ -44,20 +38,16 @@ public:
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
     ampero::ui::EntryState& state() const { return w->State(); }
-
     void type(const QString& keys) { QTest::keyClicks(focus(), keys); }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
     void enter() { key(Qt::Key_Return); }
     void click(QWidget* wd) { QTest::mouseClick(wd, Qt::LeftButton, Qt::NoModifier, wd->rect().center()); }
     void click(const QString& name) { click(get(name)); }
     void confirm(const QString& field, const QString& value) { click(field), type(value), enter(); }
-    void selectTab(QTabWidget* tabs, int i) {
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier, tabs->tabBar()->tabRect(i).center());
-    }
+    void selectTab(QTabWidget* t, int i) { QTest::mouseClick(t->tabBar(), Qt::LeftButton, {}, t->tabBar()->tabRect(i).center()); }
     void selectTab(const QString& tabs, int i) { selectTab(get<QTabWidget>(tabs), i); }
-    // Steps: "field=value" confirms, "F12", "Tab:<tabs>:<i>", "click:<name>",
-    // "type:<field>:<keys>" clicks and types, "BS:<field>" clicks and
-    // presses Backspace.
+    // "field=value" confirms, "F12", "Tab:<tabs>:<i>", "click:<name>",
+    // "type:<field>:<keys>" clicks and types, "BS:<field>" clicks and erases.
     void run(const QStringList& steps) {
         for (const QString& s : steps) {
             const QString a = s.section(':', 1, 1), b = s.section(':', 2);
@@ -69,18 +59,14 @@ public:
             else confirm(s.section('=', 0, 0), s.section('=', 1));
         }
     }
-
     std::unique_ptr<MainWindow> w;
     QStringList messages;
     bool plainBoxes = true; // every box without icon, with one OK button
-
-private:
-    QTimer boxes_;
+    QTimer boxes;
 };
-
 } // namespace uitest
 
-// Every window test runs offscreen unless told otherwise, with the look of the application.
+// Offscreen unless told otherwise, with the look of the application.
 #define AMPERO_UI_TEST_MAIN(TestClass)                                                                                 \
     int main(int argc, char** argv) {                                                                                  \
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");                    \
