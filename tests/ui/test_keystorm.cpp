@@ -1,8 +1,5 @@
-// A seeded storm of keys, values, clicks, tab changes and navigations over the
-// window, every message box answered. After each event: ConfirmedCount equals
-// the true flags and stays within the largest confirm limit of the page shown
-// (0 with none), lamps are grey, red or green, no calculator text reads inf or
-// nan, at most one page is shown, the focus is never in a hidden widget.
+// A seeded storm of keys, values, clicks, tab changes and navigations; after
+// each event the window must hold together (see broken() below).
 // AMPERO_STORM_EVENTS (default 3000) and AMPERO_STORM_SEED choose the run; a
 // failure names the seed, the event index and the last events.
 #include "uitest.h"
@@ -22,15 +19,16 @@ private Q_SLOTS:
             return int((z ^ (z >> 31)) % quint64(n));
         };
         Ui ui;
-        QList<QWidget*> texts;
+        QList<QWidget*> texts; // the calculators' fields and captions
         QList<Lamp*> lamps;
         for (int p = 2; p <= 6; ++p)
             for (const ampero::ui::Calculator& c : ui.w->page(p)->calculators()) {
-                texts << QList<QWidget*>(c.fields.begin(), c.fields.end());
-                texts << QList<QWidget*>(c.captions.begin(), c.captions.end()) << QList<QWidget*>(c.history.begin(), c.history.end());
-                lamps << QList<Lamp*>(c.lamps.begin(), c.lamps.end());
+                texts << QList<QWidget*>(c.fields.begin(), c.fields.end()) << QList<QWidget*>(c.captions.begin(), c.captions.end());
+                texts << QList<QWidget*>(c.history.begin(), c.history.end()), lamps << QList<Lamp*>(c.lamps.begin(), c.lamps.end());
             }
         static const QRegularExpression infNan("(?<![a-z])(inf|nan)", QRegularExpression::CaseInsensitiveOption);
+        // ConfirmedCount equals the true flags, within the largest limit of the page shown (0 with none); at most
+        // one page shown; lamps grey, red or green; no text reads inf or nan; the focus never in a hidden widget.
         const auto broken = [&]() -> QString {
             const int flags = int(std::count(ui.state().EntryConfirmed.begin(), ui.state().EntryConfirmed.end(), true));
             const int count = ui.state().ConfirmedCount;
@@ -38,7 +36,7 @@ private Q_SLOTS:
             int shown = 0, limit = 0;
             for (int p = 2; p <= 6; ++p)
                 for (const ampero::ui::Calculator& c : ui.w->page(p)->calculators())
-                    limit = ui.w->page(p)->isVisible() ? std::max(limit, c.info->confirmLimit) : limit;
+                    limit = std::max(limit, ui.w->page(p)->isVisible() ? c.info->confirmLimit : 0);
             for (int p = 2; p <= 6; ++p) shown += ui.w->page(p)->isVisible();
             if (shown > 1) return QString("%1 pages shown").arg(shown);
             if (count > limit) return QString("ConfirmedCount %1 above the limit %2").arg(count).arg(limit);
@@ -52,7 +50,6 @@ private Q_SLOTS:
         const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Delete, Qt::Key_F12,
                                 Qt::Key_Tab,    Qt::Key_Backtab,   Qt::Key_Home,   Qt::Key_End,    Qt::Key_V};
         const char* const pastes[] = {"12", "1,5", "-3", "1E+300", "abc", "99999999999999999999"};
-        const char* const navs[] = {"cmdOhm", "cmdIndukt", "cmdKond", "cmdReso", "cmdRC"};
         QStringList recent;
         long confirmations = 0, results = 0;
         const auto greens = [&] { return std::count_if(lamps.begin(), lamps.end(), [](Lamp* l) { return l->color() == kGreen; }); };
@@ -80,14 +77,12 @@ private Q_SLOTS:
                 QWidget* w = in.isEmpty() ? ui.get("cmdOhm") : in[below(int(in.size()))];
                 ui.click(w), what = "click " + w->objectName();
             } else if (r < 93) {
-                for (int p = 2; p <= 6; ++p)
-                    if (ui.w->page(p)->isVisible()) {
-                        const int t = below(ui.w->page(p)->tabs()->count());
-                        ui.selectTab(ui.w->page(p)->tabs(), t), what = QString("tab %1 of page %2").arg(t).arg(p);
-                    }
+                for (int p = 2, t; p <= 6; ++p)
+                    if (ui.w->page(p)->isVisible())
+                        t = below(ui.w->page(p)->tabs()->count()), ui.selectTab(ui.w->page(p)->tabs(), t), what = QString("tab %1 of page %2").arg(t).arg(p);
             } else {
-                const char* nav = navs[below(5)];
-                ui.click(nav), what = QString("navigation ") + nav;
+                what = QString("navigation ") + QStringList{"cmdOhm", "cmdIndukt", "cmdKond", "cmdReso", "cmdRC"}[below(5)];
+                ui.click(what.section(' ', 1));
             }
             if (QApplication::activeWindow() != ui.w.get() && !QApplication::activeModalWidget()) QApplication::setActiveWindow(ui.w.get());
             if (!ui.messages.isEmpty()) what += " -> message \"" + ui.messages.takeLast() + "\"";
