@@ -3,7 +3,6 @@
 #include "core/calculators.h"
 #include "core/capacitive.h"
 #include "core/colourcode.h"
-#include "core/eseries.h"
 #include "core/ne555.h"
 #include "ui/twips.h"
 #include "uitest.h"
@@ -97,20 +96,15 @@ private Q_SLOTS:
         for (int i = 0; i < 10; ++i) QCOMPARE(ui->text(Name("txtSerie", i)), QString());
     }
 
+    // Follows each key; the separator from the environment is test_locale's.
     void microfaradCaption() {
-        for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Swedish, QLocale::Sweden)}) {
-            QLocale::setDefault(locale);
-            ui->run({"click:cmdKond", "click:Cap_1"});
-            const QString typed = "1000.5";
-            for (int n = 1; n <= typed.size(); ++n) {
-                ui->type(typed.mid(n - 1, 1));
-                const std::string want = ampero::MicrofaradCaption(typed.left(n).toStdString(), locale.decimalPoint().at(0).toLatin1());
-                QCOMPARE(ui->caption("lblcCap"), QString::fromStdString(want));
-            }
-            QVERIFY(ui->caption("lblcCap").contains(locale.decimalPoint()));
-            ui->click("cmdNew_2");
-            QCOMPARE(ui->caption("lblcCap"), QString());
+        ui->run({"click:cmdKond", "click:Cap_1"});
+        for (const QString typed : {"1", "10", "100", "1000", "1000.", "1000.5"}) {
+            ui->type(typed.right(1));
+            QCOMPARE(ui->caption("lblcCap"), QString::fromStdString(ampero::MicrofaradCaption(typed.toStdString())));
         }
+        ui->click("cmdNew_2");
+        QCOMPARE(ui->caption("lblcCap"), QString());
     }
 
     void needle() {

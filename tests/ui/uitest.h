@@ -16,14 +16,13 @@ inline const QColor kGrey(128, 128, 128), kRed(255, 0, 0), kGreen(0, 255, 0);
 struct Ui {
     Ui() : w(std::make_unique<MainWindow>()) {
         QObject::connect(&boxes, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            messages << box->text();
-            plainBoxes = plainBoxes && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+                messages << box->text();
+                plainBoxes = plainBoxes && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            }
         });
-        boxes.start(5);
-        w->show();
+        boxes.start(5), w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
         w->BuildPages();
