@@ -1,8 +1,6 @@
-// Every calculator of every page through the real window, from the pages'
-// own descriptions: the values typed and confirmed with real keys, F12 or
-// "Räkna", and then the texts the core routine gives for the same inputs
-// must stand in the fields it names, with green lamps beside them, red ones
-// beside the confirmed values, and the history holding the texts. New, Exit
+// Every calculator of every page through the real window, from the pages' own
+// descriptions: after real keys and F12 or "Räkna", the fields, lamps, captions
+// and history hold what the core routine gives for the same inputs. New, Exit
 // and a tab change once per page from the same descriptions.
 #include <bit>
 
