@@ -104,6 +104,15 @@ private Q_SLOTS:
         for (bool confirmed : {false, true}) // emptied first: at the limit nothing could be emptied
             for (int i : Visible(c))
                 if (in.confirmed[size_t(i)] == confirmed) Retype(ui, c.fields[size_t(i)], QString::fromStdString(in.fields[size_t(i)]));
+        // At the confirm limit a digit in an open field of this calculator's own is discarded.
+        const auto own = [&](EntryField* f) {
+            return std::none_of(page->calculators().begin(), page->calculators().end(), [&](const Calculator& x) { return &x != &c && std::count(x.fields.begin(), x.fields.end(), f); });
+        };
+        for (int i : Visible(c))
+            if (!in.confirmed[size_t(i)] && own(c.fields[size_t(i)]) && ui.state().ConfirmedCount == c.info->confirmLimit) {
+                ui.click(c.fields[size_t(i)]), ui.type("1");
+                QCOMPARE(c.fields[size_t(i)]->text(), QString());
+            }
         if (c.aside) in.aside = c.aside().toStdString();
         EntryField* first = c.fields[size_t(std::countr_zero(unsigned(given)))];
         if (QString(QTest::currentDataTag()).endsWith("Räkna")) ClickPageButton(ui, page, "Eval", page->indexes().eval);
