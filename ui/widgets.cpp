@@ -29,7 +29,7 @@ QFont FitLabel::shownFont() const {
     QFont f = font();
     const int room = contentsRect().width() - 2 * std::max(indent(), 0) - 2 * margin();
     const bool pixels = f.pixelSize() > 0;
-    const qreal smallest = pixels ? kMinPoints * 4 / 3 : kMinPoints;
+    const qreal smallest = pixels ? kMinPixels : kMinPoints;
     for (qreal size = pixels ? f.pixelSize() : f.pointSizeF();
          size > smallest && QFontMetrics(f).horizontalAdvance(text()) > room;) {
         size = std::max(size - (pixels ? 1.0 : 0.5), smallest);
@@ -45,14 +45,25 @@ void FitLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     drawFrame(&p);
     const QFont f = shownFont();
+    const QFontMetrics fm(f);
     const int in = std::max(indent(), 0) + margin();
     const QRect room = contentsRect().adjusted(in, margin(), -in, -margin());
     const QString whole = text();
-    const QString shown = QFontMetrics(f).elidedText(whole, Qt::ElideMiddle, room.width());
-    if (toolTip() != (shown == whole ? QString() : whole))
-        setToolTip(shown == whole ? QString() : whole);
+    // Too long for one line even in the smallest face: two lines where the
+    // label is tall enough, else the middle left out.
+    int flags = int(alignment());
+    QString shown = whole;
+    if (fm.horizontalAdvance(whole) > room.width()) {
+        if (fm.boundingRect(room, flags | Qt::TextWrapAnywhere, whole).height() <= room.height())
+            flags |= Qt::TextWrapAnywhere;
+        else
+            shown = fm.elidedText(whole, Qt::ElideMiddle, room.width());
+    }
+    if (toolTip() != (shown == whole ? QString() : whole)) setToolTip(shown == whole ? QString() : whole);
     p.setFont(f);
-    style()->drawItemText(&p, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
+    if (backdrop_.isValid() && !shown.isEmpty())
+        p.fillRect(fm.boundingRect(room, flags, shown).adjusted(-2, 0, 1, 0).intersected(rect()), backdrop_);
+    style()->drawItemText(&p, room, flags, palette(), isEnabled(), shown, foregroundRole());
 }
 
 char LocaleDecimalSeparator() {

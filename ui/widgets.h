@@ -12,18 +12,26 @@
 namespace ampero::ui {
 
 // A label that always shows its whole text: a text wider than the label is
-// set in a smaller face, down to kMinPoints; only beyond that is it cut in
-// the middle, with the whole text in its tool tip.
+// set in a smaller face, down to kMinPoints (kMinPixels for a face given in
+// pixels); only beyond that is it cut in the middle, with the whole text in
+// its tool tip.
 class FitLabel : public QLabel {
     Q_OBJECT
 public:
-    static constexpr qreal kMinPoints = 5.0;
+    static constexpr qreal kMinPoints = 4.5;
+    static constexpr qreal kMinPixels = 6.0;
     using QLabel::QLabel;
     // The face the text is shown in now.
     QFont shownFont() const;
+    // A ground drawn just behind the text, for a label printed on a picture
+    // whose text may reach past the picture's own band.
+    void setBackdrop(const QColor& c) { backdrop_ = c; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor backdrop_;
 };
 
 // A label with fixed geometry and an object name.

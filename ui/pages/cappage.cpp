@@ -14,7 +14,7 @@ namespace {
 // reactance display. Its overlays are placed in the picture's own pixels.
 constexpr int kPictureLeft = 2430, kPictureTop = 1335, kPictureW = 3300, kPictureH = 2250;
 const QRect kDotOnDial(25, 35, 10, 10);  // the generator's pilot light
-const QRect kPrintBand(122, 62, 78, 16); // free band on the capacitor, "µF" follows
+const QRect kPrintBand(108, 62, 92, 16); // band on the capacitor's body, "µF" follows
 const QRect kPicoUnit(140, 44, 60, 16);  // unit of the capacitance field
 const QColor kPilotGreen(0, 192, 0);
 
@@ -92,6 +92,7 @@ void CapPage::buildXcTab(QWidget* tab) {
     QFont print = FormFont();
     print.setPixelSize(10);
     microfarad_ = MakeFitLabel(picture, QStringLiteral("lblcCap"), kPrintBand);
+    static_cast<FitLabel*>(microfarad_)->setBackdrop(QColor(0xf4, 0xec, 0xd8)); // the band's own colour
     microfarad_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     microfarad_->setFont(print);
     microfarad_->setAttribute(Qt::WA_TransparentForMouseEvents);
