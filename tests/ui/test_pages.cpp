@@ -171,7 +171,8 @@ private Q_SLOTS:
         QVERIFY(!negative.isEmpty() && ui->messages == negative);
         // The history grid reads Ra f over Rb C, on this tab and on tH/tL.
         QApplication::setActiveWindow(ui->w.get()); // as the window system does after the box
-        ui->run({"Tab:TabRC:2", "tHtL_0=20", "BS:tHtL_0"});
+        ui->run({"Tab:TabRC:2", "tHtL_1=20", "tHtL_2=20", "tHtL_0=20", "type:tHtL_3:5", "BS:tHtL_0"});
+        QCOMPARE(ui->text("tHtL_3"), QString()); // discarded at the limit of three
         QList<QLabel*> grid;
         for (int i = 0; i < 4; ++i) grid << ui->get<QLabel>(Name("lblRC", i));
         std::sort(grid.begin(), grid.end(), [](QLabel* a, QLabel* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
