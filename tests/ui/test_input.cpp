@@ -11,9 +11,8 @@ class InputTest : public QObject {
 private Q_SLOTS:
     // By Ctrl+V and by "Klistra in" of the context menu, picked by its key.
     void paste_data() {
-        QTest::addColumn<QStringList>("steps"); // before the paste; the last names the field
-        QTest::addColumn<QString>("clip");
-        QTest::addColumn<QString>("after"); // the field's text after; "" the text before
+        // steps: before the paste, the last naming the field; after: the field's text, "" for the text before
+        Columns<QStringList, QString, QString>("steps", "clip", "after");
         // clang-format off
         QTest::newRow("own result in exponent form") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "1E+16" << "1E+16";
         QTest::newRow("exponent beyond double") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "9E+999" << "9E+999";
@@ -61,8 +60,7 @@ private Q_SLOTS:
         QCOMPARE(ui.text("Ohm_0"), "15" + QString(62, '9'));
     }
     void newBringsItsTabUp_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("first");
+        Columns<QStringList, QString>("steps", "first");
         // clang-format off
         QTest::newRow("Ohm from LED") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "click:cmdNew_0"} << "Ohm_0";
         QTest::newRow("Ohm from Info") << QStringList{"click:cmdOhm", "Tab:TabOhm:2", "click:cmdNew_0"} << "Ohm_0";
@@ -80,8 +78,7 @@ private Q_SLOTS:
         QCOMPARE(ui.lamp("s" + first), kRed); // the value typed next is the one in view
     }
     void captionsShowWhole_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("label");
+        Columns<QStringList, QString>("steps", "label");
         // clang-format off
         QTest::newRow("microfarad 15915494.3 pF") << QStringList{"click:cmdKond", "Cap_1=15915494.3"} << "lblcCap";
         QTest::newRow("microfarad 1500.25 pF") << QStringList{"click:cmdKond", "Cap_1=1500.25"} << "lblcCap";
@@ -111,8 +108,8 @@ private Q_SLOTS:
     }
 
     void standardLine_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("expected"); // the line, "." for the locale's separator; "RC capacitance" shows the line the last rows take away
+        // expected: the line, "." for the locale's separator; "RC capacitance" shows the line the last rows take away
+        Columns<QStringList, QString>("steps", "expected");
         // clang-format off
         QTest::newRow("LED resistor with its power") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "type:txtLed_0:\b12", "type:txtLed_2:\b15", "click:cmdEval_0"} << "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1.9 %)  ·  E24 680 Ω (+1.9 %)  ·  E96 665 Ω (−0.3 %)  ·  Effekt 0.15 W – välj minst 0.5 W";
         QTest::newRow("RC capacitance") << QStringList{"click:cmdRC", "RC_0=1592", "RC_2=1000", "F12"} << "Närmast i standardserierna för 99.972 nF:  E6 100 nF (+0.0 %)  ·  E12 100 nF (+0.0 %)  ·  E24 100 nF (+0.0 %)";

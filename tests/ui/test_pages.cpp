@@ -34,8 +34,7 @@ private Q_SLOTS:
 
     // The colour buttons build Ohm_0 and colour the last two bands, confirming nothing.
     void colourCode_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("value");
+        Columns<QStringList, QString>("steps", "value");
         // clang-format off
         QTest::newRow("yellow violet red") << QStringList{"click:lCol_4", "click:lCol_7", "click:lCol_2"} << "4700";
         QTest::newRow("black bands add nothing") << QStringList{"click:lCol_0", "click:lCol_5", "click:lCol_0"} << "5";
@@ -138,8 +137,7 @@ private Q_SLOTS:
     }
 
     void ne555ValueTests_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
+        Columns<QString, QString>("field", "typed");
         // clang-format off
         QTest::newRow("NE 555 Ra above 3300") << "RC555_0" << "3301";
         QTest::newRow("NE 555 f above 300 kHz") << "RC555_3" << "300001";

@@ -76,8 +76,7 @@ class ProtocolTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void keys_data() {
-        QTest::addColumn<int>("calc");
-        QTest::addColumn<QString>("script");
+        Columns<int, QString>("calc", "script");
         for (const Differences& d : kDifferences)
             for (const auto& s : kSequences) QTest::addRow("%s: %s", d.name, s[0]) << int(&d - kDifferences) << QString(s[1]);
         QCOMPARE(std::count_if(Calculators().begin(), Calculators().end(), [](auto& c) { return c.confirmLimit > 0; }), std::ssize(kDifferences));

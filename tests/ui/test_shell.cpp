@@ -48,12 +48,8 @@ private Q_SLOTS:
     // second tab with a value confirmed: its page alone, the focus in its
     // first field, nothing confirmed.
     void navigation_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<int>("pan");
-        QTest::addColumn<int>("accessKey"); // 0: none
-        QTest::addColumn<QStringList>("tabs");
+        // accessKey 0: none
+        Columns<QString, QString, int, int, int, QStringList>("button", "caption", "top", "pan", "accessKey", "tabs");
         // clang-format off
         QTest::newRow("Ohm: s Lag") << "cmdOhm" << "&Ohm: s Lag" << 98 << 2 << int(Qt::Key_O) << QStringList{"Ohm : s Lag", "LED beräkningar", "Info"};
         QTest::newRow("R C Nät") << "cmdRC" << "R C  Nät" << 164 << 6 << 0 << QStringList{"Astabil vippa", "NE 555", "tH och tL", "Info"};

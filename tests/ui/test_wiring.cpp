@@ -61,10 +61,8 @@ private Q_SLOTS:
 
     // Every set of as many visible fields as the calculator evaluates with, in each form.
     void evaluates_data() {
-        QTest::addColumn<int>("pan");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("given"); // bit i: field i confirmed
-        QTest::addColumn<bool>("second");
+        // given: bit i for field i confirmed
+        Columns<int, int, int, bool>("pan", "index", "given", "second");
         int rows = 0;
         Ui ui;
         for (int pan = 2; pan <= 6; ++pan)
@@ -149,8 +147,7 @@ private Q_SLOTS:
     // New, Exit and a tab change on each page, after a value on the Ohm page
     // and an evaluation of the page's first calculator.
     void pageButtons_data() {
-        QTest::addColumn<int>("pan");
-        QTest::addColumn<QString>("action");
+        Columns<int, QString>("pan", "action");
         for (const auto& [pan, nav] : kNavigation)
             for (const char* action : {"New", "Exit", "tab change"}) QTest::addRow("%s %s", qPrintable(nav), action) << pan << action;
     }

@@ -12,6 +12,8 @@
 namespace uitest {
 using ampero::ui::EntryField, ampero::ui::Lamp, ampero::ui::MainWindow;
 inline const QColor kGrey(128, 128, 128), kRed(255, 0, 0), kGreen(0, 255, 0);
+// The columns of a data table: Columns<int, QString>("pan", "action").
+template <class... T> void Columns(std::enable_if_t<sizeof(T) != 0, const char*>... names) { (QTest::addColumn<T>(names), ...); }
 
 struct Ui {
     Ui() : w(std::make_unique<MainWindow>()) {
