@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Screenshots of the start page and of every tab, for looking at the window
+// as a whole or comparing two builds pixel by pixel:
+//   QT_QPA_PLATFORM=offscreen build/ui/ampero_shots DIR
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include "ui/mainwindow.h"
+#include "ui/page.h"
+#include "ui/style.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        qWarning("usage: ampero_shots DIR");
+        return 2;
+    }
+    ampero::ui::SetupApplicationLook();
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    ampero::ui::MainWindow w;
+    w.show();
+    w.BuildPages();
+    QApplication::processEvents();
+    bool saved = QDir().mkpath(dir) && w.grab().save(dir + "/start.png");
+    for (const int pan : {2, 6, 4, 3, 5}) { // in the order of the navigation buttons
+        w.ShowPage(pan);
+        QTabWidget* tabs = w.page(pan)->tabs();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            saved = w.grab().save(QStringLiteral("%1/%2_%3.png").arg(dir, tabs->objectName()).arg(i)) && saved;
+        }
+        tabs->setCurrentIndex(0);
+    }
+    return saved ? 0 : 1;
+}
