@@ -15,78 +15,6 @@
 
 namespace ampero::ui {
 
-// ---------------------------------------------------------------- Lamp
-
-Lamp::Lamp(QWidget* parent, const QString& name, QColor color) : QWidget(parent), color_(color) {
-    setObjectName(name);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void Lamp::setColor(const QColor& c) {
-    if (c == color_) return;
-    color_ = c;
-    describeBuddy();
-    update();
-}
-
-void Lamp::setBuddy(QWidget* field) {
-    buddy_ = field;
-    describeBuddy();
-}
-
-void Lamp::describeBuddy() {
-    if (!buddy_) return;
-    QString d;
-    if (color_ == QColor(255, 0, 0))
-        d = QStringLiteral("bekräftad");
-    else if (color_ == QColor(0, 255, 0))
-        d = QStringLiteral("beräknad");
-    buddy_->setAccessibleDescription(d);
-}
-
-void Lamp::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal d = std::min(r.width(), r.height());
-    r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
-    p.setPen(QPen(QColor(32, 40, 48), 1));
-    p.setBrush(color_);
-    p.drawEllipse(r);
-    // A small highlight makes it read as a lamp; the fill stays the state.
-    if (r.width() >= 6) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 110));
-        p.drawEllipse(
-            QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.18, r.width() * 0.3, r.height() * 0.3));
-    }
-}
-
-// ---------------------------------------------------------------- ColourSwatch
-
-ColourSwatch::ColourSwatch(QWidget* parent, const QString& name, QColor color, const QRect& geometry)
-    : QWidget(parent), color_(color) {
-    setObjectName(name);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(geometry);
-}
-
-void ColourSwatch::setColor(const QColor& c) {
-    if (c == color_) return;
-    color_ = c;
-    update();
-}
-
-void ColourSwatch::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(32, 40, 48), 1));
-    p.setBrush(color_);
-    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-}
-
 // ---------------------------------------------------------------- EntryField
 
 namespace {
@@ -274,44 +202,6 @@ void EntryField::mouseReleaseEvent(QMouseEvent* e) {
         return;
     }
     QLineEdit::mouseReleaseEvent(e);
-}
-
-// ---------------------------------------------------------------- DisplayFrame
-
-namespace {
-constexpr int kBezelX = 7, kBezelTop = 5, kCaptionH = 16;
-}
-
-DisplayFrame::DisplayFrame(QWidget* parent, const QString& name, const QRect& fieldRect, const QString& caption)
-    : QWidget(parent), caption_(caption) {
-    setObjectName(name);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(fieldRect.adjusted(-kBezelX, -kBezelTop, kBezelX, kCaptionH + 2));
-    lower();
-}
-
-void DisplayFrame::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, QColor(70, 78, 88));
-    g.setColorAt(1, QColor(38, 44, 52));
-    p.setPen(QPen(QColor(20, 24, 30), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 5, 5);
-    // Screws in the corners of the bezel.
-    p.setBrush(QColor(150, 156, 164));
-    p.setPen(Qt::NoPen);
-    const qreal s = 2.2;
-    p.drawEllipse(QPointF(r.left() + 3.5, r.bottom() - 3.5), s, s);
-    p.drawEllipse(QPointF(r.right() - 3.5, r.bottom() - 3.5), s, s);
-    QFont f = FormFont();
-    f.setPixelSize(11);
-    p.setFont(f);
-    p.setPen(QColor(236, 226, 160));
-    QRectF cap(r.left() + 6, r.bottom() - kCaptionH - 1, r.width() - 12, kCaptionH);
-    p.drawText(cap, Qt::AlignCenter, caption_);
 }
 
 } // namespace ampero::ui
