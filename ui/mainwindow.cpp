@@ -59,17 +59,10 @@ MainWindow::MainWindow() {
     buildNavigation(client);
 
     // The standard values of the last result, in the strip under the pages.
-    standard_ = MakeFitLabel(client, QStringLiteral("lblStandard"), Tw(300, 7020, 11220, 360));
+    standard_ = MakeValuePanel(client, QStringLiteral("lblStandard"), Tw(300, 7020, 11220, 360), 6);
     standard_->setAccessibleName(QStringLiteral("Standardvärden"));
     standard_->setFocusPolicy(Qt::NoFocus);
     standard_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    standard_->setIndent(6);
-    standard_->setFrameShape(QFrame::Panel);
-    standard_->setFrameShadow(QFrame::Sunken);
-    standard_->setAutoFillBackground(true);
-    QPalette cream = standard_->palette();
-    cream.setColor(QPalette::Window, QColor(250, 248, 232));
-    standard_->setPalette(cream);
     standard_->hide();
     // The first frame shows the start page only; the window icon and the
     // calculator pages come right after it has been painted (the pages at

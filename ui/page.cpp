@@ -71,16 +71,8 @@ std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString
     for (int k = 0; k < 4; ++k) {
         int i = gridOrder[static_cast<size_t>(k)];
         if (i >= count) continue;
-        auto* l = MakeFitLabel(this, QStringLiteral("%1_%2").arg(prefix).arg(i),
-                               Tw(cells[k].x(), cells[k].y(), 1215, 255));
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
-        l->setAutoFillBackground(true);
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, QColor(250, 248, 232));
-        l->setPalette(pal);
-        l->setIndent(3);
-        labels[static_cast<size_t>(i)] = l;
+        labels[static_cast<size_t>(i)] = MakeValuePanel(this, QStringLiteral("%1_%2").arg(prefix).arg(i),
+                                                        Tw(cells[k].x(), cells[k].y(), 1215, 255), 3);
     }
     return labels;
 }

@@ -25,6 +25,18 @@ FitLabel* MakeFitLabel(QWidget* parent, const QString& name, const QRect& geomet
     return l;
 }
 
+FitLabel* MakeValuePanel(QWidget* parent, const QString& name, const QRect& geometry, int indent) {
+    FitLabel* l = MakeFitLabel(parent, name, geometry);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, QColor(250, 248, 232));
+    l->setPalette(pal);
+    l->setIndent(indent);
+    return l;
+}
+
 QFont FitLabel::shownFont() const {
     QFont f = font();
     const int room = contentsRect().width() - 2 * std::max(indent(), 0) - 2 * margin();

@@ -38,6 +38,8 @@ private:
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap = false);
 // The same for a label whose text comes from a calculation.
 FitLabel* MakeFitLabel(QWidget* parent, const QString& name, const QRect& geometry);
+// Such a label on a sunken cream panel: the history captions, the standard values.
+FitLabel* MakeValuePanel(QWidget* parent, const QString& name, const QRect& geometry, int indent);
 
 // The locale's decimal separator as one character ("," on a Swedish system).
 char LocaleDecimalSeparator();
