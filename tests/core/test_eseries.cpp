@@ -17,8 +17,6 @@ const NearCase kNearCases[] = {
     {"E6_38_to_33", 38, ESeries::E6, 33},
     {"E6_40_to_47", 40, ESeries::E6, 47},
     {"E12_666_to_680", 666.67, ESeries::E12, 680},
-    {"E12_200_to_220", 200, ESeries::E12, 220},
-    {"E12_56_stays", 56, ESeries::E12, 56},
     {"E24_29_to_30", 29, ESeries::E24, 30},
     {"E96_667_to_665", 667, ESeries::E96, 665},
     {"E96_4700_to_4750", 4700, ESeries::E96, 4750},

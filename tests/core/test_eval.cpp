@@ -55,7 +55,6 @@ const EvalRow kOhm[] = {
     {"UPZeroVoltage", {{"", "0", "60", ""}, k12}, Out({{0, "0"}, {3, "0"}})},
     {"RPNegativeRoots", {{"-4", "", "1", ""}, k02}, Out({{3, "0"}, {1, "0"}})},
     {"TieToEvenDown", {{"1", "0.0078125", "", ""}, k01}, Out({{3, "0.007812"}, {2, "0.000061"}})},
-    {"TieToEvenUp", {{"1", "0.0234375", "", ""}, k01}, Out({{3, "0.023438"}, {2, "0.000549"}})},
     {"PowerOverflowsCurrentNot", {{"1", "1E200", "", ""}, k01}, Out({{3, "1E+200"}, {2, "0"}})},
     {"PowerOverflowsVoltageNot", {{"1", "", "", "1E160"}, k03}, Out({{1, "1E+160"}, {2, "0"}})},
     {"NegativeOverflowUI", {{"", "-1E200", "", "1E200"}, k13}, Out({{0, "-1"}, {2, "0"}})},
@@ -63,7 +62,6 @@ const EvalRow kOhm[] = {
     {"ShortFieldList", {{"100"}, k01}, Out({{3, "0"}, {2, "0"}})},
     {"OneConfirmedSumThree", {{"100", "12", "1", "2"}, k3}, {}},
     {"ThreeConfirmedSumThree", {{"100", "12", "1", "2"}, k012}, {}},
-    {"FourConfirmed", {{"100", "12", "1", "2"}, kAll}, {}},
 };
 
 // Fields supply V, forward V, mA, count; the resistance goes to field 4.
@@ -75,18 +73,13 @@ const EvalRow kLed[] = {
     {"EmptyCount", {{"12", "2", "15", ""}}, {}},
     {"PointCount", {{"12", "2", "15", "."}}, {}},
     {"SignOnlyCount", {{"12", "2", "15", "-"}}, {}},
-    {"BlankCount", {{"12", "2", "15", "  "}}, {}},
-    {"MissingCount", {{"12", "2", "15"}}, {}},
-    {"NineInSeries", {{"30", "3", "10", "9"}}, Out({{4, "300"}})},
     {"FractionCountCutDown", {{"9", "2", "15", "2.9"}}, Out({{4, "333"}})},
     {"LeadingBlankCount", {{"9", "2", "15", " 3"}}, Out({{4, "200"}})},
     {"PointFiveCountIsZero", {{"9", "2", "15", ".5"}}, Out({{4, "600"}})},
-    {"ZeroCount", {{"9", "2", "15", "0"}}, Out({{4, "600"}})},
     {"TieToEvenDown", {{"2.5", "0", "1000", "1"}}, Out({{4, "2"}})},
     {"Int32Max", {{"2147483.647", "0", "1", "1"}}, Out({{4, "2147483647"}})},
     {"AboveInt32Max", {{"2147483.648", "0", "1", "1"}}, {}},
     {"Int32Min", {{"0", "2147483.648", "1", "1"}}, Out({{4, "-2147483648"}})},
-    {"BelowInt32Min", {{"0", "2147483.649", "1", "1"}}, {}},
     {"HugeCount", {{"12", "2", "15", "1E400"}}, {}},
     {"HugeCountNoForwardVoltage", {{"12", "0", "15", "1E400"}}, Out({{4, "800"}})},
 };
@@ -102,7 +95,6 @@ const EvalRow kRC[] = {
     {"Overflow", {{"1E200", "1E200", ""}, k01}, Out({{2, "0"}})},
     {"AstableF", {{"1000", "100", ""}, k01, true}, Out({{2, "7143"}})},
     {"AstableC", {{"1000", "", "7143"}, k02, true}, Out({{1, "99.998"}})},
-    {"AstableCThreeDecimals", {{"3300", "", "1000"}, k02, true}, Out({{1, "216.45"}})},
     {"AstableR", {{"", "100", "7143"}, k12, true}, Out({{0, "1000"}})},
     {"AstableROneDecimal", {{"", "1", "1"}, k12, true}, Out({{0, "714285714.3"}})},
     {"AstableZeroR", {{"0", "100", ""}, k01, true}, Out({{2, "0"}})},
@@ -127,7 +119,6 @@ const EvalRow kNE555[] = {
     {"RaNegative", {{"", "3300", "1000", "100"}, k123}, NE(0, "0", "2286.9ms", "2286.9ms", "50 / 50 %", true)},
     {"RbNegative", {{"10", "", "10", "0"}, k023}, NE(1, "0", "69.3us", "0us", "100 / 0 %", true)},
     {"CommaMicroseconds", {{"10", "100", "10", ""}, k012, false, "", ','}, NE(3, "686", "762,3us", "693us", "52,4 / 47,6 %")},
-    {"CommaMilliseconds", {{"47", "47", "100", ""}, k012, false, "", ','}, NE(3, "102", "6,5ms", "3,3ms", "66,3 / 33,7 %")},
     {"BothTimesZero", {{"3300", "3300", "", "300000"}, k013}, NE(2, "0", "0us", "0us", "")},
     {"TimeTie", {{"0", "250", "1", ""}, k012}, NE(3, "2880", "173.2us", "173.2us", "50 / 50 %")},
     {"SplitTie", {{"144.3", "505.05", "1", ""}, k012}, NE(3, "1247", "450us", "350us", "56.2 / 43.8 %")},
@@ -148,32 +139,24 @@ const EvalRow kCap[] = {
     {"ZeroF", {{"0", "100", ""}, k01}, Out({{2, "0"}})},
     {"XCOverflow", {{"1E-300", "1E-300", ""}, k01}, Out({{2, "0"}})},
     {"CZeroF", {{"0", "", "1591.5"}, k02}, Out({{1, "0"}})},
-    {"FZeroC", {{"", "0", "1591.5"}, k12}, Out({{0, "0"}})},
     {"FProductOverflow", {{"", "1E300", "1E300"}, k12}, Out({{0, "0"}})},
     {"NoneConfirmed", {{"1", "100", "1591.5"}, kNone}, {}},
-    {"SumFour", {{"1", "100", "1591.5"}, k13}, {}},
 };
 
 // Fields 0..7 the values, 8 the total, 9 the value still to add.
 const EvalRow kSerie[] = {
-    {"Total", {Slots({{0, "22"}, {1, "48"}})}, Out({{8, "15.1"}})},
-    {"TotalWithGap", {Slots({{0, "22"}, {5, "48"}})}, Out({{8, "15.1"}})},
     {"TotalOfOne", {Slots({{3, "47"}})}, Out({{8, "47"}})},
     {"TotalOfEight", {Slots({{0, "100"}, {1, "100"}, {2, "100"}, {3, "100"}, {4, "100"}, {5, "100"}, {6, "100"}, {7, "100"}})}, Out({{8, "12.5"}})},
     {"TotalTieToEven", {Slots({{0, "0.25"}, {1, "0.25"}})}, Out({{8, "0.1"}})},
     {"TotalIgnoresNext", {Slots({{0, "22"}, {9, "5"}})}, Out({{8, "22"}})},
     {"Next", {Slots({{0, "22"}, {8, "15"}})}, Out({{9, "47.1"}})},
-    {"NextRounded", {Slots({{0, "22"}, {8, "30"}})}, Out({{9, "82.5"}})},
     {"NextAfterTotal", {Slots({{0, "22"}, {1, "48"}, {8, "15.1"}})}, Out({{9, "15945.6"}})},
-    {"NextAfterEight", {Slots({{0, "100"}, {1, "100"}, {2, "100"}, {3, "100"}, {4, "100"}, {5, "100"}, {6, "100"}, {7, "100"}, {8, "10"}})}, Out({{9, "50"}})},
     {"NextFilledBefore", {Slots({{6, "100"}, {8, "50"}, {9, "1"}})}, Out({{9, "100"}})},
     {"NothingFilled", {Slots({})}, {}},
     {"ZeroValue", {Slots({{0, "22"}, {1, "0"}})}, {}},
-    {"ReciprocalsCancel", {Slots({{0, "5"}, {1, "-5"}})}, {}},
     {"OnlyTotal", {Slots({{8, "15"}})}, {}},
     {"ZeroTotal", {Slots({{0, "22"}, {8, "0"}})}, {}},
     {"TotalReached", {Slots({{0, "22"}, {8, "22"}})}, {}},
-    {"ReciprocalOverflows", {Slots({{0, "1E-320"}})}, {}},
 };
 
 // Fields f (MHz), L (uH), XL (ohm).
@@ -185,11 +168,9 @@ const EvalRow kInd[] = {
     {"FFromLXL", {{"5", " 10", "62.8"}, k12}, Out({{0, "0.999493"}})},
     {"FRoundsToZero", {{"", "1000000", "1"}, k12}, Out({{0, "0"}})},
     {"LZeroF", {{"0", "", "62.8"}, k02}, Out({{1, "0"}})},
-    {"FZeroL", {{"", "0", "5"}, k12}, Out({{0, "0"}})},
     {"XLOverflow", {{"1E300", "1E300", ""}, k01}, Out({{2, "0"}})},
     {"LOverflow", {{"1E-300", "", "1E300"}, k02}, Out({{1, "0"}})},
     {"NoneConfirmed", {{"1", "10", "62.8"}, kNone}, {}},
-    {"SumFour", {{"1", "10", "62.8"}, k13}, {}},
 };
 
 // Fields length, diameter (cm), L (uH), N; three confirmed.
@@ -197,7 +178,6 @@ const EvalRow kCoil[] = {
     {"L", {{"5", "1", "", "50"}, k013}, Out({{2, "4.167"}})},
     {"N", {{"5", "1", "4.167", ""}, k012}, Out({{3, "50"}})},
     {"NOneDecimal", {{"1", "1", "1", ""}, k012}, Out({{3, "12.2"}})},
-    {"LIgnoresLField", {{"1", "1", "999", "1000"}, k013}, Out({{2, "6666.667"}})},
     {"LSevenDigits", {{"1", "10", "", "3000"}, k013}, Out({{2, "1846154"}})},
     {"NThinCoil", {{"2", "0.5", "10.256", ""}, k012}, Out({{3, "100"}})},
     {"LNoNField", {{"5", "1", "4.167"}, k013}, Out({{2, "0"}})},
@@ -244,17 +224,12 @@ const EvalRow kRes[] = {
 // wire resistance, the variant parallel. C 100, f 1, L 100: XC 1591.5, XL 628.3.
 const EvalRow kImp[] = {
     {"ParallelZ", {{"100", "1", "100", ""}, k012, true, "10"}, Out({{3, "1038.143"}})},
-    {"SeriesZ", {{"100", "1", "100", ""}, k012, false, "0"}, Out({{3, "963.2"}})},
     {"SeriesZWithWire", {{"100", "1", "100", ""}, k012, false, "10"}, Out({{3, "963.252"}})},
-    {"ParallelC", {{"", "1", "100", "1038.143"}, k123, true}, Out({{0, "100"}})},
-    {"SeriesC", {{"", "1", "100", "963.2"}, k123, false, "10"}, Out({{0, "100"}})},
-    {"ParallelL", {{"100", "1", "", "1038.143"}, k013, true}, Out({{2, "99.997"}})},
     {"ParallelLAtTwoMHz", {{"100", "2", "", "5000"}, k013, true}, Out({{2, "54.632"}})},
     {"ParallelLNegativeZ", {{"100", "1", "", "-1038.143"}, k013, true}, Out({{2, "-475.202"}})},
     {"SeriesL", {{"100", "1", "", "963.2"}, k013, false, "10"}, Out({{2, "99.997"}})},
     {"ParallelZAboveResonance", {{"100", "1", "1000", ""}, k012, true}, Out({{3, "-2131.362"}})},
     {"ParallelZNoC", {{"", "1", "100", ""}, k012, true, "5"}, Out({{3, "0"}})},
-    {"SeriesZNoC", {{"", "1", "100", ""}, k012, false, "0"}, Out({{3, "628.3"}})},
     {"SeriesZNoCWithWire", {{"", "1", "100", ""}, k012, false, "10"}, Out({{3, "628.38"}})},
     {"WireInSingle", {{"", "1", "", ""}, k012, false, "0.0025"}, Out({{3, "0.002"}})},
     {"WireBeyondSingle", {{"", "1", "", ""}, k012, false, "1E+39"}, Out({{3, "0"}})},

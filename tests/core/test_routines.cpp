@@ -81,7 +81,6 @@ const ResistorRow kResistors[] = {
 
 // One decimal in us below 1 ms, else in ms.
 const TextRow kTimes[] = {
-    {"HighTieToEven", [] { return CalcNE555HighTime(0, 250, 1); }, "173.2us"},
     {"LowIgnoresRa", [] { return CalcNE555LowTime(3300, 100, 10); }, "693us"},
     {"JustBelowOneMs", [] { return CalcNE555LowTime(0, 1000, 1.443); }, "1000us"},
     {"JustAboveOneMs", [] { return CalcNE555LowTime(0, 1000, 1.4431); }, "1ms"},
