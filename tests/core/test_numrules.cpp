@@ -47,6 +47,7 @@ const PrefixRow kPrefix[] = {
     {"HugeExponentDigits", "1E9999999999", DBL_MAX},
     {"ManyNines", std::string(400, '9'), DBL_MAX},
     {"ManyZerosThenOne", "0." + std::string(400, '0') + "1", 0},
+    {"ManyDigitsNegativeExponent", "1" + std::string(400, '0') + "E-90", DBL_MAX},
     {"ManyZerosPositiveExponent", "0." + std::string(400, '0') + "1E50", 0},
 };
 
