@@ -9,7 +9,7 @@
 #include "fuzz/fuzz_common.h"
 
 using namespace ampero;
-using fuzzcheck::HasInfNan;
+using fuzzcheck::HasInfNan, fuzzcheck::Replaced;
 
 namespace {
 
@@ -18,8 +18,6 @@ std::string Describe(const CalculatorInfo& c, const Inputs& in) {
     for (const std::string& f : in.fields) d += " \"" + f + "\"";
     return d + (in.variant ? " variant" : "");
 }
-
-std::string PointsFor(const std::string& t, char sep) { return fuzzcheck::Replaced(t, sep, '.'); }
 
 void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, const std::string& what) {
     for (const std::string& m : o.messages) FUZZ_CHECK(!m.empty() && !HasInfNan(m), what + ": message " + m);
@@ -74,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Outcome p = c.eval(other);
     FUZZ_CHECK(p.fields == o.fields && p.messages == o.messages && p.captions.size() == o.captions.size(), what + ": locale");
     for (size_t i = 0; i < o.captions.size(); ++i)
-        FUZZ_CHECK(PointsFor(o.captions[i].text, in.decimalSep) == PointsFor(p.captions[i].text, other.decimalSep), what + ": caption " + o.captions[i].text + " against " + p.captions[i].text);
+        FUZZ_CHECK(Replaced(o.captions[i].text, in.decimalSep, '.') == Replaced(p.captions[i].text, other.decimalSep, '.'), what + ": caption " + o.captions[i].text + " against " + p.captions[i].text);
 
     // The NE 555 field acceptance and the microfarad caption on the same texts.
     for (int i = 0; i < 4; ++i) {
@@ -82,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::optional<std::string> refusal = NE555Refusal(i, t);
         FUZZ_CHECK(!refusal || (!refusal->empty() && !HasInfNan(*refusal)), "NE555Refusal " + t);
         const std::string uf = MicrofaradCaption(t, in.decimalSep);
-        FUZZ_CHECK(uf.empty() || fuzzcheck::ReadsBack(PointsFor(uf, in.decimalSep)), "MicrofaradCaption " + t + " = " + uf);
+        FUZZ_CHECK(uf.empty() || fuzzcheck::ReadsBack(Replaced(uf, in.decimalSep, '.')), "MicrofaradCaption " + t + " = " + uf);
     }
     return 0;
 }

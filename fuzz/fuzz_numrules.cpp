@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The general format on arbitrary doubles and singles and the two roundings:
 // never "inf" or "nan", the caller's separator only, a text that reads back,
-// and a rounding within half a unit of the last decimal, ties to even.
+// and a rounding within half a unit of the last decimal, ties to even. The
+// numeric prefix rule on the rest of the bytes: finite, blind to what follows
+// the number and to leading blanks, stopped by a comma, negated by a minus,
+// and equal to the C library's reading of plain number characters.
 #include <cfloat>
 #include <cmath>
 #include <string>
@@ -33,6 +36,24 @@ void CheckRounding(double x, int decimals) {
     FUZZ_CHECK(gap < 0.5 || (gap == 0.5 && *n % 2 == 0), "RoundToInt32 " + what + " = " + std::to_string(n.value_or(0)));
 }
 
+bool Same(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
+
+void CheckPrefix(const std::string& text, double v) {
+    const std::string what = "\"" + text + "\" reads " + std::to_string(v);
+    FUZZ_CHECK(std::isfinite(v), what);
+    FUZZ_CHECK(Same(ParsePrefix(text + "x"), v), what + ", not with x after it");
+    FUZZ_CHECK(Same(ParsePrefix(" \t" + text), v), what + ", not with blanks before it");
+    FUZZ_CHECK(Same(ParsePrefix(text.substr(0, text.find(','))), v), what + ", not its part before a comma");
+    const size_t first = text.find_first_not_of(" \t");
+    if (first != std::string::npos && ((text[first] >= '0' && text[first] <= '9') || text[first] == '.'))
+        FUZZ_CHECK(ParsePrefix("-" + text.substr(first)) == -v, what + ", not negated by a minus");
+    if (text.find_first_not_of(" \t0123456789.+-eE") == std::string::npos) {
+        double c = std::strtod(text.c_str(), nullptr);
+        if (std::isinf(c)) c = std::copysign(DBL_MAX, c);
+        FUZZ_CHECK(c == v, what + ", the C library " + std::to_string(c));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -40,7 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const double d = in.Bits<double>();
     const float f = in.Bits<float>();
     const int decimals = in.Byte() % 13;
-    const double t = ParsePrefix(in.Rest());
+    const std::string text = in.Rest();
+    const double t = ParsePrefix(text);
+    CheckPrefix(text, t);
     for (double x : {d, t}) {
         CheckFormat(FormatGeneral(x), FormatGeneral(x, ','), x, "FormatGeneral(" + std::to_string(x) + ")");
         CheckRounding(x, decimals);

@@ -48,7 +48,7 @@ if [ "$mode" = short ]; then
   exit 0
 fi
 
-targets=(prefix numrules calculators)
+targets=(numrules calculators)
 for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/fuzz/corpus-work/$t"
   echo "== fuzz_$t for $long_seconds s"

@@ -23,12 +23,10 @@ void Write(const QString& path, const QByteArray& text) {
 class ShellTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Its size and place, and a name for a screen reader on every control.
     void window() {
         Ui ui;
         QCOMPARE(ui.w->windowTitle(), QString(" Ampero"));
         QCOMPARE(ui.w->centralWidget()->size(), QSize(788, 495)); // 11820 x 7425 twips
-        for (int p = 2; p <= 6; ++p) QCOMPARE(ui.w->page(p)->geometry(), QRect(202, 66, 500, 399));
         QVERIFY(ui.get("pan_1")->isVisible() && ShownPages(ui) == 0);
         ui.w->PlaceOnScreen();
         const QRect screen = ui.w->screen()->geometry(), frame = ui.w->frameGeometry();
@@ -49,27 +47,26 @@ private Q_SLOTS:
     // first field, nothing confirmed.
     void navigation_data() {
         // accessKey 0: none
-        Columns<QString, QString, int, int, int, QStringList>("button", "caption", "top", "pan", "accessKey", "tabs");
+        Columns<QString, QString, int, int, QStringList>("button", "caption", "pan", "accessKey", "tabs");
         // clang-format off
-        QTest::newRow("Ohm: s Lag") << "cmdOhm" << "&Ohm: s Lag" << 98 << 2 << int(Qt::Key_O) << QStringList{"Ohm : s Lag", "LED beräkningar", "Info"};
-        QTest::newRow("R C Nät") << "cmdRC" << "R C  Nät" << 164 << 6 << 0 << QStringList{"Astabil vippa", "NE 555", "tH och tL", "Info"};
-        QTest::newRow("Kondensator") << "cmdKond" << "&Kondensator" << 230 << 4 << int(Qt::Key_K) << QStringList{"Kondensator XC", "Seriekoppling", "Info"};
-        QTest::newRow("Spolar") << "cmdIndukt" << "&Spolar" << 296 << 3 << int(Qt::Key_S) << QStringList{"Spolar XL", " Tillverka Spolar", "Info"};
-        QTest::newRow("Resonans") << "cmdReso" << "&Resonans" << 362 << 5 << int(Qt::Key_R) << QStringList{"Resonans Fq", "Icke Resonans", "Info"};
+        QTest::newRow("Ohm: s Lag") << "cmdOhm" << "&Ohm: s Lag" << 2 << int(Qt::Key_O) << QStringList{"Ohm : s Lag", "LED beräkningar", "Info"};
+        QTest::newRow("R C Nät") << "cmdRC" << "R C  Nät" << 6 << 0 << QStringList{"Astabil vippa", "NE 555", "tH och tL", "Info"};
+        QTest::newRow("Kondensator") << "cmdKond" << "&Kondensator" << 4 << int(Qt::Key_K) << QStringList{"Kondensator XC", "Seriekoppling", "Info"};
+        QTest::newRow("Spolar") << "cmdIndukt" << "&Spolar" << 3 << int(Qt::Key_S) << QStringList{"Spolar XL", " Tillverka Spolar", "Info"};
+        QTest::newRow("Resonans") << "cmdReso" << "&Resonans" << 5 << int(Qt::Key_R) << QStringList{"Resonans Fq", "Icke Resonans", "Info"};
         // clang-format on
     }
     void navigation() {
-        QFETCH(QString, button); QFETCH(QString, caption); QFETCH(int, top); QFETCH(int, pan); QFETCH(int, accessKey); QFETCH(QStringList, tabs);
+        QFETCH(QString, button); QFETCH(QString, caption); QFETCH(int, pan); QFETCH(int, accessKey); QFETCH(QStringList, tabs);
         Ui ui;
         QCOMPARE(ui.get<QPushButton>(button)->text(), caption);
-        QCOMPARE(ui.get(button)->geometry(), QRect(20, top, 112, 29));
         QCOMPARE(ui.w->page(pan)->tabs()->count(), tabs.size());
         for (int i = 0; i < tabs.size(); ++i) QCOMPARE(ui.w->page(pan)->tabs()->tabText(i), tabs.value(i));
         for (bool byKey : {false, true}) {
             if (byKey && !accessKey) break;
             ui.click(pan == 6 ? "cmdOhm" : "cmdRC");
             ui.w->page(pan)->tabs()->setCurrentIndex(1);
-            ui.confirm(ui.focusName(), "1");
+            ui.run({ui.focusName() + "=1"});
             byKey ? QTest::keyClick(ui.w.get(), Qt::Key(accessKey), Qt::AltModifier) : ui.click(button);
             QTRY_VERIFY(ui.w->page(pan)->isVisible());
             QCOMPARE(ShownPages(ui), 1);

@@ -44,20 +44,18 @@ struct Ui {
     void enter() { key(Qt::Key_Return); }
     void click(QWidget* wd) { QTest::mouseClick(wd, Qt::LeftButton, Qt::NoModifier, wd->rect().center()); }
     void click(const QString& name) { click(get(name)); }
-    void confirm(const QString& field, const QString& value) { click(field), type(value), enter(); }
     void selectTab(QTabWidget* t, int i) { QTest::mouseClick(t->tabBar(), Qt::LeftButton, {}, t->tabBar()->tabRect(i).center()); }
-    void selectTab(const QString& tabs, int i) { selectTab(get<QTabWidget>(tabs), i); }
     // "field=value" confirms, "F12", "Tab:<tabs>:<i>", "click:<name>",
     // "type:<field>:<keys>" clicks and types, "BS:<field>" clicks and erases.
     void run(const QStringList& steps) {
         for (const QString& s : steps) {
             const QString a = s.section(':', 1, 1), b = s.section(':', 2);
             if (s == "F12") key(Qt::Key_F12);
-            else if (s.startsWith("Tab:")) selectTab(a, b.toInt());
+            else if (s.startsWith("Tab:")) selectTab(get<QTabWidget>(a), b.toInt());
             else if (s.startsWith("click:")) click(a);
             else if (s.startsWith("type:")) click(a), type(b);
             else if (s.startsWith("BS:")) click(a), key(Qt::Key_Backspace);
-            else confirm(s.section('=', 0, 0), s.section('=', 1));
+            else click(s.section('=', 0, 0)), type(s.section('=', 1)), enter();
         }
     }
     std::unique_ptr<MainWindow> w;
