@@ -6,8 +6,6 @@
 // the number and to leading blanks, stopped by a comma, negated by a minus,
 // and equal to the C library's reading of plain number characters.
 #include <cfloat>
-#include <cmath>
-#include <string>
 
 #include "fuzz/fuzz_common.h"
 

@@ -2,6 +2,8 @@
 // each event the window must hold together (see broken() below).
 // AMPERO_STORM_EVENTS (default 3000) and AMPERO_STORM_SEED choose the run; a
 // failure names the seed, the event index and the last events.
+#include <random>
+
 #include "uitest.h"
 
 using namespace uitest;
@@ -12,12 +14,8 @@ private Q_SLOTS:
     void storm() {
         const quint64 seed = qEnvironmentVariableIsSet("AMPERO_STORM_SEED") ? qEnvironmentVariable("AMPERO_STORM_SEED").toULongLong() : 20260101;
         const long total = qEnvironmentVariableIsSet("AMPERO_STORM_EVENTS") ? qEnvironmentVariable("AMPERO_STORM_EVENTS").toLong() : 3000;
-        quint64 state = seed;
-        const auto below = [&](int n) { // splitmix64: the same run for a seed everywhere
-            quint64 z = (state += 0x9E3779B97F4A7C15ull);
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull, z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            return int((z ^ (z >> 31)) % quint64(n));
-        };
+        std::mt19937_64 random(seed); // the same run for a seed everywhere
+        const auto below = [&](int n) { return int(random() % quint64(n)); };
         Ui ui;
         QList<QWidget*> texts; // the calculators' fields and captions
         QList<Lamp*> lamps;

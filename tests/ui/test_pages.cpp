@@ -35,12 +35,10 @@ private Q_SLOTS:
     // The colour buttons build Ohm_0 and colour the last two bands, confirming nothing.
     void colourCode_data() {
         Columns<QStringList, QString>("steps", "value");
-        // clang-format off
         QTest::newRow("yellow violet red") << QStringList{"click:lCol_4", "click:lCol_7", "click:lCol_2"} << "4700";
         QTest::newRow("black bands add nothing") << QStringList{"click:lCol_0", "click:lCol_5", "click:lCol_0"} << "5";
         QTest::newRow("a fourth click starts anew") << QStringList{"click:lCol_1", "click:lCol_0", "click:lCol_0", "click:lCol_4", "click:lCol_7", "click:lCol_1"} << "470";
         QTest::newRow("Exit forgets, typing counts, the LED tab gives way") << QStringList{"click:lCol_4", "click:cmdExit_0", "click:cmdOhm", "click:lCol_3", "type:Ohm_0:3", "Tab:TabOhm:1", "click:lCol_9", "click:lCol_1"} << "3390";
-        // clang-format on
     }
     void colourCode() {
         QFETCH(QStringList, steps); QFETCH(QString, value);
@@ -100,10 +98,10 @@ private Q_SLOTS:
         ui->run({"click:cmdKond", "click:Cap_1"});
         for (const QString typed : {"1", "10", "100", "1000", "1000.", "1000.5"}) {
             ui->type(typed.right(1));
-            QCOMPARE(ui->caption("lblcCap"), QString::fromStdString(ampero::MicrofaradCaption(typed.toStdString())));
+            QCOMPARE(ui->text("lblcCap"), QString::fromStdString(ampero::MicrofaradCaption(typed.toStdString())));
         }
         ui->click("cmdNew_2");
-        QCOMPARE(ui->caption("lblcCap"), QString());
+        QCOMPARE(ui->text("lblcCap"), QString());
     }
 
     void needle() {
@@ -125,7 +123,7 @@ private Q_SLOTS:
         ui->run({"F12", "click:chkAL"});
         for (const char* n : {"Coil_0", "Coil_1", "sCoil_1", "imgSpol5"}) QVERIFY2(ui->get(n)->isHidden(), n);
         for (const char* n : {"AL_0", "imgAL", "imgSpol6"}) QVERIFY2(ui->get(n)->isVisible(), n);
-        QCOMPARE((QStringList{ui->focusName(), QString::number(ui->state().ConfirmedCount), ui->lamp("sCoil_3").name(), ui->caption("lblInd_0")}),
+        QCOMPARE((QStringList{ui->focusName(), QString::number(ui->state().ConfirmedCount), ui->lamp("sCoil_3").name(), ui->text("lblInd_0")}),
                  (QStringList{"AL_0", "0", kGrey.name(), ""}));
         ui->run({"AL_0=250", "Coil_3=20"});
         QCOMPARE(ui->focusName(), QString("cmdEval_2"));
@@ -138,13 +136,11 @@ private Q_SLOTS:
 
     void ne555ValueTests_data() {
         Columns<QString, QString>("field", "typed");
-        // clang-format off
         QTest::newRow("NE 555 Ra above 3300") << "RC555_0" << "3301";
         QTest::newRow("NE 555 f above 300 kHz") << "RC555_3" << "300001";
         QTest::newRow("NE 555 Rb 3300 taken") << "RC555_1" << "3300";
         QTest::newRow("tH/tL C below 1 nF") << "tHtL_2" << "0.9";
         QTest::newRow("tH/tL Rb 0") << "tHtL_1" << "0";
-        // clang-format on
     }
     void ne555ValueTests() {
         QFETCH(QString, field); QFETCH(QString, typed);

@@ -18,7 +18,6 @@ namespace {
 // work on (-1: all), Backspace blanking computed fields, the last field
 // giving the focus to the first.
 struct Differences { const char* name; int captions; std::vector<int> source; int historyCount, lampCount; bool blanks, toFirst; };
-// clang-format off
 const Differences kDifferences[] = {
     {"Ohm",   4, {},           -1, -1, true,  true},
     {"RC",    3, {},           -1, -1, false, true},
@@ -63,7 +62,6 @@ const char* const kSequences[][2] = {
     {"refused value: message, field emptied",          "@1 t:95 enter ?t1= ?l1=0 ?n=0 ?msg=1 ?focus=1"},
     {"refusal keeps an earlier confirmation",          "@1 t:5 enter @1 home t:9 enter ?t1= ?l1=R ?n=1 ?msg=1"},
 };
-// clang-format on
 
 const QColor kFocusBg(0, 222, 219), kBg(0, 192, 192);
 constexpr int kEvaluateIndex = 7;

@@ -48,13 +48,11 @@ private Q_SLOTS:
     void navigation_data() {
         // accessKey 0: none
         Columns<QString, QString, int, int, QStringList>("button", "caption", "pan", "accessKey", "tabs");
-        // clang-format off
         QTest::newRow("Ohm: s Lag") << "cmdOhm" << "&Ohm: s Lag" << 2 << int(Qt::Key_O) << QStringList{"Ohm : s Lag", "LED beräkningar", "Info"};
         QTest::newRow("R C Nät") << "cmdRC" << "R C  Nät" << 6 << 0 << QStringList{"Astabil vippa", "NE 555", "tH och tL", "Info"};
         QTest::newRow("Kondensator") << "cmdKond" << "&Kondensator" << 4 << int(Qt::Key_K) << QStringList{"Kondensator XC", "Seriekoppling", "Info"};
         QTest::newRow("Spolar") << "cmdIndukt" << "&Spolar" << 3 << int(Qt::Key_S) << QStringList{"Spolar XL", " Tillverka Spolar", "Info"};
         QTest::newRow("Resonans") << "cmdReso" << "&Resonans" << 5 << int(Qt::Key_R) << QStringList{"Resonans Fq", "Icke Resonans", "Info"};
-        // clang-format on
     }
     void navigation() {
         QFETCH(QString, button); QFETCH(QString, caption); QFETCH(int, pan); QFETCH(int, accessKey); QFETCH(QStringList, tabs);

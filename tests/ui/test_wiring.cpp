@@ -12,7 +12,6 @@ using ampero::ui::Calculator, ampero::ui::Page;
 namespace {
 
 // Values that make every formula of a calculator compute, by field index.
-// clang-format off
 const std::map<QString, QStringList> kTypical = {
     {"Ohm",   {"100", "12", "1.44", "0.12"}},
     {"RC",    {"1000", "100", "1592"}},
@@ -24,7 +23,6 @@ const std::map<QString, QStringList> kTypical = {
     {"Res",   {"100", "5", "10"}},
     {"iRes",  {"100", "1", "100", "1038"}},
 };
-// clang-format on
 // The second form of a calculator: the button that brings it up, and its
 // variant flag in that form (the first form has the other).
 const std::map<QString, std::pair<QString, bool>> kSecondForm = {{"RC", {"chkAsta", true}}, {"iRes", {"optSerie", false}}, {"AL", {"chkAL", false}}};
@@ -130,7 +128,7 @@ private Q_SLOTS:
             QCOMPARE(c.fields[size_t(i)]->text(), text);
             QCOMPARE(c.lamps[size_t(i)]->color(), lamp);
         }
-        for (const ampero::CaptionResult& r : out.captions) QCOMPARE(ui.caption(kCaptions.at(c.info->name)[r.slot]), QString::fromStdString(r.text));
+        for (const ampero::CaptionResult& r : out.captions) QCOMPARE(ui.text(kCaptions.at(c.info->name)[r.slot]), QString::fromStdString(r.text));
         if (stop) return;
         // The history holds the texts; withdrawing a value shows them all.
         QStringList kept, shown;

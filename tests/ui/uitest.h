@@ -33,9 +33,8 @@ struct Ui {
         if (T* o = w->findChild<T*>(name)) return o;
         qFatal("no widget named %s", qPrintable(name));
     }
-    QString text(const QString& name) const { return get<QLineEdit>(name)->text(); }
+    QString text(const QString& name) const { return get(name)->property("text").toString(); } // a field's or a caption's
     QColor lamp(const QString& name) const { return get(name)->property("color").value<QColor>(); }
-    QString caption(const QString& name) const { return get<QLabel>(name)->text(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
     ampero::ui::EntryState& state() const { return w->State(); }
