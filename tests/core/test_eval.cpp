@@ -227,6 +227,7 @@ const EvalRow kRes[] = {
 // wire resistance, the variant parallel. C 100, f 1, L 100: XC 1591.5, XL 628.3.
 const EvalRow kImp[] = {
     {"ParallelZ", {{"100", "1", "100", ""}, k012, true, "10"}, Out({{3, "1038.143"}})},
+    {"SeriesC", {{"", "1", "100", "963.2"}, k123, false, "10"}, Out({{0, "100"}})},
     {"SeriesZWithWire", {{"100", "1", "100", ""}, k012, false, "10"}, Out({{3, "963.252"}})},
     {"ParallelLAtTwoMHz", {{"100", "2", "", "5000"}, k013, true}, Out({{2, "54.632"}})},
     {"ParallelLNegativeZ", {{"100", "1", "", "-1038.143"}, k013, true}, Out({{2, "-475.202"}})},
