@@ -4,19 +4,17 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/numrules.h"
 
-#define FUZZ_CHECK(cond, detail)                                                                                       \
-    do {                                                                                                               \
-        if (!(cond)) ::fuzzcheck::Fail(#cond, (detail));                                                               \
-    } while (0)
+#define FUZZ_CHECK(cond, detail) ((cond) ? void() : ::fuzzcheck::Fail(#cond, (detail)))
 
 namespace fuzzcheck {
 
@@ -32,14 +30,11 @@ struct Input {
     template <class T> T Bits() {
         unsigned char b[sizeof(T)];
         for (auto& c : b) c = Byte();
-        T v;
-        std::memcpy(&v, b, sizeof v);
-        return v;
+        return std::bit_cast<T>(b);
     }
     std::string Rest() {
-        const size_t from = std::min(pos, size);
-        pos = size;
-        return std::string(reinterpret_cast<const char*>(data) + from, reinterpret_cast<const char*>(data) + size);
+        const char* text = reinterpret_cast<const char*>(data);
+        return std::string(text + std::exchange(pos, size), text + size);
     }
     // The rest as n texts, one per line; missing ones are empty.
     std::vector<std::string> Lines(size_t n) {

@@ -36,7 +36,8 @@ void CheckRounding(double x, int decimals) {
 
 bool Same(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
-void CheckPrefix(const std::string& text, double v) {
+double CheckedPrefix(const std::string& text) {
+    const double v = ParsePrefix(text);
     const std::string what = "\"" + text + "\" reads " + std::to_string(v);
     FUZZ_CHECK(std::isfinite(v), what);
     FUZZ_CHECK(Same(ParsePrefix(text + "x"), v), what + ", not with x after it");
@@ -50,6 +51,7 @@ void CheckPrefix(const std::string& text, double v) {
         if (std::isinf(c)) c = std::copysign(DBL_MAX, c);
         FUZZ_CHECK(c == v, what + ", the C library " + std::to_string(c));
     }
+    return v;
 }
 
 } // namespace
@@ -59,9 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const double d = in.Bits<double>();
     const float f = in.Bits<float>();
     const int decimals = in.Byte() % 13;
-    const std::string text = in.Rest();
-    const double t = ParsePrefix(text);
-    CheckPrefix(text, t);
+    const double t = CheckedPrefix(in.Rest());
     for (double x : {d, t}) {
         CheckFormat(FormatGeneral(x), FormatGeneral(x, ','), x, "FormatGeneral(" + std::to_string(x) + ")");
         CheckRounding(x, decimals);

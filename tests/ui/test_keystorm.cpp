@@ -31,12 +31,11 @@ private Q_SLOTS:
             const int flags = int(std::count(ui.state().EntryConfirmed.begin(), ui.state().EntryConfirmed.end(), true));
             const int count = ui.state().ConfirmedCount;
             if (count != flags) return QString("ConfirmedCount %1 with %2 flags").arg(count).arg(flags);
-            int shown = 0, limit = 0;
+            int limit = 0;
             for (int p = 2; p <= 6; ++p)
                 for (const ampero::ui::Calculator& c : ui.w->page(p)->calculators())
                     limit = std::max(limit, ui.w->page(p)->isVisible() ? c.info->confirmLimit : 0);
-            for (int p = 2; p <= 6; ++p) shown += ui.w->page(p)->isVisible();
-            if (shown > 1) return QString("%1 pages shown").arg(shown);
+            if (const int shown = ui.shownPages(); shown > 1) return QString("%1 pages shown").arg(shown);
             if (count > limit) return QString("ConfirmedCount %1 above the limit %2").arg(count).arg(limit);
             for (Lamp* l : lamps)
                 if (l->color() != kGrey && l->color() != kRed && l->color() != kGreen) return l->objectName() + " is " + l->color().name();

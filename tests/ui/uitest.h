@@ -35,6 +35,10 @@ struct Ui {
     }
     QString text(const QString& name) const { return get(name)->property("text").toString(); } // a field's or a caption's
     QColor lamp(const QString& name) const { return get(name)->property("color").value<QColor>(); }
+    int shownPages() const {
+        const QList<ampero::ui::Page*> pages = w->findChildren<ampero::ui::Page*>();
+        return int(std::count_if(pages.begin(), pages.end(), std::mem_fn(&QWidget::isVisible)));
+    }
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
     ampero::ui::EntryState& state() const { return w->State(); }
