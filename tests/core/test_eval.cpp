@@ -40,7 +40,6 @@ FieldTexts Slots(std::initializer_list<std::pair<int, const char*>> filled) {
     return f;
 }
 
-// clang-format off
 // Fields R, U, P, I; exactly two confirmed, the other two written.
 const EvalRow kOhm[] = {
     {"RU", {{"100", "12", "", ""}, k01}, Out({{3, "0.12"}, {2, "1.44"}})},
@@ -256,7 +255,6 @@ const EvalRow kImp[] = {
     {"NoneConfirmed", {{"100", "1", "100", "1000"}, kNone, true}, {}},
     {"SumOne", {{"100", "1", "100", "1000"}, k01}, {}},
 };
-// clang-format on
 
 ROWS(Ohm, Eval, For("Ohm", kOhm));
 ROWS(LED, Eval, For("txtLed", kLed));

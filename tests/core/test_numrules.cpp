@@ -17,7 +17,6 @@ ROW(RoundRow, double value; int decimals; double rounded;)
 ROW(Int32Row, double value; std::optional<int32_t> rounded;)
 ROW(PlacementRow, double screen, window; int64_t origin;)
 
-// clang-format off
 const PrefixRow kPrefix[] = {
     {"Empty", "", 0},
     {"PointOnly", ".", 0},
@@ -116,7 +115,6 @@ const PlacementRow kPlacement[] = {
     {"TieToEvenUp", 11001.5, 11820, -409},
     {"Huge", 8e15, 0, 4000000000000000},
 };
-// clang-format on
 
 class Prefix : public testing::TestWithParam<PrefixRow> {};
 TEST_P(Prefix, Reads) { EXPECT_EQ(ParsePrefix(GetParam().text), GetParam().value); }

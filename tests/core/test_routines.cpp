@@ -19,7 +19,6 @@ namespace {
 // Ra from Rb (ra) or Rb from Ra, the other one given in kOhm.
 ROW(ResistorRow, bool ra; double given, c, f; int32_t expected; bool negative;)
 
-// clang-format off
 const ValueRow kNE555[] = {
     {"FrequencyTieToEven", [] { return CalcNE555Frequency(1704, 300, 2); }, 312},
     {"FrequencyZeroC", [] { return CalcNE555Frequency(10, 100, 0); }, 0},
@@ -88,7 +87,6 @@ const TextRow kTimes[] = {
     {"Overflow", [] { return CalcNE555HighTime(DBL_MAX, 1, 1); }, "0us"},
     {"ShownValueOverflows", [] { return CalcNE555HighTime(1e300, 0, 1e12); }, "0ms"},
 };
-// clang-format on
 
 class Routine : public testing::TestWithParam<ValueRow> {};
 TEST_P(Routine, Computes) { EXPECT_EQ(GetParam().compute(), GetParam().expected); }

@@ -12,6 +12,7 @@
 namespace ampero {
 namespace {
 
+ROW(LimitRow, int fields, limit, evaluatesWith; bool minus;)
 ROW(StopRow, const char* calc; FieldTexts fields; const char* message; bool clear;)  // message nullptr: goes on
 ROW(RefusalRow, int index; const char* text; const char* message;)                  // message nullptr: accepted
 // The counter and the field text before the clicks, the digits clicked, the
@@ -22,7 +23,20 @@ constexpr const char* kRange = "Endast heltal 1 - 3300 tillåtet";
 constexpr const char* kMinC = "Endast heltal >= 1 tillåtet";
 constexpr const char* kMaxF = "300000 är max tillåtet";
 
-// clang-format off
+// Values taken, confirmations at which keys stop, evaluates with (0: any), minus key.
+const LimitRow kLimits[] = {
+    {"Ohm", 4, 2, 2, false},
+    {"txtLed", 5, 0, 0, false},
+    {"RC", 3, 2, 2, false},
+    {"RC555", 4, 3, 3, false},
+    {"Cap", 3, 2, 2, false},
+    {"Serie", 10, 0, 0, false},
+    {"Ind", 3, 2, 2, false},
+    {"Coil", 4, 3, 3, false},
+    {"AL", 4, 2, 2, false},
+    {"Res", 3, 2, 0, false},
+    {"iRes", 4, 3, 0, true},
+};
 const StopRow kStops[] = {
     {"CoilLengthEmpty", "Coil", {"", "1", "4", ""}, kDimensionsMissingMessage, false},
     {"CoilDimensionsFilled", "Coil", {"5", "1", "", ""}, nullptr, false},
@@ -72,10 +86,20 @@ const ClickRow kClicks[] = {
     {"CounterLargest", INT32_MAX, "12", {5}, "5", {0}, 1},
     {"NoSwatchAbove", 1, "4", {10}, "4", {-1}, 1},
 };
-// clang-format on
 
 // A name that is no calculator's gives the first row, never a null one.
-TEST(Calculators, TheFirstForAnUnknownName) { EXPECT_STREQ(FindCalculator("Nope").name, "Ohm"); }
+class Limits : public testing::TestWithParam<LimitRow> {};
+TEST_P(Limits, AsTheUserMeetsThem) {
+    const LimitRow& r = GetParam();
+    const CalculatorInfo& c = FindCalculator(r.name);
+    EXPECT_EQ(std::tuple(c.name, c.fieldCount, c.confirmLimit, c.minConfirmed, c.acceptsMinus),
+              std::tuple(std::string(r.name), r.fields, r.limit, r.evaluatesWith, r.minus));
+}
+ROWS(Calculators, Limits, kLimits);
+TEST(Calculators, EveryOneAndTheFirstForAnUnknownName) {
+    EXPECT_EQ(Calculators().size(), std::size(kLimits));
+    EXPECT_STREQ(FindCalculator("Nope").name, "Ohm");
+}
 
 class Stops : public testing::TestWithParam<StopRow> {};
 TEST_P(Stops, BeforeEvaluating) {
