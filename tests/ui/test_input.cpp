@@ -43,14 +43,17 @@ private Q_SLOTS:
             ui.key(Qt::Key_End);
             QApplication::clipboard()->setText(clip);
             if (menu) {
-                QTimer::singleShot(20, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_I); });
+                QTimer pick; // "Klistra in" by its key, once the menu is up
+                QObject::connect(&pick, &QTimer::timeout, [&] { if (QWidget* m = QApplication::activePopupWidget()) pick.stop(), QTest::keyClick(m, Qt::Key_I); });
+                pick.start(5);
                 QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(5, 5), ui.focus()->mapToGlobal(QPoint(5, 5)));
                 QApplication::sendEvent(ui.focus(), &e);
+                QApplication::setActiveWindow(ui.w.get()); // as a window manager does when the menu closes
             } else {
                 ui.key(Qt::Key_V, Qt::ControlModifier);
             }
             QCOMPARE(ui.text(field), after.isEmpty() ? before : after);
-            QCOMPARE(ui.focusName(), field); // never confirms nor moves on
+            QTRY_COMPARE(ui.focusName(), field); // never confirms nor moves on
             QCOMPARE(ui.state().ConfirmedCount, confirmed);
         }
     }
