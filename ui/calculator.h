@@ -25,8 +25,8 @@ struct Calculator {
     std::vector<QLabel*> history;         // the history captions by field index
     std::vector<int> historySource;       // caption j shows field historySource[j]; empty: j
     std::vector<QLabel*> captions;        // the result captions by the routine's caption slot
-    // The fields copied into the history after an evaluation; empty: every
-    // field, where the calculator confirms values.
+    // The fields copied into the history after an evaluation; left empty, every
+    // field of a calculator that confirms values.
     std::vector<int> historyCopy;
     // Served by "Räkna", "Ny" and "Exit" of the page; false for a calculator
     // with buttons of its own.

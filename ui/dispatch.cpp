@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Räkna", F12, "Ny", "Exit" and the tab changes of every page, served from
 // the calculators' descriptions.
-#include <QApplication>
-
 #include "ui/colors.h"
 #include "ui/page.h"
 
@@ -47,9 +45,6 @@ void Page::evaluate(Calculator& c) {
     shell_.ShowStandard(QString::fromStdString(hint.text),
                         hint.field >= 0 ? c.fields[static_cast<size_t>(hint.field)] : nullptr);
     if (c.evaluated) c.evaluated();
-    if (!c.confirms()) return;
-    if (c.historyCopy.empty())
-        for (size_t i = 0; i < c.fields.size(); ++i) state_.EntryHistory[i] = c.fields[i]->text();
     for (int i : c.historyCopy)
         state_.EntryHistory[static_cast<size_t>(i)] = c.fields[static_cast<size_t>(i)]->text();
 }

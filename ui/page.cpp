@@ -127,6 +127,8 @@ Calculator& Page::addCalculator(Calculator c, ProtocolParams p) {
         if (p.lamps.empty()) p.lamps = c.lamps;
         if (p.history.empty()) p.history = c.history;
         if (c.historySource.empty()) c.historySource = p.historySource;
+        if (c.historyCopy.empty())
+            for (int i = 0; i < int(c.fields.size()); ++i) c.historyCopy.push_back(i);
         p.confirmLimit = c.info->confirmLimit;
         if (c.info->acceptsMinus) p.keys.extra = QStringLiteral("-");
         c.protocol = makeProtocol(std::move(p));
