@@ -80,8 +80,7 @@ class Power : public ::testing::TestWithParam<PowerCase> {};
 TEST_P(Power, Text) { EXPECT_EQ(LedPowerText(GetParam().milliamp, GetParam().ohms, GetParam().sep), GetParam().expected); }
 ROWS(LedPower, Power, kPowerCases);
 
-// The series as IEC 60063 lists them (E96 is 100 · 10^(i/96), rounded): every
-// listed value is its own nearest, so a wrong or missing value shows.
+// Every value IEC 60063 lists (E96: 100 · 10^(i/96), rounded) is its own nearest.
 const int kE24[] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30, 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 TEST(Series, EveryListedValueIsItsOwnNearest) {
     for (int i = 0; i < 24; ++i)
