@@ -54,6 +54,7 @@ std::optional<Quantity> QuantityOf(const CalculatorInfo& c, int field) {
 std::span<const CalculatorInfo> Calculators() { return kRows; }
 
 StandardHint StandardHintFor(const CalculatorInfo& c, const Inputs& in, const Outcome& out) {
+    if (!out.note.empty()) return {out.note, out.fields.empty() ? -1 : out.fields.front().index};
     for (const FieldResult& r : out.fields) {
         const std::optional<Quantity> q = QuantityOf(c, r.index);
         if (!q) continue;

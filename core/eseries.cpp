@@ -25,7 +25,9 @@ constexpr std::array<int, 96> kE96 = {100, 102, 105, 107, 110, 113, 115, 118, 12
                                       464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
                                       681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
 
-std::span<const int> Mantissas(ESeries series) {
+} // namespace
+
+std::span<const int> SeriesMantissas(ESeries series) {
     switch (series) {
     case ESeries::E6: return kE6;
     case ESeries::E12: return kE12;
@@ -44,6 +46,8 @@ const char* SeriesName(ESeries series) {
     }
     return "";
 }
+
+namespace {
 
 // 10^n for 0 <= n <= 22, where every power of ten is an exact double.
 double Pow10(int n) {
@@ -78,11 +82,11 @@ std::string PlaceDigits(int mantissa, int exponent, char sep) {
 }
 
 // The value with the SI prefix that puts the number between 1 and 999:
-// (47, 2, "Ω") -> "4,7 kΩ".
+// (47, 2, "Ω") -> "4,7 kΩ"; the mantissa may have any number of digits.
 std::string WithPrefix(int mantissa, int exponent, const char* unit, char sep) {
     static const char* const kPrefixes[] = {"q", "r", "y", "z", "a", "f", "p", "n", "µ", "m", "",
                                             "k", "M", "G", "T", "P", "E", "Z", "Y", "R", "Q"};
-    const int lead = exponent + (mantissa >= 100 ? 2 : 1); // exponent of the first digit
+    const int lead = exponent + static_cast<int>(std::to_string(mantissa).size()) - 1; // of the first digit
     const int p = std::clamp(3 * FloorDiv3(lead), -30, 30);
     return PlaceDigits(mantissa, exponent - p, sep) + " " + kPrefixes[(p + 30) / 3] + unit;
 }
@@ -95,9 +99,6 @@ std::string Fixed(double value, int decimals, char sep) {
     return s;
 }
 
-std::string DeviationText(double percent, char sep) {
-    return std::string(percent < 0 ? "−" : "+") + Fixed(std::fabs(percent), 1, sep) + " %";
-}
 
 struct FieldUnit {
     const char* shown; // after the computed value
@@ -118,9 +119,26 @@ FieldUnit UnitOf(Quantity q) {
 
 } // namespace
 
+std::string DeviationText(double percent, char sep) {
+    return std::string(percent < 0 ? "−" : "+") + Fixed(std::fabs(percent), 1, sep) + " %";
+}
+
+std::string SiText(double value, const char* unit, char sep) {
+    if (!std::isfinite(value) || value == 0.0) return std::string("0 ") + unit;
+    // Six significant digits: d.ddddde±x, rounded once.
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 5);
+    const std::string sci(buf, res.ptr);
+    const size_t e = sci.find('e');
+    std::string digits = sci.substr(0, 1) + sci.substr(2, e - 2);
+    const int exponent = std::stoi(sci.substr(e + 1));
+    const std::string sign = value < 0 ? "-" : "";
+    return sign + WithPrefix(std::stoi(digits), exponent - 5, unit, sep);
+}
+
 std::optional<Standard> NearestStandard(double value, ESeries series) {
     if (!std::isfinite(value) || !(value >= 1e-15) || value > 1e15) return std::nullopt;
-    const std::span<const int> list = Mantissas(series);
+    const std::span<const int> list = SeriesMantissas(series);
     const int digits = list.front() >= 100 ? 3 : 2;
     const double first = Pow10(digits - 1);
     const int nextDecade = static_cast<int>(Pow10(digits));

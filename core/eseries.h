@@ -5,11 +5,18 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace ampero {
 
 enum class ESeries { E6, E12, E24, E96 };
+
+// One decade of a series as IEC 60063 lists it: 10..82 (E6, E12, E24) or
+// 100..976 (E96), ascending.
+std::span<const int> SeriesMantissas(ESeries series);
+// "E6", "E12", "E24", "E96".
+const char* SeriesName(ESeries series);
 
 // A standard value: value = mantissa × 10^exponent, the mantissa as the
 // series lists it (10..91 for E6/E12/E24, 100..976 for E96).
@@ -36,6 +43,15 @@ enum class Quantity { Resistance, ResistanceKilo, CapacitanceNano, CapacitancePi
 // and E24. Empty when the text reads as 0, a negative number or a value
 // NearestStandard has no answer for.
 std::string StandardValuesLine(const std::string& resultText, Quantity q, char decimalSep);
+
+// A deviation as the standard-values line writes it: sign ("+" or "−"),
+// one decimal, the given separator, " %": "+1,9 %", "−0,3 %".
+std::string DeviationText(double percent, char decimalSep);
+
+// A value with the SI prefix that brings it between 1 and 999, to at most
+// six significant digits, trailing zeros dropped: (4700, "Ω") -> "4,7 kΩ",
+// (666.6667, "Ω") -> "666,667 Ω", (999999.7, "Ω") -> "1 MΩ", (0, "F") -> "0 F".
+std::string SiText(double value, const char* unit, char decimalSep);
 
 // The power of an LED series resistor, P = I² · R, and the smallest common
 // rating (0.125 ... 5 W) of at least twice that, e.g.

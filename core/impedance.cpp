@@ -82,7 +82,7 @@ float CoilWireResistanceFrom(const std::string& text) {
 
 Outcome EvalImpedance(const Inputs& in) {
     const int32_t selection = in.Selection();
-    const bool parallel = in.variant;
+    const bool parallel = in.variant != 0;
     const float coilWireResistance = CoilWireResistanceFrom(in.aside);
     const FieldTexts& fields = in.fields;
     Outcome out;

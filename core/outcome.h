@@ -19,7 +19,9 @@ using FieldTexts = std::vector<std::string>;
 struct Inputs {
     FieldTexts fields;               // by field index
     std::array<bool, 4> confirmed{}; // by field index
-    bool variant = false;            // the second form: astable RC network, parallel impedance, AL coil
+    // The form chosen beside the fields: 0 the first; 1 the astable RC
+    // network, the parallel impedance; the standard series 0 E12, 1 E24, 2 E96.
+    int variant = 0;
     std::string aside;               // a text beside the fields: the coil's wire resistance
     char decimalSep = '.';           // the locale's, for captions written with it
 
@@ -52,8 +54,11 @@ struct Outcome {
     std::vector<std::string> messages;
     std::vector<FieldResult> fields;
     std::vector<CaptionResult> captions;
+    // The line under the page in place of the nearest standard values of the
+    // first result; empty: those values, where the result has any.
+    std::string note;
 
-    bool Empty() const { return messages.empty() && fields.empty() && captions.empty(); }
+    bool Empty() const { return messages.empty() && fields.empty() && captions.empty() && note.empty(); }
     bool operator==(const Outcome&) const = default;
 };
 

@@ -58,7 +58,7 @@ double CalcAstableResistance(double c, double f) {
 
 Outcome EvalRCNetwork(const Inputs& in) {
     const int32_t selection = in.Selection();
-    const bool astable = in.variant;
+    const bool astable = in.variant != 0;
     const FieldTexts& fields = in.fields;
     Outcome out;
     if (selection < 1 || selection > 3) return out;

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t flags = bytes.Byte();
     Inputs in;
     for (size_t i = 0; i < 4; ++i) in.confirmed[i] = (flags >> i) & 1;
-    in.variant = flags & 0x10;
+    in.variant = (flags & 0x10) ? 1 : 0;
     in.decimalSep = (flags & 0x20) ? ',' : '.';
     in.fields = bytes.Lines(static_cast<size_t>(c.fieldCount) + 1);
     in.aside = in.fields.front();

@@ -33,6 +33,7 @@ inline void PrintTo(const Outcome& o, std::ostream* os) {
     for (const std::string& m : o.messages) *os << "message \"" << m << "\" ";
     for (const FieldResult& f : o.fields) *os << "[" << f.index << "]=\"" << f.text << "\" ";
     for (const CaptionResult& c : o.captions) *os << "caption " << c.slot << "=\"" << c.text << "\" ";
+    if (!o.note.empty()) *os << "note \"" << o.note << "\" ";
     if (o.Empty()) *os << "nothing";
 }
 
