@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calculators.h"
 
+#include <algorithm>
 #include <array>
+#include <stdexcept>
+#include <string>
 
 #include "core/capacitive.h"
 #include "core/coilwinding.h"
+#include "core/combination.h"
+#include "core/divider.h"
 #include "core/eseries.h"
 #include "core/impedance.h"
 #include "core/inductive.h"
@@ -34,7 +39,14 @@ constexpr std::array kRows{
     CalculatorInfo{"AL", 4, 2, 2, false, EvalCoilFromAL, CoilALRule},
     CalculatorInfo{"Res", 3, 2, 0, false, EvalResonance, nullptr, "P--"},
     CalculatorInfo{"iRes", 4, 3, 0, true, EvalImpedance, ImpedanceRule, "P---"},
+    CalculatorInfo{"Div", 4, 3, 0, false, EvalDivider, nullptr, "-RR-"},
+    CalculatorInfo{"Komb", 1, 1, 1, false, EvalCombination, nullptr},
 };
+
+// Every confirmed field has a flag and a history slot of its own.
+static_assert(std::ranges::all_of(kRows, [](const CalculatorInfo& c) {
+    return c.confirmLimit == 0 || c.fieldCount <= kConfirmingFields;
+}));
 
 std::optional<Quantity> QuantityOf(const CalculatorInfo& c, int field) {
     const std::string_view kinds(c.standards);
@@ -73,7 +85,7 @@ StandardHint StandardHintFor(const CalculatorInfo& c, const Inputs& in, const Ou
 const CalculatorInfo& FindCalculator(std::string_view name) {
     for (const CalculatorInfo& c : kRows)
         if (name == c.name) return c;
-    return kRows.front();
+    throw std::out_of_range("no calculator named " + std::string(name));
 }
 
 } // namespace ampero

@@ -29,7 +29,8 @@ struct CalculatorInfo {
 // All calculators, in the order of the pages and their tabs.
 std::span<const CalculatorInfo> Calculators();
 
-// The row of the calculator with this name; the first row when there is none.
+// The row of the calculator with this name; std::out_of_range for a name
+// that is not in the table (a typo in the window's descriptions).
 const CalculatorInfo& FindCalculator(std::string_view name);
 
 // The hint under the page after an evaluation: the nearest standard values of

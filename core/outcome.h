@@ -14,21 +14,25 @@ namespace ampero {
 
 using FieldTexts = std::vector<std::string>;
 
+// A calculator that confirms values has at most this many fields: one flag
+// and one history slot each.
+inline constexpr int kConfirmingFields = 4;
+
 // What an evaluation reads: the calculator's field texts, which of them the
 // user confirmed, and the choices beside the fields.
 struct Inputs {
-    FieldTexts fields;               // by field index
-    std::array<bool, 4> confirmed{}; // by field index
+    FieldTexts fields{};                             // by field index
+    std::array<bool, kConfirmingFields> confirmed{}; // by field index
     // The form chosen beside the fields: 0 the first; 1 the astable RC
     // network, the parallel impedance; the standard series 0 E12, 1 E24, 2 E96.
     int variant = 0;
-    std::string aside;               // a text beside the fields: the coil's wire resistance
+    std::string aside{};                             // a text beside the fields: the coil's wire resistance
     char decimalSep = '.';           // the locale's, for captions written with it
 
     // The selection value: the sum of the indexes of the confirmed fields.
     int32_t Selection() const {
         int32_t s = 0;
-        for (int i = 0; i < 4; ++i) s += confirmed[static_cast<size_t>(i)] ? i : 0;
+        for (int i = 0; i < kConfirmingFields; ++i) s += confirmed[static_cast<size_t>(i)] ? i : 0;
         return s;
     }
     int Count() const {
@@ -51,12 +55,12 @@ struct CaptionResult {
 };
 
 struct Outcome {
-    std::vector<std::string> messages;
-    std::vector<FieldResult> fields;
-    std::vector<CaptionResult> captions;
+    std::vector<std::string> messages{};
+    std::vector<FieldResult> fields{};
+    std::vector<CaptionResult> captions{};
     // The line under the page in place of the nearest standard values of the
     // first result; empty: those values, where the result has any.
-    std::string note;
+    std::string note{};
 
     bool Empty() const { return messages.empty() && fields.empty() && captions.empty() && note.empty(); }
     bool operator==(const Outcome&) const = default;

@@ -13,8 +13,6 @@
 
 #include "core/outcome.h"
 
-// Rows leave the trailing members of Inputs and Outcome at their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 // A row type: its name first, then the members given; it prints as its name.
 #define ROW(Type, ...)                                                                                                 \

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules around the evaluations: the entry rules,
 // the NE 555 field acceptance, the microfarad caption and the colour code.
+#include <stdexcept>
+
 #include "core/calculators.h"
 #include "core/capacitive.h"
 #include "core/coilwinding.h"
@@ -12,7 +14,6 @@
 namespace ampero {
 namespace {
 
-ROW(LimitRow, int fields, limit, evaluatesWith; bool minus;)
 ROW(StopRow, const char* calc; FieldTexts fields; const char* message; bool clear;)  // message nullptr: goes on
 ROW(RefusalRow, int index; const char* text; const char* message;)                  // message nullptr: accepted
 // The counter and the field text before the clicks, the digits clicked, the
@@ -23,20 +24,6 @@ constexpr const char* kRange = "Endast heltal 1 - 3300 tillåtet";
 constexpr const char* kMinC = "Endast heltal >= 1 tillåtet";
 constexpr const char* kMaxF = "300000 är max tillåtet";
 
-// Values taken, confirmations at which keys stop, evaluates with (0: any), minus key.
-const LimitRow kLimits[] = {
-    {"Ohm", 4, 2, 2, false},
-    {"txtLed", 5, 0, 0, false},
-    {"RC", 3, 2, 2, false},
-    {"RC555", 4, 3, 3, false},
-    {"Cap", 3, 2, 2, false},
-    {"Serie", 10, 0, 0, false},
-    {"Ind", 3, 2, 2, false},
-    {"Coil", 4, 3, 3, false},
-    {"AL", 4, 2, 2, false},
-    {"Res", 3, 2, 0, false},
-    {"iRes", 4, 3, 0, true},
-};
 const StopRow kStops[] = {
     {"CoilLengthEmpty", "Coil", {"", "1", "4", ""}, kDimensionsMissingMessage, false},
     {"CoilDimensionsFilled", "Coil", {"5", "1", "", ""}, nullptr, false},
@@ -87,19 +74,8 @@ const ClickRow kClicks[] = {
     {"NoSwatchAbove", 1, "4", {10}, "4", {-1}, 1},
 };
 
-// A name that is no calculator's gives the first row, never a null one.
-class Limits : public testing::TestWithParam<LimitRow> {};
-TEST_P(Limits, AsTheUserMeetsThem) {
-    const LimitRow& r = GetParam();
-    const CalculatorInfo& c = FindCalculator(r.name);
-    EXPECT_EQ(std::tuple(c.name, c.fieldCount, c.confirmLimit, c.minConfirmed, c.acceptsMinus),
-              std::tuple(std::string(r.name), r.fields, r.limit, r.evaluatesWith, r.minus));
-}
-ROWS(Calculators, Limits, kLimits);
-TEST(Calculators, EveryOneAndTheFirstForAnUnknownName) {
-    EXPECT_EQ(Calculators().size(), std::size(kLimits));
-    EXPECT_STREQ(FindCalculator("Nope").name, "Ohm");
-}
+// A name that is no calculator's is a fault in the window's descriptions.
+TEST(Calculators, UnknownNameThrows) { EXPECT_THROW(FindCalculator("Nope"), std::out_of_range); }
 
 class Stops : public testing::TestWithParam<StopRow> {};
 TEST_P(Stops, BeforeEvaluating) {
@@ -140,13 +116,6 @@ TEST_P(Clicks, BuildTheValue) {
     EXPECT_EQ(count, r.countAfter);
 }
 ROWS(ColourCode, Clicks, kClicks);
-
-TEST(ColourCode, SwatchesAndBandsAtStart) {
-    const std::array<Rgb, 10> code{{{0, 0, 0}, {158, 0, 0}, {255, 0, 0}, {255, 192, 128}, {255, 255, 0}, {0, 255, 0}, {0, 0, 255}, {192, 0, 192}, {192, 192, 192}, {255, 255, 255}}};
-    EXPECT_EQ(kColourCode, code);
-    EXPECT_EQ(kDefaultBands, (std::array<Rgb, 3>{{{255, 255, 0}, {128, 0, 128}, {255, 0, 0}}}));
-    EXPECT_EQ(kFixedBand, (Rgb{224, 224, 224}));
-}
 
 } // namespace
 } // namespace ampero
