@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/combination.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "core/numrules.h"
+
+namespace ampero {
+
+namespace {
+
+// Two pairs whose distances to the target differ by less than this part of
+// the target are equally near: sums and quotients carry roundings of their own.
+constexpr double kEquallyNear = 1e-9;
+
+constexpr const char* kNone = "–";
+
+// mantissa × 10^exponent as the double nearest to it (one rounding: 1.2, not
+// 12 × 0.1).
+double Decimal(int mantissa, int exponent) {
+    const std::string text = std::to_string(mantissa) + "e" + std::to_string(exponent);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// Two resistors and what they make together.
+struct Pair {
+    double first = 0, second = 0, value = 0;
+    double distance = INFINITY; // from the target; none found yet
+};
+
+// The pair drawn from `values` whose sum is nearest to `target`, the larger
+// part first; of pairs equally near the one with the larger first part, then
+// the lower sum.
+Pair NearestSum(const std::vector<double>& values, double target) {
+    Pair best;
+    const double noise = kEquallyNear * target;
+    for (size_t i = 0; i < values.size(); ++i) {
+        const double a = values[i];
+        // Among the parts up to a, the first that reaches the target, and the one before.
+        const auto lo = values.begin(), hi = values.begin() + static_cast<std::ptrdiff_t>(i) + 1;
+        const size_t j = static_cast<size_t>(std::partition_point(lo, hi, [&](double b) { return a + b < target; }) - lo);
+        for (size_t k : {j - 1, j}) {
+            if (k > i) continue; // also j - 1 wrapped round below 0
+            const double sum = a + values[k];
+            const double d = std::fabs(sum - target);
+            // a only grows, and b with it for the same a: a tie goes to a larger first part.
+            if (d < best.distance - noise || (std::fabs(d - best.distance) < noise && a > best.first))
+                best = {a, values[k], sum, d};
+        }
+    }
+    return best;
+}
+
+// The pair whose parallel value a·b/(a+b) is nearest to `target`, the smaller
+// part first; of pairs equally near the one with the smaller first part, then
+// the lower value.
+Pair NearestParallel(const std::vector<double>& values, double target) {
+    Pair best;
+    const double noise = kEquallyNear * target;
+    for (size_t i = 0; i < values.size(); ++i) {
+        const double a = values[i];
+        // The parallel value grows with b: the first b from a on that reaches
+        // the target, and the one before.
+        const auto lo = values.begin() + static_cast<std::ptrdiff_t>(i);
+        const size_t j = i + static_cast<size_t>(std::partition_point(lo, values.end(), [&](double b) { return a * b / (a + b) < target; }) - lo);
+        for (size_t k : {j - 1, j}) {
+            if (k < i || k >= values.size()) continue;
+            const double b = values[k];
+            const double both = a * b / (a + b);
+            const double d = std::fabs(both - target);
+            // a and then b only grow: a tie keeps the pair found first.
+            if (d < best.distance - noise) best = {a, b, both, d};
+        }
+    }
+    return best;
+}
+
+std::string Ohms(double value, char sep) { return SiText(value, "Ω", sep); }
+
+std::string Deviation(double value, double target, char sep) {
+    return " (" + DeviationText((value - target) / target * 100.0, sep) + ")";
+}
+
+// The line of a pair, or "–" when the single value comes nearer.
+std::string PairLine(const char* head, const Pair& p, const char* joint, double target, double single, char sep) {
+    if (!(p.distance <= single)) return std::string(head) + kNone;
+    return head + Ohms(p.first, sep) + joint + Ohms(p.second, sep) + " = " + Ohms(p.value, sep) + Deviation(p.value, target, sep);
+}
+
+} // namespace
+
+ESeries ChosenSeries(int variant) {
+    switch (variant) {
+    case 1: return ESeries::E24;
+    case 2: return ESeries::E96;
+    default: return ESeries::E12;
+    }
+}
+
+std::vector<double> SeriesValues(ESeries series, double from, double to) {
+    const std::span<const int> list = SeriesMantissas(series);
+    const int shift = list.front() >= 100 ? 2 : 1; // the mantissa 10 or 100 stands for 1
+    std::vector<double> out;
+    const int last = static_cast<int>(std::floor(std::log10(to)));
+    for (int decade = static_cast<int>(std::floor(std::log10(from))); decade <= last; ++decade) {
+        for (const int m : list) {
+            const double v = Decimal(m, decade - shift);
+            if (v >= from && v <= to) out.push_back(v);
+        }
+    }
+    return out;
+}
+
+Outcome EvalCombination(const Inputs& in) {
+    const double target = FieldValue(in.fields, 0);
+    const char sep = in.decimalSep;
+    const ESeries series = ChosenSeries(in.variant);
+    Outcome out;
+    const std::optional<Standard> s = NearestStandard(target, series);
+    if (!s) {
+        out.captions = {{CombNearest, std::string("Närmast: ") + kNone},
+                        {CombSeries, std::string("I serie: ") + kNone},
+                        {CombParallel, std::string("Parallellt: ") + kNone}};
+        return out;
+    }
+    const double single = std::fabs(s->value - target);
+    const std::vector<double> values = SeriesValues(series, kSmallestResistor, kLargestResistor);
+    out.captions = {{CombNearest, "Närmast: " + Ohms(s->value, sep) + " (" + DeviationText(s->deviationPercent, sep) + ")"},
+                    {CombSeries, PairLine("I serie: ", NearestSum(values, target), " + ", target, single, sep)},
+                    {CombParallel, PairLine("Parallellt: ", NearestParallel(values, target), " ∥ ", target, single, sep)}};
+    return out;
+}
+
+} // namespace ampero

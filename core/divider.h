@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Voltage divider: Uin over R1 and R2 in series, Uut across R2.
+#pragma once
+
+#include "core/outcome.h"
+
+namespace ampero {
+
+enum DividerField { DividerUin = 0, DividerR1 = 1, DividerR2 = 2, DividerUut = 3 };
+
+inline constexpr const char* kDividerPositiveMessage = "Alla värden måste vara större än noll";
+inline constexpr const char* kDividerOrderMessage = "Uut måste vara mindre än Uin";
+inline constexpr const char* kDividerChoiceMessage = "Bekräfta tre värden, eller Uin och Uut för bästa par";
+
+// Three confirmed values give the fourth (6 decimals, 0 on a fault). Uin and
+// Uut alone give the best pair of the series the variant chooses (0 E12,
+// 1 E24, 2 E96) in R1 and R2, with the note "Bästa par ur E24: R1 47 kΩ och
+// R2 91 kΩ ger 3,297 V (−0,1 %)". Anything else answers with a message.
+Outcome EvalDivider(const Inputs& in);
+
+} // namespace ampero
