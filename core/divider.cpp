@@ -83,11 +83,10 @@ Outcome EvalDivider(const Inputs& in) {
     const double r1 = FieldValue(in.fields, DividerR1);
     const double r2 = FieldValue(in.fields, DividerR2);
     const double uut = FieldValue(in.fields, DividerUut);
-    const double values[] = {uin, r1, r2, uut};
     const bool bothVoltages = in.confirmed[DividerUin] && in.confirmed[DividerUut];
     Outcome out;
-    for (int i = 0; i < 4; ++i) {
-        if (in.confirmed[static_cast<size_t>(i)] && !(values[i] > 0.0)) {
+    for (const DividerField f : {DividerUin, DividerR1, DividerR2, DividerUut}) {
+        if (in.confirmed[f] && !(FieldValue(in.fields, f) > 0.0)) {
             out.messages.push_back(kDividerPositiveMessage);
             return out;
         }

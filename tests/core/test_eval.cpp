@@ -2,6 +2,7 @@
 // Every calculator through its row of the calculators table: the inputs as
 // the window hands them over, and the whole outcome the rules give.
 #include "core/calculators.h"
+#include "core/divider.h"
 #include "core/ne555.h"
 #include "tests/core/rows.h"
 
@@ -256,6 +257,31 @@ const EvalRow kImp[] = {
     {"SumOne", {{"100", "1", "100", "1000"}, k01}, {}},
 };
 
+// The messages, and R1 and R2 of a best pair with the line under the page.
+Outcome Says(const char* message) { return {.messages = {message}}; }
+Outcome Best(const char* r1, const char* r2, const char* note) { return {.fields = {{DividerR1, r1}, {DividerR2, r2}}, .note = note}; }
+
+// Fields Uin (V), R1, R2 (ohm), Uut (V); the variant is the series of a best pair.
+const EvalRow kDiv[] = {
+    {"Uut", {{"12", "10000", "4700", ""}, k012}, Out({{3, "3.836735"}})},
+    {"R2", {{"5", "10000", "", "3.3"}, k013}, Out({{2, "19411.764706"}})},
+    {"R1", {{"9", "", "1000", "3"}, k023}, Out({{1, "2000"}})},
+    {"Uin", {{"", "2000", "1000", "3"}, k123}, Out({{0, "9"}})},
+    {"UinOverflow", {{"", "1E300", "1E-300", "1"}, k123}, Out({{0, "0"}})},
+    {"BestE12", {{"5", "", "", "3.3"}, k03, 0, "", ','}, Best("12000", "22000", "Bästa par ur E12: R1 12 kΩ och R2 22 kΩ ger 3,235 V (−2,0 %)")},
+    {"BestE24", {{"5", "", "", "3.3"}, k03, 1, "", ','}, Best("47000", "91000", "Bästa par ur E24: R1 47 kΩ och R2 91 kΩ ger 3,297 V (−0,1 %)")},
+    {"BestE96", {{"5", "", "", "3.3"}, k03, 2, "", ','}, Best("13700", "26700", "Bästa par ur E96: R1 13,7 kΩ och R2 26,7 kΩ ger 3,304 V (+0,1 %)")},
+    {"BestExactSmallestR2", {{"12", "", "", "5"}, k03, 2, "", ','}, Best("14000", "10000", "Bästa par ur E96: R1 14 kΩ och R2 10 kΩ ger 5 V (+0,0 %)")},
+    {"BestOneOhmBelow100k", {{"10", "", "", "9.9999"}, k03, 1}, Best("1", "91000", "Bästa par ur E24: R1 1 Ω och R2 91 kΩ ger 10 V (−0.0 %)")},
+    {"ZeroBeforeOrder", {{"5", "0", "", "6"}, k013}, Says("Alla värden måste vara större än noll")},
+    {"NegativeUut", {{"5", "", "", "-1"}, k03}, Says("Alla värden måste vara större än noll")},
+    {"UutEqualsUin", {{"5", "", "", "5"}, k03}, Says("Uut måste vara mindre än Uin")},
+    {"UutAboveUinOfThree", {{"5", "1000", "", "6"}, k013}, Says("Uut måste vara mindre än Uin")},
+    {"UinAndR1", {{"5", "1000", "", ""}, k01}, Says("Bekräfta tre värden, eller Uin och Uut för bästa par")},
+    {"FourConfirmed", {{"12", "10000", "4700", "3"}, kAll}, Says("Bekräfta tre värden, eller Uin och Uut för bästa par")},
+    {"NoneConfirmed", {{"12", "", "", "5"}, kNone}, Says("Bekräfta tre värden, eller Uin och Uut för bästa par")},
+};
+
 ROWS(Ohm, Eval, For("Ohm", kOhm));
 ROWS(LED, Eval, For("txtLed", kLed));
 ROWS(RC, Eval, For("RC", kRC));
@@ -267,6 +293,7 @@ ROWS(CoilWinding, Eval, For("Coil", kCoil));
 ROWS(CoilFromAL, Eval, For("AL", kAL));
 ROWS(Resonance, Eval, For("Res", kRes));
 ROWS(Impedance, Eval, For("iRes", kImp));
+ROWS(Divider, Eval, For("Div", kDiv));
 
 } // namespace
 } // namespace ampero

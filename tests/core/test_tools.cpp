@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The two-resistor combinations through their row of the calculators table,
+// the series values they draw from, and values written with an SI prefix.
+#include "core/calculators.h"
+#include "core/combination.h"
+#include "tests/core/rows.h"
+
+namespace ampero {
+namespace {
+
+// The target in ohms and the series (0 E12, 1 E24, 2 E96); the lines nearest, in series, parallel.
+ROW(CombRow, const char* target; int series; std::array<const char*, 3> lines;)
+
+const CombRow kComb[] = {
+    {"E12_667", "667", 0, {"Närmast: 680 Ω (+1,9 %)", "I serie: 560 Ω + 100 Ω = 660 Ω (−1,0 %)", "Parallellt: 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω (−0,0 %)"}},
+    {"E24_667", "667", 1, {"Närmast: 680 Ω (+1,9 %)", "I serie: 620 Ω + 47 Ω = 667 Ω (+0,0 %)", "Parallellt: 1 kΩ ∥ 2 kΩ = 666,667 Ω (−0,0 %)"}},
+    {"E96_667", "667", 2, {"Närmast: 665 Ω (−0,3 %)", "I serie: 665 Ω + 2 Ω = 667 Ω (+0,0 %)", "Parallellt: 681 Ω ∥ 32,4 kΩ = 666,981 Ω (−0,0 %)"}},
+    {"E12_670TieLargerFirstLowerSum", "670", 0, {"Närmast: 680 Ω (+1,5 %)", "I serie: 560 Ω + 100 Ω = 660 Ω (−1,5 %)", "Parallellt: 680 Ω ∥ 47 kΩ = 670,302 Ω (+0,0 %)"}},
+    {"E12_500EqualParts", "500", 0, {"Närmast: 470 Ω (−6,0 %)", "I serie: 470 Ω + 27 Ω = 497 Ω (−0,6 %)", "Parallellt: 1 kΩ ∥ 1 kΩ = 500 Ω (+0,0 %)"}},
+    {"E96_500TieSmallerFirstOneOhm", "500", 2, {"Närmast: 499 Ω (−0,2 %)", "I serie: 499 Ω + 1 Ω = 500 Ω (+0,0 %)", "Parallellt: 750 Ω ∥ 1,5 kΩ = 500 Ω (+0,0 %)"}},
+    {"E12_680PairAsNearAsSingle", "680", 0, {"Närmast: 680 Ω (+0,0 %)", "I serie: 560 Ω + 120 Ω = 680 Ω (+0,0 %)", "Parallellt: –"}},
+    {"E12_20MTwoLargest", "20000000", 0, {"Närmast: 22 MΩ (+10,0 %)", "I serie: 10 MΩ + 10 MΩ = 20 MΩ (+0,0 %)", "Parallellt: –"}},
+    {"ZeroNoNearest", "0", 1, {"Närmast: –", "I serie: –", "Parallellt: –"}},
+};
+
+class Combination : public testing::TestWithParam<CombRow> {};
+TEST_P(Combination, Lines) {
+    const CombRow& r = GetParam();
+    const Outcome out = FindCalculator("Komb").eval({.fields = {r.target}, .variant = r.series, .decimalSep = ','});
+    EXPECT_EQ(out, (Outcome{.captions = {{CombNearest, r.lines[0]}, {CombSeries, r.lines[1]}, {CombParallel, r.lines[2]}}}));
+}
+ROWS(Komb, Combination, kComb);
+
+ROW(ValuesRow, ESeries series; double from, to; std::vector<double> values;)
+const ValuesRow kValues[] = {
+    {"E12OneDecadeBothEnds", ESeries::E12, 1, 10, {1, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2, 10}},
+    {"E96Thousandths", ESeries::E96, 0.1, 0.11, {0.1, 0.102, 0.105, 0.107, 0.11}},
+    {"E24BetweenValues", ESeries::E24, 4.8e6, 6e6, {5.1e6, 5.6e6}},
+};
+class Values : public testing::TestWithParam<ValuesRow> {};
+TEST_P(Values, Listed) { EXPECT_EQ(SeriesValues(GetParam().series, GetParam().from, GetParam().to), GetParam().values); }
+ROWS(Series, Values, kValues);
+
+const TextRow kSi[] = {
+    {"Kilo", [] { return SiText(4700, "Ω", ','); }, "4,7 kΩ"},
+    {"SixDigits", [] { return SiText(666.6667, "Ω", ','); }, "666,667 Ω"},
+    {"RoundsUpToMega", [] { return SiText(999999.7, "Ω", ','); }, "1 MΩ"},
+    {"Zero", [] { return SiText(0, "F", ','); }, "0 F"},
+    {"NegativeMilli", [] { return SiText(-0.0022, "F", '.'); }, "-2.2 mF"},
+};
+class Si : public testing::TestWithParam<TextRow> {};
+TEST_P(Si, Text) { EXPECT_EQ(GetParam().compute(), GetParam().expected); }
+ROWS(SiPrefix, Si, kSi);
+
+} // namespace
+} // namespace ampero
