@@ -71,8 +71,10 @@ Outcome BestPair(double uin, double uut, ESeries series, char sep) {
     Outcome out;
     out.fields = {{DividerR1, ResultText(bestR1)}, {DividerR2, ResultText(bestR2)}};
     out.note = std::string("Bästa par ur ") + SeriesName(series) + ": R1 " + SiText(bestR1, "Ω", sep) + " och R2 " +
-               SiText(bestR2, "Ω", sep) + " ger " + VoltageText(bestVolts, sep) + " (" +
-               DeviationText((bestVolts - uut) / uut * 100.0, sep) + ")";
+               SiText(bestR2, "Ω", sep) + " ger " + VoltageText(bestVolts, sep);
+    // Far beyond any Uut (1E+305 V for 1E-300 V) the deviation has no number.
+    const double deviation = (bestVolts - uut) / uut * 100.0;
+    if (std::isfinite(deviation)) out.note += " (" + DeviationText(deviation, sep) + ")";
     return out;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every row of the calculators table on arbitrary inputs (byte 0 the row, byte
-// 1 the confirmed flags in bits 0..3, the variant in bit 4 and a comma locale
-// in bit 5, then the aside text and the field texts, one per line).
+// 1 the confirmed flags in bits 0..3, the variant 0..3 in bits 4 and 6 and a
+// comma locale in bit 5, then the aside text and the field texts, one per line).
 #include "core/calculators.h"
 #include "core/capacitive.h"
+#include "core/combination.h"
+#include "core/divider.h"
 #include "core/ne555.h"
 #include "core/ohm.h"
 #include "fuzz/fuzz_common.h"
@@ -16,7 +18,7 @@ namespace {
 std::string Describe(const CalculatorInfo& c, const Inputs& in) {
     std::string d = std::string(c.name) + " sum " + std::to_string(in.Selection()) + " aside \"" + in.aside + "\"";
     for (const std::string& f : in.fields) d += " \"" + f + "\"";
-    return d + (in.variant ? " variant" : "");
+    return d + " variant " + std::to_string(in.variant);
 }
 
 void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, const std::string& what) {
@@ -26,9 +28,10 @@ void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, c
         FUZZ_CHECK(r.index >= 0 && r.index < c.fieldCount, at);
         FUZZ_CHECK(!HasInfNan(r.text) && fuzzcheck::ReadsBack(r.text), at);
     }
-    const bool ne555 = c.eval == EvalNE555;
+    const bool ne555 = c.eval == EvalNE555, komb = c.eval == EvalCombination, divider = c.eval == EvalDivider;
     for (const CaptionResult& cap : o.captions)
-        FUZZ_CHECK(ne555 && cap.slot >= NE555HighTime && cap.slot <= NE555Split && !HasInfNan(cap.text), what + ": caption " + cap.text);
+        FUZZ_CHECK((ne555 || komb) && cap.slot >= 0 && cap.slot <= 2 && !HasInfNan(cap.text), what + ": caption " + cap.text);
+    FUZZ_CHECK(o.note.empty() || (divider && !HasInfNan(o.note)), what + ": note " + o.note);
     // Ohm's law and the NE 555 compute from exactly two and three confirmed
     // fields, and never write a confirmed one.
     if (c.eval == EvalOhmsLaw || ne555) {
@@ -37,6 +40,27 @@ void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, c
         for (const FieldResult& r : o.fields) FUZZ_CHECK(!in.confirmed[static_cast<size_t>(r.index)], what + ": wrote an input");
     }
     if (ne555) FUZZ_CHECK(o.Empty() || o.captions.size() == 3, what + ": captions");
+    // The combinations write their three lines in slot order, and nothing else;
+    // without a nearest value there is no pair either.
+    if (komb) {
+        FUZZ_CHECK(o.fields.empty() && o.messages.empty() && o.captions.size() == 3, what + ": lines");
+        for (size_t i = 0; i < o.captions.size(); ++i) FUZZ_CHECK(o.captions[i].slot == static_cast<int>(i), what + ": slot order");
+        const bool none = o.captions[0].text == "Närmast: –";
+        FUZZ_CHECK(!none || (o.captions[1].text == "I serie: –" && o.captions[2].text == "Parallellt: –"), what + ": pair without nearest");
+    }
+    // The divider answers every time: a message alone, the one field not
+    // confirmed of three, or a best pair from 1 Ω to 10 MΩ with its note.
+    if (divider) {
+        FUZZ_CHECK(o.messages.size() + (o.fields.empty() ? 0 : 1) == 1, what + ": message or result");
+        for (const FieldResult& r : o.fields) FUZZ_CHECK(!in.confirmed[static_cast<size_t>(r.index)], what + ": wrote an input");
+        if (o.note.empty()) {
+            FUZZ_CHECK(o.fields.empty() || (o.fields.size() == 1 && in.Count() == 3), what + ": fourth value");
+        } else {
+            FUZZ_CHECK(o.fields.size() == 2 && o.fields[0].index == DividerR1 && o.fields[1].index == DividerR2, what + ": pair");
+            for (const FieldResult& r : o.fields)
+                FUZZ_CHECK(ParsePrefix(r.text) >= kSmallestResistor && ParsePrefix(r.text) <= kLargestResistor, what + ": pair value " + r.text);
+        }
+    }
 }
 
 } // namespace
@@ -48,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t flags = bytes.Byte();
     Inputs in;
     for (size_t i = 0; i < 4; ++i) in.confirmed[i] = (flags >> i) & 1;
-    in.variant = (flags & 0x10) ? 1 : 0;
+    in.variant = ((flags >> 4) & 1) | ((flags >> 5) & 2);
     in.decimalSep = (flags & 0x20) ? ',' : '.';
     in.fields = bytes.Lines(static_cast<size_t>(c.fieldCount) + 1);
     in.aside = in.fields.front();
@@ -63,14 +87,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Outcome o = c.eval(in);
     FUZZ_CHECK(c.eval(in) == o, what + ": two runs differ");
     CheckOutcome(c, in, o, what);
-    // The standard-values hint speaks of a field the outcome wrote, or of none.
+    // The standard-values hint speaks of a field the outcome wrote, or of
+    // none; an outcome's own note takes its place.
     const StandardHint hint = StandardHintFor(c, in, o);
     FUZZ_CHECK(!HasInfNan(hint.text) && (hint.field < 0) == hint.text.empty(), what + ": hint " + hint.text);
+    FUZZ_CHECK(o.note.empty() || hint.text == o.note, what + ": hint in place of the note " + hint.text);
 
     Inputs other = in;
     other.decimalSep = in.decimalSep == '.' ? ',' : '.';
     const Outcome p = c.eval(other);
     FUZZ_CHECK(p.fields == o.fields && p.messages == o.messages && p.captions.size() == o.captions.size(), what + ": locale");
+    FUZZ_CHECK(Replaced(o.note, in.decimalSep, '.') == Replaced(p.note, other.decimalSep, '.'), what + ": note " + o.note + " against " + p.note);
     for (size_t i = 0; i < o.captions.size(); ++i)
         FUZZ_CHECK(Replaced(o.captions[i].text, in.decimalSep, '.') == Replaced(p.captions[i].text, other.decimalSep, '.'), what + ": caption " + o.captions[i].text + " against " + p.captions[i].text);
 
