@@ -24,14 +24,14 @@ constexpr const char* kNone = "–";
 // 12 × 0.1).
 double Decimal(int mantissa, int exponent) {
     const std::string text = std::to_string(mantissa) + "e" + std::to_string(exponent);
-    double value = 0;
+    double value{};
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
 }
 
 // Two resistors and what they make together.
 struct Pair {
-    double first = 0, second = 0, value = 0;
+    double first{}, second{}, value{};
     double distance = INFINITY; // from the target; none found yet
 };
 
@@ -41,19 +41,17 @@ struct Pair {
 Pair NearestSum(const std::vector<double>& values, double target) {
     Pair best;
     const double noise = kEquallyNear * target;
-    for (size_t i = 0; i < values.size(); ++i) {
-        const double a = values[i];
-        // Among the parts up to a, the first that reaches the target, and the one before.
-        const auto lo = values.begin(), hi = values.begin() + static_cast<std::ptrdiff_t>(i) + 1;
-        const size_t j = static_cast<size_t>(std::partition_point(lo, hi, [&](double b) { return a + b < target; }) - lo);
-        for (size_t k : {j - 1, j}) {
-            if (k > i) continue; // also j - 1 wrapped round below 0
-            const double sum = a + values[k];
-            const double d = std::fabs(sum - target);
+    for (auto a = values.begin(); a != values.end(); ++a) {
+        const auto consider = [&](double b) {
+            const double sum = *a + b, d = std::fabs(sum - target);
             // a only grows, and b with it for the same a: a tie goes to a larger first part.
-            if (d < best.distance - noise || (std::fabs(d - best.distance) < noise && a > best.first))
-                best = {a, values[k], sum, d};
-        }
+            if (d < best.distance - noise || (std::fabs(d - best.distance) < noise && *a > best.first)) best = {*a, b, sum, d};
+        };
+        // Among the parts up to a, the first that brings the sum to the target, and the one before.
+        const auto lo = values.begin(), hi = std::next(a);
+        const auto b = std::partition_point(lo, hi, [&](double v) { return *a + v < target; });
+        if (b != lo) consider(*std::prev(b));
+        if (b != hi) consider(*b);
     }
     return best;
 }
@@ -64,20 +62,18 @@ Pair NearestSum(const std::vector<double>& values, double target) {
 Pair NearestParallel(const std::vector<double>& values, double target) {
     Pair best;
     const double noise = kEquallyNear * target;
-    for (size_t i = 0; i < values.size(); ++i) {
-        const double a = values[i];
-        // The parallel value grows with b: the first b from a on that reaches
-        // the target, and the one before.
-        const auto lo = values.begin() + static_cast<std::ptrdiff_t>(i);
-        const size_t j = i + static_cast<size_t>(std::partition_point(lo, values.end(), [&](double b) { return a * b / (a + b) < target; }) - lo);
-        for (size_t k : {j - 1, j}) {
-            if (k < i || k >= values.size()) continue;
-            const double b = values[k];
-            const double both = a * b / (a + b);
-            const double d = std::fabs(both - target);
+    for (auto a = values.begin(); a != values.end(); ++a) {
+        const auto parallel = [&](double b) { return *a * b / (*a + b); };
+        const auto consider = [&](double b) {
+            const double both = parallel(b), d = std::fabs(both - target);
             // a and then b only grow: a tie keeps the pair found first.
-            if (d < best.distance - noise) best = {a, b, both, d};
-        }
+            if (d < best.distance - noise) best = {*a, b, both, d};
+        };
+        // The parallel value grows with b: the first b from a on that brings
+        // it to the target, and the one before.
+        const auto b = std::partition_point(a, values.end(), [&](double v) { return parallel(v) < target; });
+        if (b != a) consider(*std::prev(b));
+        if (b != values.end()) consider(*b);
     }
     return best;
 }

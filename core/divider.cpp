@@ -18,28 +18,25 @@ namespace {
 // A computed field is kept to 6 decimals, as Ohm's law keeps its results.
 constexpr int kDividerDecimals = 6;
 
-// Two pairs whose voltages lie nearer to each other than this part of Uut
+// Two pairs whose distances from Uut differ by less than this part of Uut
 // are equally near.
 constexpr double kEquallyNear = 1e-9;
 
-// The fourth value from the three confirmed ones.
-double Fourth(int missing, double uin, double r1, double r2, double uut) {
-    FaultGuard g;
-    double value = 0;
+// The fourth value from the three confirmed ones, before rounding.
+double Fourth(FaultGuard& g, int missing, double uin, double r1, double r2, double uut) {
     switch (missing) {
-    case DividerUut: value = g(g(uin * r2) / g(r1 + r2)); break;
-    case DividerR2: value = g(g(r1 * uut) / (uin - uut)); break;
-    case DividerR1: value = g(g(r2 * (uin - uut)) / uut); break;
-    default: value = g(g(uut * g(r1 + r2)) / r2); break; // Uin
+    case DividerUut: return g(g(uin * r2) / g(r1 + r2));
+    case DividerR2: return g(g(r1 * uut) / (uin - uut));
+    case DividerR1: return g(g(r2 * (uin - uut)) / uut);
+    default: return g(g(uut * g(r1 + r2)) / r2); // Uin
     }
-    return g.Result(RoundHalfEven(value, kDividerDecimals));
 }
 
 // A voltage to four significant digits, trailing zeros dropped: "3,297 V", "5 V".
 std::string VoltageText(double volts, char sep) {
     char digits[32];
     const auto written = std::to_chars(digits, digits + sizeof digits, volts, std::chars_format::scientific, 3);
-    double rounded = 0;
+    double rounded{};
     std::from_chars(digits, written.ptr, rounded);
     return FormatGeneral(rounded, sep) + " V";
 }
@@ -51,29 +48,28 @@ Outcome BestPair(double uin, double uut, ESeries series, char sep) {
     const std::vector<double> r1s = SeriesValues(series, kSmallestResistor, kLargestResistor);
     std::vector<double> r2s = SeriesValues(series, 1e4, 1e5);
     r2s.pop_back(); // 100 kΩ begins the next decade
-    double bestR1 = 0, bestR2 = 0, bestVolts = 0, bestDistance = INFINITY;
+    struct {
+        double r1{}, r2{}, volts{}, distance = INFINITY;
+    } best;
     for (const double r2 : r2s) {
         // The ratio first: no voltage overflows, however large Uin.
         const auto divided = [&](double r1) { return uin * (r2 / (r1 + r2)); };
+        const auto consider = [&](double r1) {
+            const double volts = divided(r1), distance = std::fabs(volts - uut);
+            if (distance < best.distance - kEquallyNear * uut) best = {r1, r2, volts, distance};
+        };
         // The voltage falls as R1 grows: the first R1 that brings it down to
         // Uut, and the one before.
-        const size_t j = static_cast<size_t>(
-            std::partition_point(r1s.begin(), r1s.end(), [&](double r1) { return divided(r1) > uut; }) - r1s.begin());
-        for (size_t k : {j - 1, j}) {
-            if (k >= r1s.size()) continue; // also j - 1 wrapped round below 0
-            const double volts = divided(r1s[k]);
-            const double distance = std::fabs(volts - uut);
-            if (distance < bestDistance - kEquallyNear * uut) {
-                bestR1 = r1s[k], bestR2 = r2, bestVolts = volts, bestDistance = distance;
-            }
-        }
+        const auto r1 = std::partition_point(r1s.begin(), r1s.end(), [&](double v) { return divided(v) > uut; });
+        if (r1 != r1s.begin()) consider(*std::prev(r1));
+        if (r1 != r1s.end()) consider(*r1);
     }
     Outcome out;
-    out.fields = {{DividerR1, ResultText(bestR1)}, {DividerR2, ResultText(bestR2)}};
-    out.note = std::string("Bästa par ur ") + SeriesName(series) + ": R1 " + SiText(bestR1, "Ω", sep) + " och R2 " +
-               SiText(bestR2, "Ω", sep) + " ger " + VoltageText(bestVolts, sep);
+    out.fields = {{DividerR1, ResultText(best.r1)}, {DividerR2, ResultText(best.r2)}};
+    out.note = std::string("Bästa par ur ") + SeriesName(series) + ": R1 " + SiText(best.r1, "Ω", sep) + " och R2 " +
+               SiText(best.r2, "Ω", sep) + " ger " + VoltageText(best.volts, sep);
     // Far beyond any Uut (1E+305 V for 1E-300 V) the deviation has no number.
-    const double deviation = (bestVolts - uut) / uut * 100.0;
+    const double deviation = (best.volts - uut) / uut * 100.0;
     if (std::isfinite(deviation)) out.note += " (" + DeviationText(deviation, sep) + ")";
     return out;
 }
@@ -98,7 +94,9 @@ Outcome EvalDivider(const Inputs& in) {
     } else if (in.Count() == 3) {
         // The indexes of all four add up to 6: the one not confirmed is the rest.
         const int missing = 6 - in.Selection();
-        out.fields.push_back({missing, ResultText(Fourth(missing, uin, r1, r2, uut))});
+        FaultGuard g;
+        const double value = Fourth(g, missing, uin, r1, r2, uut);
+        out.fields.push_back({missing, ResultText(g.Result(RoundHalfEven(value, kDividerDecimals)))});
     } else if (bothVoltages && in.Count() == 2) {
         out = BestPair(uin, uut, ChosenSeries(in.variant), in.decimalSep);
     } else {

@@ -20,6 +20,7 @@ const CombRow kComb[] = {
     {"E96_500TieSmallerFirstOneOhm", "500", 2, {"Närmast: 499 Ω (−0,2 %)", "I serie: 499 Ω + 1 Ω = 500 Ω (+0,0 %)", "Parallellt: 750 Ω ∥ 1,5 kΩ = 500 Ω (+0,0 %)"}},
     {"E12_680PairAsNearAsSingle", "680", 0, {"Närmast: 680 Ω (+0,0 %)", "I serie: 560 Ω + 120 Ω = 680 Ω (+0,0 %)", "Parallellt: –"}},
     {"E12_20MTwoLargest", "20000000", 0, {"Närmast: 22 MΩ (+10,0 %)", "I serie: 10 MΩ + 10 MΩ = 20 MΩ (+0,0 %)", "Parallellt: –"}},
+    {"E12_JustBelowOneOhm", "0.9999999", 0, {"Närmast: 1 Ω (+0,0 %)", "I serie: –", "Parallellt: 1 Ω ∥ 10 MΩ = 1 Ω (+0,0 %)"}},
     {"ZeroNoNearest", "0", 1, {"Närmast: –", "I serie: –", "Parallellt: –"}},
 };
 
