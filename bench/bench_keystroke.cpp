@@ -29,7 +29,7 @@ private Q_SLOTS:
         EntryField* f = ui->field("Ohm_0");
         ui->confirm("Ohm_0", "100");
         QBENCHMARK { QTest::keyClick(f, Qt::Key_Return); }
-        QCOMPARE(ui->state().ConfirmedCount, 1);
+        QCOMPARE(ui->state().ConfirmedCount(), 1);
     }
 
     void evaluationRepainted() {

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator on its tab, described once: the core row it runs, its
-// widgets, and what the page's three buttons do with it. The page builds the
-// widgets and fills one of these; "Räkna", F12, "Ny", "Exit" and the tab
-// changes are then served by the page from the description alone.
+// widgets, how its entry protocol differs, and what the page's three buttons
+// do with it. The page builds the widgets and fills one of these; "Räkna",
+// F12, "Ny", "Exit", the tab changes and the keys in its fields are then
+// served from the description alone.
 #pragma once
 
+#include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/calculators.h"
@@ -15,40 +19,62 @@
 
 namespace ampero::ui {
 
-class EntryProtocol;
+// A check box or option button in a given state; no button: always true.
+struct ButtonState {
+    QAbstractButton* button = nullptr;
+    bool checked = true;
+    bool holds() const { return !button || button->isChecked() == checked; }
+};
 
 struct Calculator {
     const CalculatorInfo* info = nullptr; // the core row: fields, limits, routine, entry rule
     int tab = 0;                          // the tab it sits on
-    std::vector<EntryField*> fields;      // by field index
-    std::vector<Lamp*> lamps;             // by field index; none where it confirms nothing
-    std::vector<QLabel*> history;         // the history captions by field index
-    std::vector<int> historySource;       // caption j shows field historySource[j]; empty: j
-    std::vector<QLabel*> captions;        // the result captions by the routine's caption slot
-    // The fields copied into the history after an evaluation; left empty, every
-    // field of a calculator that confirms values.
-    std::vector<int> historyCopy;
-    // Served by "Räkna", "Ny" and "Exit" of the page; false for a calculator
-    // with buttons of its own.
-    bool pageButtons = true;
-    // "Ny" clears this calculator whichever tab is shown.
-    bool newFromAnyTab = false;
-    // "Räkna" evaluates it from a tab without a calculator of its own.
-    bool evaluatesFromAnyTab = false;
+    std::vector<EntryField*> fields{};      // by field index
+    std::vector<Lamp*> lamps{};             // by field index; none where it confirms nothing
+    std::vector<QLabel*> history{};         // the history captions
+    std::vector<int> historySource{};       // caption j shows field historySource[j]; empty: j
+    std::vector<QLabel*> captions{};        // the result captions by the routine's caption slot
+    // The fields copied into the history after an evaluation; filled with
+    // every field when described, for a calculator that confirms values.
+    std::vector<int> historyCopy{};
 
-    // Which of the calculators sharing a tab is in use; null: always.
-    std::function<bool()> active;
-    // The second form (astable RC, parallel impedance) and the text beside
-    // the fields (the coil's wire resistance); null where there is none.
-    std::function<bool()> variant;
-    std::function<QString()> aside;
+    // The page's buttons.
+    bool pageButtons = true;          // false: a calculator with buttons of its own
+    bool newFromAnyTab = false;       // "Ny" clears it whichever tab is shown
+    bool evaluatesFromAnyTab = false; // "Räkna" evaluates it from a tab without a calculator
+
+    // The entry protocol. Backspace and Delete show this many history
+    // captions and grey this many lamps (-1: all); Esc fills every caption.
+    int backspaceHistoryCount = -1;
+    int backspaceLampCount = -1;
+    bool backspaceBlanksComputed = true; // Backspace empties the computed fields
+    // After a confirmation the last field gives the focus to field 0 when
+    // true, otherwise (and for every other field) the focus moves on in tab
+    // order; focusAfterConfirm, where given, replaces both.
+    bool lastGoesToFirst = true;
+    std::function<void(int index)> focusAfterConfirm{};
+    // A value test on Enter: a refusal message, or nothing to accept.
+    std::function<std::optional<QString>(int index, const QString& text)> acceptTest{};
+    std::function<void(int index)> onConfirmed{}; // after field `index` has been confirmed
+
+    // What only reads a widget. The calculator is in use while `active`
+    // holds (those sharing a tab); its second form is 1 + the index of the
+    // first checked button of `forms`, 0 where none is; `aside` gives the
+    // text beside the fields; `shownAfter` come up after an evaluation.
+    ButtonState active{};
+    std::vector<QAbstractButton*> forms{};
+    QLineEdit* aside = nullptr;
+    std::vector<QWidget*> shownAfter{};
     // The page's own part after an evaluation and after "Ny".
-    std::function<void()> evaluated;
-    std::function<void()> cleared;
-
-    EntryProtocol* protocol = nullptr;
+    std::function<void()> evaluated{};
+    std::function<void()> cleared{};
 
     bool confirms() const { return info && info->confirmLimit > 0; }
+    int variant() const {
+        for (size_t k = 0; k < forms.size(); ++k)
+            if (forms[k]->isChecked()) return static_cast<int>(k) + 1;
+        return 0;
+    }
 };
 
 } // namespace ampero::ui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The colours the protocol reads back; stored exactly.
+// The colours of the window: lamps, fields and the grounds they sit on.
 #pragma once
 
 #include <QColor>

@@ -1,40 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Räkna", F12, "Ny", "Exit" and the tab changes of every page, served from
 // the calculators' descriptions.
-#include "ui/colors.h"
 #include "ui/page.h"
 
 namespace ampero::ui {
 
 Calculator* Page::calculatorOn(int tab) {
     for (Calculator& c : calcs_)
-        if (c.tab == tab && (!c.active || c.active())) return &c;
+        if (c.tab == tab && c.active.holds()) return &c;
     return nullptr;
 }
 
 QWidget* Page::FirstField() const { return calcs_.empty() ? nullptr : calcs_.front().fields.front(); }
 
-void Page::Evaluate() {
+void Page::cmdEval_Click() {
     Calculator* c = calculatorOn(tabs_->currentIndex());
     for (Calculator& other : calcs_)
         if (!c && other.evaluatesFromAnyTab) c = &other;
     if (c && c->pageButtons) evaluate(*c);
 }
 
+void Page::cmdExit_Click() { shell_.Exited(*this); }
+
 void Page::evaluate(Calculator& c) {
     Inputs in;
     for (EntryField* f : c.fields) in.fields.push_back(f->text().toStdString());
     if (c.confirms())
-        for (int i = 0; i < c.info->fieldCount && i < 4; ++i)
+        for (int i = 0; i < c.info->fieldCount; ++i)
             in.confirmed[static_cast<size_t>(i)] = state_.EntryConfirmed[static_cast<size_t>(i)];
-    if (c.variant) in.variant = c.variant();
-    if (c.aside) in.aside = c.aside().toStdString();
+    in.variant = c.variant();
+    if (c.aside) in.aside = c.aside->text().toStdString();
     in.decimalSep = LocaleDecimalSeparator();
 
     if (c.info->rule) {
         if (std::optional<Stop> stop = c.info->rule(in)) {
             shell_.ShowMessage(QString::fromStdString(stop->message));
-            if (stop->clear) shell_.cmdNew_Click(idx_.newIndex);
+            if (stop->clear) cmdNew_Click();
             return;
         }
     }
@@ -44,6 +45,10 @@ void Page::evaluate(Calculator& c) {
     const StandardHint hint = StandardHintFor(*c.info, in, outcome);
     shell_.ShowStandard(QString::fromStdString(hint.text),
                         hint.field >= 0 ? c.fields[static_cast<size_t>(hint.field)] : nullptr);
+    for (QWidget* w : c.shownAfter) {
+        w->show();
+        w->raise();
+    }
     if (c.evaluated) c.evaluated();
     for (int i : c.historyCopy)
         state_.EntryHistory[static_cast<size_t>(i)] = c.fields[static_cast<size_t>(i)]->text();
@@ -58,14 +63,14 @@ void Page::apply(const Outcome& outcome, Calculator& c) {
             // A result longer than its field shows its leading digits.
             c.fields[i]->setCursorPosition(0);
         }
-        if (i < c.lamps.size()) c.lamps[i]->setColor(kLampGreen);
+        if (i < c.lamps.size()) c.lamps[i]->setState(LampState::Computed);
     }
     for (const CaptionResult& r : outcome.captions)
         if (static_cast<size_t>(r.slot) < c.captions.size())
             c.captions[static_cast<size_t>(r.slot)]->setText(QString::fromStdString(r.text));
 }
 
-void Page::NewClicked() {
+void Page::cmdNew_Click() {
     Calculator* target = nullptr;
     for (Calculator& c : calcs_)
         if (c.newFromAnyTab) target = &c;
@@ -81,7 +86,7 @@ void Page::NewClicked() {
 void Page::clear(Calculator& c) {
     state_.ResetEntryState();
     for (size_t i = 0; i < c.fields.size(); ++i) {
-        if (i < c.lamps.size()) c.lamps[i]->setColor(kLampGrey);
+        if (i < c.lamps.size()) c.lamps[i]->setState(LampState::Off);
         c.fields[i]->setText(QString());
         state_.EntryHistory[i].clear();
         if (i < c.history.size() && c.history[i]) c.history[i]->setText(QString());
@@ -91,11 +96,11 @@ void Page::clear(Calculator& c) {
 }
 
 void Page::ExitClear() {
-    for (Calculator& c : calcs_) {
+    for (const Calculator& c : calcs_) {
         if (!c.confirms() || !c.pageButtons) continue;
         for (size_t i = 0; i < c.fields.size(); ++i) {
             c.fields[i]->setText(QString());
-            if (i < c.lamps.size()) c.lamps[i]->setColor(kLampGrey);
+            if (i < c.lamps.size()) c.lamps[i]->setState(LampState::Off);
         }
     }
     exited();

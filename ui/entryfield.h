@@ -10,14 +10,21 @@
 
 namespace ampero::ui {
 
-// A lamp: a small round light whose fill colour is its state.
+// What a calculator's lamp shows: grey, red for a value the user
+// confirmed, green for a computed one.
+enum class LampState { Off, Confirmed, Computed };
+
+// A lamp: a small round light whose fill colour is drawn from its state,
+// or a pilot light of a fixed colour in a picture.
 class Lamp : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor color READ color)
 public:
-    Lamp(QWidget* parent, const QString& name, QColor color);
-    QColor color() const { return color_; }
-    void setColor(const QColor& c);
+    Lamp(QWidget* parent, const QString& name, LampState state = LampState::Off);
+    Lamp(QWidget* parent, const QString& name, QColor fixed);
+    LampState state() const { return state_; }
+    void setState(LampState s);
+    QColor color() const;
     // The field whose state this lamp shows: its accessible description
     // follows the lamp ("bekräftad", "beräknad" or empty).
     void setBuddy(QWidget* field);
@@ -27,7 +34,8 @@ protected:
 
 private:
     void describeBuddy();
-    QColor color_;
+    LampState state_ = LampState::Off;
+    QColor fixed_;
     QWidget* buddy_ = nullptr;
 };
 
@@ -73,6 +81,7 @@ public:
 
     EntryField(QWidget* parent, const QString& name, int index, KeyHandler* handler, QColor normal, QColor focus);
     int index() const { return index_; }
+    KeyHandler* handler() const { return handler_; }
     void setHandler(KeyHandler* h) { handler_ = h; }
     QColor background() const;
 

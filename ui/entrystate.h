@@ -4,35 +4,20 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <array>
-#include <cstdint>
+
+#include "core/outcome.h"
 
 namespace ampero::ui {
 
 struct EntryState {
-    std::array<bool, 4> EntryConfirmed{};
-    int32_t ConfirmedCount = 0;
-    std::array<QString, 4> EntryHistory{};
+    std::array<bool, kConfirmingFields> EntryConfirmed{};
+    std::array<QString, kConfirmingFields> EntryHistory{};
 
-    // Clears the flags and the count; the history stays.
-    void ResetEntryState() {
-        EntryConfirmed.fill(false);
-        ConfirmedCount = 0;
-    }
-
-    // Sum of the indexes of the true flags in [first, last].
-    int32_t Selection(int first, int last) const {
-        int32_t s = 0;
-        for (int i = first; i <= last; ++i)
-            if (EntryConfirmed[static_cast<size_t>(i)]) s += i;
-        return s;
-    }
-    int32_t Count(int first, int last) const {
-        int32_t n = 0;
-        for (int i = first; i <= last; ++i)
-            if (EntryConfirmed[static_cast<size_t>(i)]) ++n;
-        return n;
-    }
+    int ConfirmedCount() const { return static_cast<int>(std::count(EntryConfirmed.begin(), EntryConfirmed.end(), true)); }
+    // Clears the flags; the history stays.
+    void ResetEntryState() { EntryConfirmed.fill(false); }
 };
 
 } // namespace ampero::ui

@@ -3,6 +3,7 @@
 // display frame around a field.
 #include <QPainter>
 
+#include "ui/colors.h"
 #include "ui/drawing.h"
 #include "ui/entryfield.h"
 
@@ -10,15 +11,27 @@ namespace ampero::ui {
 
 // ---------------------------------------------------------------- Lamp
 
-Lamp::Lamp(QWidget* parent, const QString& name, QColor color) : QWidget(parent), color_(color) {
+Lamp::Lamp(QWidget* parent, const QString& name, LampState state) : QWidget(parent), state_(state) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Lamp::setColor(const QColor& c) {
-    if (c == color_) return;
-    color_ = c;
+Lamp::Lamp(QWidget* parent, const QString& name, QColor fixed) : Lamp(parent, name) { fixed_ = fixed; }
+
+QColor Lamp::color() const {
+    if (fixed_.isValid()) return fixed_;
+    switch (state_) {
+    case LampState::Confirmed: return kLampRed;
+    case LampState::Computed: return kLampGreen;
+    case LampState::Off: break;
+    }
+    return kLampGrey;
+}
+
+void Lamp::setState(LampState s) {
+    if (s == state_) return;
+    state_ = s;
     describeBuddy();
     update();
 }
@@ -30,12 +43,9 @@ void Lamp::setBuddy(QWidget* field) {
 
 void Lamp::describeBuddy() {
     if (!buddy_) return;
-    QString d;
-    if (color_ == QColor(255, 0, 0))
-        d = QStringLiteral("bekräftad");
-    else if (color_ == QColor(0, 255, 0))
-        d = QStringLiteral("beräknad");
-    buddy_->setAccessibleDescription(d);
+    buddy_->setAccessibleDescription(state_ == LampState::Confirmed  ? QStringLiteral("bekräftad")
+                                     : state_ == LampState::Computed ? QStringLiteral("beräknad")
+                                                                     : QString());
 }
 
 void Lamp::paintEvent(QPaintEvent*) {
@@ -45,7 +55,7 @@ void Lamp::paintEvent(QPaintEvent*) {
     const qreal d = std::min(r.width(), r.height());
     r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
     p.setPen(QPen(QColor(32, 40, 48), 1));
-    p.setBrush(color_);
+    p.setBrush(color());
     p.drawEllipse(r);
     // A small highlight makes it read as a lamp; the fill stays the state.
     if (r.width() >= 6) {

@@ -24,12 +24,8 @@
 
 #include "core/placement.h"
 #include "ui/colors.h"
-#include "ui/pages/cappage.h"
-#include "ui/pages/coilpage.h"
-#include "ui/pages/ohmpage.h"
-#include "ui/pages/rcpage.h"
-#include "ui/pages/respage.h"
 #include "ui/page.h"
+#include "ui/pagetable.h"
 #include "ui/style.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
@@ -82,39 +78,26 @@ MainWindow::MainWindow() {
 }
 
 void MainWindow::BuildPages() {
-    if (pages_[0]) return;
-    QWidget* client = centralWidget();
+    if (!pages_.empty()) return;
     // Created in navigation order so that the tab order follows.
-    pages_ = {new OhmPage(client, *this), new RCPage(client, *this), new CapPage(client, *this),
-              new CoilPage(client, *this), new ResPage(client, *this)};
+    for (const PageRow& row : PageTable()) pages_.push_back(row.make(centralWidget(), *this, row));
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildNavigation(QWidget* client) {
-    struct Nav {
-        const char* name;
-        const char* caption;
-        const char* icon;
-        int top;
-        int pan;
-    };
-    const Nav navs[] = {
-        {"cmdOhm", "&Ohm: s Lag", "nav_ohm", 1470, 2},   {"cmdRC", "R C  Nät", "nav_rc", 2460, 6},
-        {"cmdKond", "&Kondensator", "nav_cap", 3450, 4}, {"cmdIndukt", "&Spolar", "nav_coil", 4440, 3},
-        {"cmdReso", "&Resonans", "nav_res", 5430, 5},
-    };
-    for (const Nav& n : navs) {
-        auto* b = new QPushButton(QString::fromUtf8(n.caption), client);
-        b->setObjectName(QString::fromLatin1(n.name));
-        b->setGeometry(Tw(300, n.top, 1680, 435));
-        const QIcon icon = PictureIcon(QString::fromLatin1(n.icon), QSize(16, 16));
+    int top = 1470;
+    for (const PageRow& row : PageTable()) {
+        auto* b = new QPushButton(QString::fromUtf8(row.caption), client);
+        b->setObjectName(QString::fromLatin1(row.nav));
+        b->setGeometry(Tw(300, top, 1680, 435));
+        top += 990;
+        const QIcon icon = PictureIcon(QString::fromLatin1(row.icon), QSize(16, 16));
         if (!icon.isNull()) {
             b->setIcon(icon);
             b->setIconSize(QSize(16, 16));
         }
-        const int pan = n.pan;
-        connect(b, &QPushButton::clicked, this, [this, pan] { ShowPage(pan); });
+        connect(b, &QPushButton::clicked, this, [this, pan = row.pan] { ShowPage(pan); });
     }
 }
 
@@ -158,14 +141,7 @@ void MainWindow::buildStartPage(QWidget* client) {
 
 Page* MainWindow::page(int pan) const {
     for (Page* p : pages_)
-        if (p && p->indexes().pan == pan) return p;
-    return nullptr;
-}
-
-Page* MainWindow::pageBy(int PageIndexes::*button, int index) {
-    BuildPages();
-    for (Page* p : pages_)
-        if (p->indexes().*button == index) return p;
+        if (p->row().pan == pan) return p;
     return nullptr;
 }
 
@@ -186,26 +162,16 @@ void MainWindow::ShowPage(int pan) {
     if (QWidget* f = target->FirstField()) f->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::cmdEval_Click(int index) {
-    if (Page* p = pageBy(&PageIndexes::eval, index)) p->Evaluate();
-}
-
-void MainWindow::cmdNew_Click(int index) {
-    if (Page* p = pageBy(&PageIndexes::newIndex, index)) p->NewClicked();
-}
-
-void MainWindow::cmdExit_Click(int index) {
-    Page* own = pageBy(&PageIndexes::exit, index);
-    if (!own) return;
+void MainWindow::Exited(Page& own) {
     ShowStandard({}, nullptr);
     for (Page* p : pages_) p->hide();
-    if (own->ownExit()) {
+    if (own.row().ownExit) {
         // Clears this page only; the history stays.
-        own->ExitClear();
+        own.ExitClear();
         return;
     }
     for (Page* p : pages_)
-        if (!p->ownExit()) p->ExitClear();
+        if (!p->row().ownExit) p->ExitClear();
     for (QString& h : state_.EntryHistory) h.clear();
     state_.ResetEntryState();
 }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one window: navigation column, header strip, start page, the five
-// calculator pages, the menus, and the dispatch of the page buttons.
+// The one window: navigation column, header strip, start page, the
+// calculator pages of the page table, the menus, and what spans the pages:
+// showing one, messages, the standard-values line and an Exit.
 #pragma once
 
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
-#include <array>
+#include <vector>
 
 #include "ui/backdrop.h"
 #include "ui/entrystate.h"
@@ -18,7 +19,6 @@ class QAction;
 namespace ampero::ui {
 
 class Page;
-struct PageIndexes;
 
 class MainWindow : public QMainWindow, public Shell {
     Q_OBJECT
@@ -27,19 +27,17 @@ public:
     ~MainWindow() override;
 
     EntryState& State() override { return state_; }
-    void cmdEval_Click(int index) override;
-    void cmdNew_Click(int index) override;
-    void cmdExit_Click(int index) override;
+    void Exited(Page& page) override;
     void ShowMessage(const QString& text) override;
     void ShowStandard(const QString& text, QLineEdit* result) override;
 
-    // The five calculator pages are built after the first frame has been
+    // The calculator pages are built after the first frame has been
     // painted; this builds them now if that has not happened yet.
     void BuildPages();
 
-    // Navigation to page p (2..6), as the navigation buttons do.
+    // Navigation to page pan(p), as the navigation buttons do.
     void ShowPage(int pan);
-    // The page p (2..6); null until the pages are built.
+    // The page pan(p); null until the pages are built.
     Page* page(int pan) const;
 
     // The help document: Info.html beside the executable, else
@@ -62,13 +60,10 @@ private:
     void buildHeader(QWidget* client);
     void buildStartPage(QWidget* client);
 
-    // The page whose button of that kind has this index; builds the pages.
-    Page* pageBy(int PageIndexes::*button, int index);
-
     EntryState state_;
     QLabel* standard_ = nullptr;
     QMetaObject::Connection standardFollows_;
-    std::array<Page*, 5> pages_{}; // in navigation order
+    std::vector<Page*> pages_; // in navigation order
     QString helpFile_;
     QWidget* help_ = nullptr;
 };

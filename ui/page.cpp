@@ -8,9 +8,9 @@
 
 namespace ampero::ui {
 
-Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabName)
-    : QFrame(parent), shell_(shell), state_(shell.State()), idx_(idx) {
-    setObjectName(QStringLiteral("pan_%1").arg(idx.pan));
+Page::Page(QWidget* parent, Shell& shell, const PageRow& row)
+    : QFrame(parent), shell_(shell), state_(shell.State()), row_(row) {
+    setObjectName(QStringLiteral("pan_%1").arg(row.pan));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setLineWidth(2);
@@ -18,27 +18,27 @@ Page::Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabNam
     setGeometry(Tw(3030, 990, 7500, 5985));
 
     tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(tabName);
+    tabs_->setObjectName(QString::fromLatin1(row.tabs));
     tabs_->setGeometry(Tw(45, 45, 5940, 4830));
     tabs_->setUsesScrollButtons(false);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { tabChanged(t); });
     eval_ = new QPushButton(QStringLiteral("Räkna"), this);
-    eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(idx.eval));
+    eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(row.eval));
     eval_->setGeometry(Tw(6120, 660, 1230, 435));
-    connect(eval_, &QPushButton::clicked, this, [this] { shell_.cmdEval_Click(idx_.eval); });
+    connect(eval_, &QPushButton::clicked, this, &Page::cmdEval_Click);
 
     auto* f12 = MakeLabel(this, QStringLiteral("lblF12"), QStringLiteral("F 12"), Tw(6120, 1125, 1230, 255));
     f12->setAlignment(Qt::AlignCenter);
 
     new_ = new QPushButton(QStringLiteral("&Ny"), this);
-    new_->setObjectName(QStringLiteral("cmdNew_%1").arg(idx.newIndex));
+    new_->setObjectName(QStringLiteral("cmdNew_%1").arg(row.newIndex));
     new_->setGeometry(Tw(6120, 1560, 1230, 435));
-    connect(new_, &QPushButton::clicked, this, [this] { shell_.cmdNew_Click(idx_.newIndex); });
+    connect(new_, &QPushButton::clicked, this, &Page::cmdNew_Click);
 
     exit_ = new QPushButton(QStringLiteral("E&xit"), this);
-    exit_->setObjectName(QStringLiteral("cmdExit_%1").arg(idx.exit));
+    exit_->setObjectName(QStringLiteral("cmdExit_%1").arg(row.exit));
     exit_->setGeometry(Tw(6120, 2160, 1230, 435));
-    connect(exit_, &QPushButton::clicked, this, [this] { shell_.cmdExit_Click(idx_.exit); });
+    connect(exit_, &QPushButton::clicked, this, &Page::cmdExit_Click);
     hide();
 }
 
@@ -108,34 +108,21 @@ void Page::makeFieldRow(QWidget* tab, const QString& fieldPrefix, const QString&
 }
 
 Lamp* Page::makeLamp(QWidget* tab, const QString& name, const QRect& geometry) {
-    auto* l = new Lamp(tab, name, kLampGrey);
+    auto* l = new Lamp(tab, name);
     l->setGeometry(geometry);
     return l;
 }
 
-EntryProtocol* Page::makeProtocol(ProtocolParams params) {
-    params.evaluateIndex = idx_.eval;
-    protocols_.push_back(std::make_unique<EntryProtocol>(
-        state_, std::move(params), [this](int i) { shell_.cmdEval_Click(i); },
-        [this](const QString& m) { shell_.ShowMessage(m); }));
-    return protocols_.back().get();
-}
-
-Calculator& Page::addCalculator(Calculator c, ProtocolParams p) {
-    if (c.confirms()) {
-        if (p.fields.empty()) p.fields = c.fields;
-        if (p.lamps.empty()) p.lamps = c.lamps;
-        if (p.history.empty()) p.history = c.history;
-        if (c.historySource.empty()) c.historySource = p.historySource;
-        if (c.historyCopy.empty())
-            for (int i = 0; i < int(c.fields.size()); ++i) c.historyCopy.push_back(i);
-        p.confirmLimit = c.info->confirmLimit;
-        if (c.info->acceptsMinus) p.keys.extra = QStringLiteral("-");
-        c.protocol = makeProtocol(std::move(p));
+Calculator& Page::addCalculator(Calculator c) {
+    Calculator& kept = calcs_.emplace_back(std::move(c));
+    if (kept.confirms()) {
+        if (kept.historyCopy.empty())
+            for (int i = 0; i < int(kept.fields.size()); ++i) kept.historyCopy.push_back(i);
+        protocols_.push_back(std::make_unique<EntryProtocol>(
+            state_, kept, [this] { cmdEval_Click(); }, [this](const QString& m) { shell_.ShowMessage(m); }));
     }
-    calcs_.push_back(std::move(c));
-    if (calcs_.size() == 1) nameHistory(calcs_.back());
-    return calcs_.back();
+    if (calcs_.size() == 1) nameHistory(kept);
+    return kept;
 }
 
 } // namespace ampero::ui

@@ -11,55 +11,45 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <array>
-#include <deque>
 #include <initializer_list>
 #include <memory>
+#include <list>
 #include <vector>
 
 #include "core/outcome.h"
 #include "ui/calculator.h"
+#include "ui/pagetable.h"
 #include "ui/protocol.h"
 #include "ui/shell.h"
 #include "ui/widgets.h"
 
 namespace ampero::ui {
 
-// The panel and the indexes of the page's three buttons.
-struct PageIndexes {
-    int pan;      // pan(i)
-    int eval;     // cmdEval index
-    int newIndex; // cmdNew index
-    int exit;     // cmdExit index
-};
-
 class Page : public QFrame {
     Q_OBJECT
 public:
-    Page(QWidget* parent, Shell& shell, PageIndexes idx, const QString& tabName);
+    Page(QWidget* parent, Shell& shell, const PageRow& row);
 
     QTabWidget* tabs() const { return tabs_; }
-    const PageIndexes& indexes() const { return idx_; }
-    const std::deque<Calculator>& calculators() const { return calcs_; }
+    const PageRow& row() const { return row_; }
+    // The descriptions, in the order they were added.
+    const std::list<Calculator>& calculators() const { return calcs_; }
 
     // "Räkna" and F12: the calculator of the tab shown checks its entry
     // rule and its confirmations, evaluates, and keeps its history.
-    void Evaluate();
+    void cmdEval_Click();
     // "Ny": clears the calculator of the tab shown.
-    void NewClicked();
+    void cmdNew_Click();
+    // "Exit": back to the start page; the window decides what is cleared.
+    void cmdExit_Click();
     // What an Exit clears of this page: the fields and lamps of every
     // calculator served by the page buttons.
     void ExitClear();
-    // The page's own Exit clears this page only and keeps the history; the
-    // Exit of any other page then leaves it alone.
-    bool ownExit() const { return ownExit_; }
     // Navigation: the page is about to be shown.
     virtual void Opened() {}
     QWidget* FirstField() const;
     // The next (step 1) or previous (step -1) tab, round.
     void turnTab(int step);
-
-    // Runs one calculator's routine and applies its outcome.
-    void evaluate(Calculator& c);
 
 protected:
     QWidget* addTab(const QString& caption);
@@ -89,26 +79,23 @@ protected:
     Lamp* makeLamp(QWidget* tab, const QString& name, const QRect& geometry);
 
     // Takes a calculator's description; one that confirms values gets its
-    // entry protocol from `params`, whose fields, lamps, history, limit,
-    // minus key and evaluate index are filled from the description where
-    // they are not given.
-    Calculator& addCalculator(Calculator c, ProtocolParams params = {});
-    // An entry protocol outside the calculators (the tH/tL fields).
-    EntryProtocol* makeProtocol(ProtocolParams params);
+    // entry protocol, which reads the description as it is kept here.
+    Calculator& addCalculator(Calculator c);
     // The calculator in use on a tab; null where the tab has none.
     Calculator* calculatorOn(int tab);
+    // Runs one calculator's routine and applies its outcome.
+    void evaluate(Calculator& c);
 
     // The page's own part of an Exit.
     virtual void exited() {}
 
     Shell& shell_;
     EntryState& state_;
-    PageIndexes idx_;
+    const PageRow& row_;
     QTabWidget* tabs_;
     QPushButton* eval_;
     QPushButton* new_;
     QPushButton* exit_;
-    bool ownExit_ = false;
     bool tabChangeResets_ = true;
 
 private:
@@ -118,7 +105,9 @@ private:
     void apply(const Outcome& outcome, Calculator& c);
     void clear(Calculator& c);
 
-    std::deque<Calculator> calcs_;
+    // A list: each description stays where it was made whatever is added
+    // after it, for its protocol and the page's hooks keep references to it.
+    std::list<Calculator> calcs_;
     std::vector<std::unique_ptr<EntryProtocol>> protocols_;
 };
 

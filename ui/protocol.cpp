@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "ui/colors.h"
-
 namespace ampero::ui {
 
 void FocusNextInTabOrder(QWidget* from) {
@@ -13,78 +11,73 @@ void FocusNextInTabOrder(QWidget* from) {
     QApplication::sendEvent(from, &tab);
 }
 
-EntryProtocol::EntryProtocol(EntryState& state, ProtocolParams params, Evaluate evaluate, Message message)
-    : state_(state), params_(std::move(params)), evaluate_(std::move(evaluate)), message_(std::move(message)) {
-    for (size_t i = 0; i < params_.fields.size(); ++i) {
-        if (!params_.fields[i]) continue;
-        params_.fields[i]->setHandler(this);
-        if (i < params_.lamps.size() && params_.lamps[i]) params_.lamps[i]->setBuddy(params_.fields[i]);
+EntryProtocol::EntryProtocol(EntryState& state, const Calculator& calc, Evaluate evaluate, Message message)
+    : state_(state), c_(calc), evaluate_(std::move(evaluate)), message_(std::move(message)) {
+    // A field two calculators share keeps the protocol of the first.
+    for (size_t i = 0; i < c_.fields.size(); ++i) {
+        if (!c_.fields[i]->handler()) c_.fields[i]->setHandler(this);
+        if (i < c_.lamps.size()) c_.lamps[i]->setBuddy(c_.fields[i]);
     }
 }
 
 void EntryProtocol::withdraw(int index) {
     state_.EntryConfirmed[static_cast<size_t>(index)] = false;
-    params_.lamps[static_cast<size_t>(index)]->setColor(kLampGrey);
-    --state_.ConfirmedCount;
+    c_.lamps[static_cast<size_t>(index)]->setState(LampState::Off);
 }
 
 void EntryProtocol::showHistory(int count) {
-    int n = static_cast<int>(params_.history.size());
+    int n = static_cast<int>(c_.history.size());
     if (count >= 0 && count < n) n = count;
     for (int j = 0; j < n; ++j) {
-        int src = j < static_cast<int>(params_.historySource.size()) ? params_.historySource[static_cast<size_t>(j)] : j;
-        params_.history[static_cast<size_t>(j)]->setText(state_.EntryHistory[static_cast<size_t>(src)]);
+        int src = j < static_cast<int>(c_.historySource.size()) ? c_.historySource[static_cast<size_t>(j)] : j;
+        c_.history[static_cast<size_t>(j)]->setText(state_.EntryHistory[static_cast<size_t>(src)]);
     }
 }
 
 void EntryProtocol::greyGreenLamps(int count, bool blank) {
-    int n = static_cast<int>(params_.lamps.size());
+    int n = static_cast<int>(c_.lamps.size());
     if (count >= 0 && count < n) n = count;
     for (int j = 0; j < n; ++j) {
-        Lamp* lamp = params_.lamps[static_cast<size_t>(j)];
-        if (lamp->color() != kLampGreen) continue;
-        lamp->setColor(kLampGrey);
-        if (blank && j < static_cast<int>(params_.fields.size()) && params_.fields[static_cast<size_t>(j)])
-            params_.fields[static_cast<size_t>(j)]->setText(QString());
+        Lamp* lamp = c_.lamps[static_cast<size_t>(j)];
+        if (lamp->state() != LampState::Computed) continue;
+        lamp->setState(LampState::Off);
+        if (blank) c_.fields[static_cast<size_t>(j)]->setText(QString());
     }
 }
 
 int EntryProtocol::KeyPress(int i, int key) {
-    key = FilterKey(key, params_.keys);
+    key = FilterKey(key, KeyRule{true, c_.info->acceptsMinus ? QStringLiteral("-") : QString()});
     if (key == 0) return 0;
 
     const size_t ui = static_cast<size_t>(i);
-    EntryField* field = params_.fields[ui];
+    EntryField* field = c_.fields[ui];
     if (state_.EntryConfirmed[ui] && key == kBackspace) {
         withdraw(i);
-        showHistory(params_.backspaceHistoryCount);
-        greyGreenLamps(params_.backspaceLampCount, params_.backspaceBlanksComputed);
+        showHistory(c_.backspaceHistoryCount);
+        greyGreenLamps(c_.backspaceLampCount, c_.backspaceBlanksComputed);
     } else if (state_.EntryConfirmed[ui] && key == kEsc) {
         withdraw(i);
         field->setText(QString());
         showHistory(-1);
     }
 
-    if (state_.ConfirmedCount >= params_.confirmLimit) return 0;
+    if (state_.ConfirmedCount() >= c_.info->confirmLimit) return 0;
 
     if (key == kEnter && !field->text().isEmpty()) {
-        if (params_.acceptTest) {
-            if (std::optional<QString> refusal = params_.acceptTest(i, field->text())) {
+        if (c_.acceptTest) {
+            if (std::optional<QString> refusal = c_.acceptTest(i, field->text())) {
                 field->setText(QString());
                 message_(*refusal);
                 return key;
             }
         }
-        params_.lamps[ui]->setColor(kLampRed);
-        if (!state_.EntryConfirmed[ui]) {
-            state_.EntryConfirmed[ui] = true;
-            ++state_.ConfirmedCount;
-        }
-        if (params_.onConfirmed) params_.onConfirmed(i);
-        if (params_.focusAfterConfirm) {
-            params_.focusAfterConfirm(i);
-        } else if (params_.lastGoesToFirst && i == static_cast<int>(params_.fields.size()) - 1) {
-            params_.fields.front()->setFocus(Qt::OtherFocusReason);
+        c_.lamps[ui]->setState(LampState::Confirmed);
+        state_.EntryConfirmed[ui] = true;
+        if (c_.onConfirmed) c_.onConfirmed(i);
+        if (c_.focusAfterConfirm) {
+            c_.focusAfterConfirm(i);
+        } else if (c_.lastGoesToFirst && i == static_cast<int>(c_.fields.size()) - 1) {
+            c_.fields.front()->setFocus(Qt::OtherFocusReason);
         } else {
             FocusNextInTabOrder(field);
         }
@@ -95,10 +88,10 @@ int EntryProtocol::KeyPress(int i, int key) {
 void EntryProtocol::KeyUp(int i, int keyCode) {
     if (keyCode == kDelete && state_.EntryConfirmed[static_cast<size_t>(i)]) {
         withdraw(i);
-        showHistory(params_.backspaceHistoryCount);
-        greyGreenLamps(params_.backspaceLampCount, false);
+        showHistory(c_.backspaceHistoryCount);
+        greyGreenLamps(c_.backspaceLampCount, false);
     }
-    if (keyCode == kF12) evaluate_(params_.evaluateIndex);
+    if (keyCode == kF12) evaluate_();
 }
 
 } // namespace ampero::ui

@@ -9,13 +9,15 @@
 
 namespace ampero::ui {
 
+class Page;
+
 class Shell {
 public:
     virtual ~Shell() = default;
     virtual EntryState& State() = 0;
-    virtual void cmdEval_Click(int index) = 0;
-    virtual void cmdNew_Click(int index) = 0;
-    virtual void cmdExit_Click(int index) = 0;
+    // A page's Exit: back to the start page, clearing what that page's
+    // row says.
+    virtual void Exited(Page& page) = 0;
     // A modal message box titled "Ampero" with an OK button and no icon.
     virtual void ShowMessage(const QString& text) = 0;
     // The standard-values line under the pages; it empties by itself when

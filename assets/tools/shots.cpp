@@ -8,6 +8,7 @@
 
 #include "ui/mainwindow.h"
 #include "ui/page.h"
+#include "ui/pagetable.h"
 #include "ui/style.h"
 
 int main(int argc, char** argv) {
@@ -23,9 +24,9 @@ int main(int argc, char** argv) {
     w.BuildPages();
     QApplication::processEvents();
     bool saved = QDir().mkpath(dir) && w.grab().save(dir + "/start.png");
-    for (const int pan : {2, 6, 4, 3, 5}) { // in the order of the navigation buttons
-        w.ShowPage(pan);
-        QTabWidget* tabs = w.page(pan)->tabs();
+    for (const ampero::ui::PageRow& row : ampero::ui::PageTable()) {
+        w.ShowPage(row.pan);
+        QTabWidget* tabs = w.page(row.pan)->tabs();
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QApplication::processEvents();

@@ -39,7 +39,7 @@ private Q_SLOTS:
             Ui ui;
             ui.run(steps);
             const QString field = steps.last().section(':', 1, 1).section('=', 0, 0), before = ui.text(field);
-            const int confirmed = ui.state().ConfirmedCount;
+            const int confirmed = ui.state().ConfirmedCount();
             ui.key(Qt::Key_End);
             QApplication::clipboard()->setText(clip);
             if (menu) {
@@ -54,7 +54,7 @@ private Q_SLOTS:
             }
             QCOMPARE(ui.text(field), after.isEmpty() ? before : after);
             QTRY_COMPARE(ui.focusName(), field); // never confirms nor moves on
-            QCOMPARE(ui.state().ConfirmedCount, confirmed);
+            QCOMPARE(ui.state().ConfirmedCount(), confirmed);
         }
     }
     void typedKeysKeepTheirRule() {

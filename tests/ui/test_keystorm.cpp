@@ -19,24 +19,22 @@ private Q_SLOTS:
         Ui ui;
         QList<QWidget*> texts; // the calculators' fields and captions
         QList<Lamp*> lamps;
-        for (int p = 2; p <= 6; ++p)
-            for (const ampero::ui::Calculator& c : ui.w->page(p)->calculators()) {
+        for (ampero::ui::Page* page : ui.pages())
+            for (const ampero::ui::Calculator& c : page->calculators()) {
                 texts << QList<QWidget*>(c.fields.begin(), c.fields.end()) << QList<QWidget*>(c.captions.begin(), c.captions.end());
                 texts << QList<QWidget*>(c.history.begin(), c.history.end()), lamps << QList<Lamp*>(c.lamps.begin(), c.lamps.end());
             }
         static const QRegularExpression infNan("(?<![a-z])(inf|nan)", QRegularExpression::CaseInsensitiveOption);
-        // ConfirmedCount equals the true flags, within the largest limit of the page shown (0 with none); at most
-        // one page shown; lamps grey, red or green; no text reads inf or nan; the focus never in a hidden widget.
+        // The confirmations within the largest limit of the page shown (0 with none); at most one page shown;
+        // lamps grey, red or green; no text reads inf or nan; the focus never in a hidden widget.
         const auto broken = [&]() -> QString {
-            const int flags = int(std::count(ui.state().EntryConfirmed.begin(), ui.state().EntryConfirmed.end(), true));
-            const int count = ui.state().ConfirmedCount;
-            if (count != flags) return QString("ConfirmedCount %1 with %2 flags").arg(count).arg(flags);
+            const int count = ui.state().ConfirmedCount();
             int limit = 0;
-            for (int p = 2; p <= 6; ++p)
-                for (const ampero::ui::Calculator& c : ui.w->page(p)->calculators())
-                    limit = std::max(limit, ui.w->page(p)->isVisible() ? c.info->confirmLimit : 0);
+            for (ampero::ui::Page* page : ui.pages())
+                for (const ampero::ui::Calculator& c : page->calculators())
+                    limit = std::max(limit, page->isVisible() ? c.info->confirmLimit : 0);
             if (const int shown = ui.shownPages(); shown > 1) return QString("%1 pages shown").arg(shown);
-            if (count > limit) return QString("ConfirmedCount %1 above the limit %2").arg(count).arg(limit);
+            if (count > limit) return QString("%1 confirmed above the limit %2").arg(count).arg(limit);
             for (Lamp* l : lamps)
                 if (l->color() != kGrey && l->color() != kRed && l->color() != kGreen) return l->objectName() + " is " + l->color().name();
             for (QWidget* w : texts)
@@ -51,7 +49,7 @@ private Q_SLOTS:
         long confirmations = 0, results = 0;
         const auto greens = [&] { return std::count_if(lamps.begin(), lamps.end(), [](Lamp* l) { return l->color() == kGreen; }); };
         for (long i = 0; i < total; ++i) {
-            const int before = ui.state().ConfirmedCount;
+            const int before = ui.state().ConfirmedCount();
             const auto greenBefore = greens();
             QWidget* at = ui.focus() ? ui.focus() : ui.w.get();
             QString what = ui.focusName() + ": ";
@@ -74,18 +72,18 @@ private Q_SLOTS:
                 QWidget* w = in.isEmpty() ? ui.get("cmdOhm") : in[below(int(in.size()))];
                 ui.click(w), what = "click " + w->objectName();
             } else if (r < 93) {
-                for (int p = 2, t; p <= 6; ++p)
-                    if (ui.w->page(p)->isVisible())
-                        t = below(ui.w->page(p)->tabs()->count()), ui.selectTab(ui.w->page(p)->tabs(), t), what = QString("tab %1 of page %2").arg(t).arg(p);
+                for (ampero::ui::Page* page : ui.pages())
+                    if (const int t = below(page->tabs()->count()); page->isVisible())
+                        ui.selectTab(page->tabs(), t), what = QString("tab %1 of %2").arg(t).arg(page->objectName());
             } else {
-                what = QString("navigation ") + QStringList{"cmdOhm", "cmdIndukt", "cmdKond", "cmdReso", "cmdRC"}[below(5)];
+                what = QString("navigation ") + ampero::ui::PageTable()[size_t(below(int(ampero::ui::PageTable().size())))].nav;
                 ui.click(what.section(' ', 1));
             }
             if (QApplication::activeWindow() != ui.w.get() && !QApplication::activeModalWidget()) QApplication::setActiveWindow(ui.w.get());
             if (!ui.messages.isEmpty()) what += " -> message \"" + ui.messages.takeLast() + "\"";
             recent << QString("#%1 %2").arg(i).arg(what);
             if (recent.size() > 12) recent.removeFirst();
-            confirmations += ui.state().ConfirmedCount > before;
+            confirmations += ui.state().ConfirmedCount() > before;
             results += greens() > greenBefore;
             if (const QString why = broken(); !why.isEmpty())
                 QFAIL(qPrintable(QString("storm seed %1, event %2: %3\nthe last events:\n  %4").arg(seed).arg(i).arg(why, recent.join("\n  "))));

@@ -123,7 +123,7 @@ private Q_SLOTS:
         ui->run({"F12", "click:chkAL"});
         for (const char* n : {"Coil_0", "Coil_1", "sCoil_1", "imgSpol5"}) QVERIFY2(ui->get(n)->isHidden(), n);
         for (const char* n : {"AL_0", "imgAL", "imgSpol6"}) QVERIFY2(ui->get(n)->isVisible(), n);
-        QCOMPARE((QStringList{ui->focusName(), QString::number(ui->state().ConfirmedCount), ui->lamp("sCoil_3").name(), ui->text("lblInd_0")}),
+        QCOMPARE((QStringList{ui->focusName(), QString::number(ui->state().ConfirmedCount()), ui->lamp("sCoil_3").name(), ui->text("lblInd_0")}),
                  (QStringList{"AL_0", "0", kGrey.name(), ""}));
         ui->run({"AL_0=250", "Coil_3=20"});
         QCOMPARE(ui->focusName(), QString("cmdEval_2"));

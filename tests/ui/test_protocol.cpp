@@ -1,6 +1,7 @@
 // The entry protocol on its own, real fields, lamps and captions driven by real
-// keys: one table of key sequences replayed over the parameters of every
-// calculator that confirms values, the outcome following from those alone.
+// keys: one table of key sequences replayed over the description of every
+// calculator of the window that confirms values, the outcome following from
+// that description alone.
 #include <QClipboard>
 
 #include "core/calculators.h"
@@ -13,22 +14,16 @@ using namespace uitest;
 
 namespace {
 
-// How the protocols differ beyond the core rows: history captions, caption j
-// showing EntryHistory[source[j]], the captions and lamps Backspace and Delete
-// work on (-1: all), Backspace blanking computed fields, the last field
-// giving the focus to the first.
-struct Differences { const char* name; int captions; std::vector<int> source; int historyCount, lampCount; bool blanks, toFirst; };
-const Differences kDifferences[] = {
-    {"Ohm",   4, {},           -1, -1, true,  true},
-    {"RC",    3, {},           -1, -1, false, true},
-    {"RC555", 4, {0, 3, 2, 1}, -1, -1, false, true},
-    {"Cap",   3, {},           -1, -1, true,  true},
-    {"Ind",   4, {},            3, -1, false, true},
-    {"Coil",  4, {},           -1, -1, false, true},
-    {"AL",    4, {},            3,  3, false, false},
-    {"Res",   3, {},           -1, -1, true,  true},
-    {"iRes",  4, {},           -1, -1, true,  false},
-};
+// Every description of the window that confirms values.
+std::vector<Calculator> Descriptions() {
+    MainWindow w;
+    w.BuildPages();
+    std::vector<Calculator> all;
+    for (const PageRow& row : PageTable())
+        for (const Calculator& c : w.page(row.pan)->calculators())
+            if (c.confirms()) all.push_back(c);
+    return all;
+}
 
 // Fields: a number, L (the first past the limit), P (the last under it), Z
 // (the last). Actions: @F focus, fill (confirm 0..P as 40, 41, ...), t:text,
@@ -64,7 +59,6 @@ const char* const kSequences[][2] = {
 };
 
 const QColor kFocusBg(0, 222, 219), kBg(0, 192, 192);
-constexpr int kEvaluateIndex = 7;
 const QHash<QString, QKeyCombination> kKeys{{"enter", Qt::Key_Return}, {"bs", Qt::Key_Backspace}, {"esc", Qt::Key_Escape}, {"del", Qt::Key_Delete},
                                            {"home", Qt::Key_Home}, {"f12", Qt::Key_F12}, {"^h", Qt::CTRL | Qt::Key_H}, {"paste", Qt::CTRL | Qt::Key_V}};
 
@@ -75,28 +69,28 @@ class ProtocolTest : public QObject {
 private Q_SLOTS:
     void keys_data() {
         Columns<int, QString>("calc", "script");
-        for (const Differences& d : kDifferences)
-            for (const auto& s : kSequences) QTest::addRow("%s: %s", d.name, s[0]) << int(&d - kDifferences) << QString(s[1]);
-        QCOMPARE(std::count_if(Calculators().begin(), Calculators().end(), [](auto& c) { return c.confirmLimit > 0; }), std::ssize(kDifferences));
+        const std::vector<Calculator> all = Descriptions();
+        for (size_t k = 0; k < all.size(); ++k)
+            for (const auto& s : kSequences) QTest::addRow("%s tab %d: %s", all[k].info->name, all[k].tab, s[0]) << int(k) << QString(s[1]);
     }
     void keys() {
         QFETCH(int, calc); QFETCH(QString, script);
-        const Differences& d = kDifferences[calc];
-        const CalculatorInfo& info = FindCalculator(d.name);
-        const int n = info.fieldCount, limit = info.confirmLimit;
+        // The description as the window has it, over fields, lamps and captions of the test's own.
+        Calculator p = Descriptions()[size_t(calc)];
+        const CalculatorInfo& info = *p.info;
+        const int n = info.fieldCount, limit = info.confirmLimit, captions = int(p.history.size());
+        const Calculator& d = p;
+        const bool toFirst = p.lastGoesToFirst || p.focusAfterConfirm;
         QWidget host;
         EntryState state;
-        ProtocolParams p;
-        p.historySource = d.source, p.backspaceHistoryCount = d.historyCount, p.backspaceLampCount = d.lampCount;
-        p.confirmLimit = limit, p.backspaceBlanksComputed = d.blanks, p.lastGoesToFirst = d.toFirst;
-        p.keys.extra = info.acceptsMinus ? "-" : "", p.evaluateIndex = kEvaluateIndex;
+        p.fields.clear(), p.lamps.clear(), p.history.clear(), p.focusAfterConfirm = nullptr, p.lastGoesToFirst = toFirst;
         for (int i = 0; i < n; ++i) {
             p.fields.push_back(new EntryField(&host, QString("f%1").arg(i), i, nullptr, kBg, kFocusBg));
             p.fields.back()->setGeometry(10, 10 + 30 * i, 100, 24);
-            p.lamps.push_back(new Lamp(&host, QString("l%1").arg(i), kGrey));
+            p.lamps.push_back(new Lamp(&host, QString("l%1").arg(i)));
         }
         (new QPushButton(&host))->setGeometry(10, 200, 80, 24); // after the fields in the tab order
-        for (int j = 0; j < d.captions; ++j) p.history.push_back(new QLabel("old", &host));
+        for (int j = 0; j < captions; ++j) p.history.push_back(new QLabel("old", &host));
         p.acceptTest = [](int, const QString& t) { return t.startsWith(u'9') ? std::optional<QString>("nej") : std::nullopt; };
         int confirmedLast = -1, evaluations = 0, messages = 0;
         p.onConfirmed = [&](int i) { confirmedLast = i; };
@@ -105,10 +99,10 @@ private Q_SLOTS:
         const auto lamp = [&](int i) { return p.lamps[size_t(i)]->color(); };
         EntryProtocol protocol(
             state, p,
-            [&](int index) { // as a page: "7<j>" into every field not confirmed
-                evaluations += index == kEvaluateIndex ? 1 : 100;
+            [&] { // as a page: "7<j>" into every field not confirmed
+                ++evaluations;
                 for (int j = 0; j < n; ++j) {
-                    if (!state.EntryConfirmed[size_t(j)]) field(j)->setText(QString("7%1").arg(j)), p.lamps[size_t(j)]->setColor(kGreen);
+                    if (!state.EntryConfirmed[size_t(j)]) field(j)->setText(QString("7%1").arg(j)), p.lamps[size_t(j)]->setState(LampState::Computed);
                     computed[size_t(j)] = computed[size_t(j)] || !state.EntryConfirmed[size_t(j)];
                     state.EntryHistory[size_t(j)] = field(j)->text();
                 }
@@ -141,25 +135,24 @@ private Q_SLOTS:
                 QCOMPARE(field(at(check.mid(1)))->accessibleDescription(), want == u"R" ? "bekräftad" : want == u"G" ? "beräknad" : "");
             } else if (check == u"n") {
                 const int expect = want == u"L" ? limit : want == u"L-1" ? limit - 1 : want.toInt();
-                QCOMPARE(state.ConfirmedCount, expect);
-                QCOMPARE(int(std::count(state.EntryConfirmed.begin(), state.EntryConfirmed.end(), true)), expect);
+                QCOMPARE(state.ConfirmedCount(), expect);
             } else if (check == u"focus") {
-                QWidget* to = want != u"wrap" ? field(at(want)) : d.toFirst ? field(0) : static_cast<QWidget*>(host.findChild<QPushButton*>());
+                QWidget* to = want != u"wrap" ? field(at(want)) : toFirst ? field(0) : static_cast<QWidget*>(host.findChild<QPushButton*>());
                 QVERIFY2(focus() == to, where);
             } else if (check.startsWith(u"bg")) {
                 for (int i = 0; i < n; ++i) QCOMPARE(field(i)->background(), i == at(check.mid(2)) ? kFocusBg : kBg);
             } else if (check == u"hist") { // caption j shows its source field's history, or is untouched
-                const int shown = want == u"all" || d.historyCount < 0 ? d.captions : d.historyCount;
-                for (int j = 0; j < d.captions; ++j) {
-                    const int src = j < int(d.source.size()) ? d.source[size_t(j)] : j;
+                const int shown = want == u"all" || d.backspaceHistoryCount < 0 ? captions : d.backspaceHistoryCount;
+                for (int j = 0; j < captions; ++j) {
+                    const int src = j < int(d.historySource.size()) ? d.historySource[size_t(j)] : j;
                     QCOMPARE(p.history[size_t(j)]->text(), j < shown ? state.EntryHistory[size_t(src)] : "old");
                 }
             } else if (check == u"comp") { // the computed fields after a withdrawal
-                const int greyed = want == u"keep" ? 0 : d.lampCount < 0 ? n : d.lampCount;
+                const int greyed = want == u"keep" ? 0 : d.backspaceLampCount < 0 ? n : d.backspaceLampCount;
                 for (int j = 0; j < n; ++j) {
                     if (!computed[size_t(j)]) continue;
                     QVERIFY2(lamp(j) == (j < greyed ? kGrey : kGreen), where);
-                    QCOMPARE(field(j)->text(), j < greyed && want == u"bs" && d.blanks ? "" : QString("7%1").arg(j));
+                    QCOMPARE(field(j)->text(), j < greyed && want == u"bs" && d.backspaceBlanksComputed ? "" : QString("7%1").arg(j));
                 }
             } else {
                 QVERIFY2(check == u"eval" || check == u"msg" || check == u"conf", where);

@@ -1,7 +1,6 @@
 // The window around the pages: its size and place, the navigation with its
 // access keys and tab captions, the menus and the help document, and a name
 // for a screen reader on every control.
-#include "core/placement.h"
 #include "uitest.h"
 
 using namespace uitest;
@@ -20,8 +19,8 @@ private Q_SLOTS:
         QVERIFY(ui.get("pan_1")->isVisible() && ui.shownPages() == 0);
         ui.w->PlaceOnScreen();
         const QRect screen = ui.w->screen()->geometry(), frame = ui.w->frameGeometry();
-        QCOMPARE(frame.x() - screen.x(), int(ampero::CenteredOrigin(screen.width() * 15.0, frame.width() * 15.0) / 15));
-        QCOMPARE(frame.y() - screen.y(), int(ampero::CenteredOrigin(screen.height() * 15.0, frame.height() * 15.0) / 15));
+        QVERIFY(screen.contains(frame) && std::abs(frame.left() + frame.right() - screen.left() - screen.right()) <= 1);
+        QVERIFY(std::abs(frame.top() + frame.bottom() - screen.top() - screen.bottom()) <= 1);
         int controls = 0;
         for (QWidget* c : ui.w->findChildren<QWidget*>()) { // Qt's own "qt_" buttons are outside the window's controls
             if (!qobject_cast<EntryField*>(c) && (!qobject_cast<QAbstractButton*>(c) || c->objectName().startsWith("qt_"))) continue;
@@ -58,7 +57,7 @@ private Q_SLOTS:
             QTRY_VERIFY(ui.w->page(pan)->isVisible());
             QCOMPARE(ui.shownPages(), 1);
             QTRY_VERIFY(ui.focus() == ui.w->page(pan)->calculators().front().fields.front());
-            QCOMPARE(ui.state().ConfirmedCount, 0);
+            QCOMPARE(ui.state().ConfirmedCount(), 0);
         }
     }
 

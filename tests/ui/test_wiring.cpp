@@ -23,19 +23,16 @@ const std::map<QString, QStringList> kTypical = {
     {"Res",   {"100", "5", "10"}},
     {"iRes",  {"100", "1", "100", "1038"}},
 };
-// The second form of a calculator: the button that brings it up, and its
-// variant flag in that form (the first form has the other).
-const std::map<QString, std::pair<QString, bool>> kSecondForm = {{"RC", {"chkAsta", true}}, {"iRes", {"optSerie", false}}, {"AL", {"chkAL", false}}};
-const std::map<QString, QStringList> kCaptions = {{"RC555", {"lbl555_4", "lbl555_5", "lbl555_3"}}}; // by caption slot: tH, tL, split
-const std::map<int, QString> kNavigation = {{2, "cmdOhm"}, {3, "cmdIndukt"}, {4, "cmdKond"}, {5, "cmdReso"}, {6, "cmdRC"}};
+// The button that brings up the other form of a calculator.
+const std::map<QString, QString> kSecondForm = {{"RC", "chkAsta"}, {"iRes", "optSerie"}, {"AL", "chkAL"}};
 
-// Shows the calculator's tab, and its second form when asked; the variant flag the routine then gets.
-bool BringUp(Ui& ui, Page* page, const Calculator& c, bool second) {
+// Shows the calculator's tab, and its other form when asked; the form the routine then gets.
+int BringUp(Ui& ui, Page* page, const Calculator& c, bool second) {
     if (page->tabs()->currentIndex() != c.tab) ui.selectTab(page->tabs(), c.tab);
-    const auto form = kSecondForm.find(c.info->name);
-    if (second) ui.click(form->second.first);
-    return c.variant && form != kSecondForm.end() && second == form->second.second;
+    if (second) ui.click(kSecondForm.at(c.info->name));
+    return c.variant();
 }
+const Calculator& Nth(Page* page, int k) { return *std::next(page->calculators().begin(), k); }
 QList<int> Visible(const Calculator& c) {
     QList<int> v;
     for (int i = 0; i < int(c.fields.size()); ++i)
@@ -62,20 +59,21 @@ private Q_SLOTS:
         Columns<int, int, int, bool>("pan", "index", "given", "second");
         int rows = 0;
         Ui ui;
-        for (int pan = 2; pan <= 6; ++pan)
-            for (int k = 0; k < int(ui.w->page(pan)->calculators().size()); ++k) {
-                const Calculator& c = ui.w->page(pan)->calculators()[size_t(k)];
-                if (!c.confirms()) continue;
-                const bool forms = kSecondForm.count(c.info->name), must = forms && !c.variant;
+        for (Page* page : ui.pages())
+            for (int k = 0; k < int(page->calculators().size()); ++k) {
+                const Calculator& c = Nth(page, k);
+                if (!c.confirms() || !c.pageButtons) continue;
+                // A calculator in use only in the other form (AL) is brought up in it alone.
+                const bool forms = kSecondForm.count(c.info->name), must = forms && c.active.button;
                 for (bool second : forms && !must ? QList<bool>{false, true} : QList<bool>{must}) {
-                    BringUp(ui, ui.w->page(pan), c, second);
+                    BringUp(ui, page, c, second);
                     for (int mask = 0; mask < 16; ++mask) {
                         QStringList names;
                         for (int i = 0; i < 4; ++i)
                             if (mask & (1 << i)) names << (Visible(c).contains(i) ? c.fields[size_t(i)]->accessibleName() : "");
                         if (names.size() != Needed(c) || names.contains("")) continue;
                         QTest::addRow("%s %s%s by %s", c.info->name, qPrintable(names.join(" + ")), second && !must ? " (second form)" : "",
-                                      rows++ % 2 ? "Räkna" : "F12") << pan << k << mask << second;
+                                      rows++ % 2 ? "Räkna" : "F12") << page->row().pan << k << mask << second;
                     }
                 }
             }
@@ -83,9 +81,9 @@ private Q_SLOTS:
     void evaluates() {
         QFETCH(int, pan); QFETCH(int, index); QFETCH(int, given); QFETCH(bool, second);
         Ui ui;
-        ui.click(kNavigation.at(pan));
         Page* page = ui.w->page(pan);
-        const Calculator& c = page->calculators()[size_t(index)];
+        ui.click(page->row().nav);
+        const Calculator& c = Nth(page, index);
         ampero::Inputs in;
         in.variant = BringUp(ui, page, c, second);
         for (int i = 0; i < int(c.fields.size()); ++i) {
@@ -104,13 +102,13 @@ private Q_SLOTS:
             return std::none_of(page->calculators().begin(), page->calculators().end(), [&](const Calculator& x) { return &x != &c && std::count(x.fields.begin(), x.fields.end(), f); });
         };
         for (int i : Visible(c))
-            if (!in.confirmed[size_t(i)] && own(c.fields[size_t(i)]) && ui.state().ConfirmedCount == c.info->confirmLimit) {
+            if (!in.confirmed[size_t(i)] && own(c.fields[size_t(i)]) && ui.state().ConfirmedCount() == c.info->confirmLimit) {
                 ui.click(c.fields[size_t(i)]), ui.type("1");
                 QCOMPARE(c.fields[size_t(i)]->text(), QString());
             }
-        if (c.aside) in.aside = c.aside().toStdString();
+        if (c.aside) in.aside = c.aside->text().toStdString();
         EntryField* first = c.fields[size_t(std::countr_zero(unsigned(given)))];
-        if (QString(QTest::currentDataTag()).endsWith("Räkna")) ui.click(page->findChild<QPushButton*>(QString("cmdEval_%1").arg(page->indexes().eval)));
+        if (QString(QTest::currentDataTag()).endsWith("Räkna")) ui.click(page->findChild<QPushButton*>(QString("cmdEval_%1").arg(page->row().eval)));
         else ui.click(first), ui.key(Qt::Key_F12);
 
         const std::optional<ampero::Stop> stop = c.info->rule ? c.info->rule(in) : std::nullopt;
@@ -127,12 +125,12 @@ private Q_SLOTS:
             QCOMPARE(c.fields[size_t(i)]->text(), text);
             QCOMPARE(c.lamps[size_t(i)]->color(), lamp);
         }
-        for (const ampero::CaptionResult& r : out.captions) QCOMPARE(ui.text(kCaptions.at(c.info->name)[r.slot]), QString::fromStdString(r.text));
+        for (const ampero::CaptionResult& r : out.captions) QCOMPARE(c.captions[size_t(r.slot)]->text(), QString::fromStdString(r.text));
         if (stop) return;
         // The history holds the texts; withdrawing a value shows them all.
         QStringList kept, shown;
         for (int i = 0; i < int(c.fields.size()); ++i)
-            if (c.historyCopy.empty() || std::count(c.historyCopy.begin(), c.historyCopy.end(), i)) {
+            if (std::count(c.historyCopy.begin(), c.historyCopy.end(), i)) {
                 kept << c.fields[size_t(i)]->text();
                 QCOMPARE(ui.state().EntryHistory[size_t(i)], kept.last());
             }
@@ -145,14 +143,14 @@ private Q_SLOTS:
     // and an evaluation of the page's first calculator.
     void pageButtons_data() {
         Columns<int, QString>("pan", "action");
-        for (const auto& [pan, nav] : kNavigation)
-            for (const char* action : {"New", "Exit", "tab change"}) QTest::addRow("%s %s", qPrintable(nav), action) << pan << action;
+        for (const ampero::ui::PageRow& row : ampero::ui::PageTable())
+            for (const char* action : {"New", "Exit", "tab change"}) QTest::addRow("%s %s", row.nav, action) << row.pan << action;
     }
     void pageButtons() {
         QFETCH(int, pan); QFETCH(QString, action);
         Ui ui;
-        ui.run({"click:cmdOhm", "Ohm_0=100", "click:" + kNavigation.at(pan)});
         Page* page = ui.w->page(pan);
+        ui.run({"click:cmdOhm", "Ohm_0=100", QString("click:") + page->row().nav});
         const auto calculator = [&](auto pred) { return std::find_if(page->calculators().begin(), page->calculators().end(), pred); };
         const Calculator& c = *calculator(std::mem_fn(&Calculator::confirms));
         BringUp(ui, page, c, false);
@@ -161,22 +159,22 @@ private Q_SLOTS:
         const auto history = ui.state().EntryHistory;
         if (action == "tab change") {
             ui.selectTab(page->tabs(), 1);
-            QCOMPARE(ui.state().ConfirmedCount, pan == 2 ? Needed(c) : 0); // the Ohm page's tabs share the count
+            QCOMPARE(ui.state().ConfirmedCount(), pan == 2 ? Needed(c) : 0); // the Ohm page's tabs share the count
             QCOMPARE(c.lamps[size_t(Visible(c)[0])]->color(), kRed);
-            QCOMPARE(ui.focus(), calculator([](const Calculator& x) { return x.tab == 1 && (!x.active || x.active()); })->fields.front());
+            QCOMPARE(ui.focus(), calculator([](const Calculator& x) { return x.tab == 1 && x.active.holds(); })->fields.front());
             ui.selectTab(page->tabs(), 0);
         } else {
-            ui.click(page->findChild<QPushButton*>(QString("cmd%1_%2").arg(action).arg(action == "New" ? page->indexes().newIndex : page->indexes().exit)));
+            ui.click(page->findChild<QPushButton*>(QString("cmd%1_%2").arg(action).arg(action == "New" ? page->row().newIndex : page->row().exit)));
             for (size_t i = 0; i < c.fields.size(); ++i) QVERIFY(c.fields[i]->text().isEmpty() && c.lamps[i]->color() == kGrey);
-            QCOMPARE(ui.state().ConfirmedCount, 0);
+            QCOMPARE(ui.state().ConfirmedCount(), 0);
             for (size_t i = 0; action == "New" && i < c.fields.size(); ++i) QCOMPARE(c.history[i]->text() + ui.state().EntryHistory[i], QString());
         }
         QCOMPARE(ui.focus() == c.fields.front(), action != "Exit");
         if (action != "Exit") return;
         QVERIFY(ui.get("pan_1")->isVisible() && ui.shownPages() == 0);
         // The Ohm page's own Exit keeps the history; any other leaves the Ohm page filled and empties it.
-        QCOMPARE(ui.state().EntryHistory, page->ownExit() ? history : decltype(history){});
-        QCOMPARE(ui.text("Ohm_0"), page->ownExit() ? "" : "100");
+        QCOMPARE(ui.state().EntryHistory, page->row().ownExit ? history : decltype(history){});
+        QCOMPARE(ui.text("Ohm_0"), page->row().ownExit ? "" : "100");
     }
 };
 

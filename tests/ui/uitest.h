@@ -7,6 +7,7 @@
 
 #include "ui/mainwindow.h"
 #include "ui/page.h"
+#include "ui/pagetable.h"
 #include "ui/widgets.h"
 
 namespace uitest {
@@ -35,6 +36,12 @@ struct Ui {
     }
     QString text(const QString& name) const { return get(name)->property("text").toString(); } // a field's or a caption's
     QColor lamp(const QString& name) const { return get(name)->property("color").value<QColor>(); }
+    // The calculator pages in the order of the page table.
+    QList<ampero::ui::Page*> pages() const {
+        QList<ampero::ui::Page*> all;
+        for (const ampero::ui::PageRow& row : ampero::ui::PageTable()) all << w->page(row.pan);
+        return all;
+    }
     int shownPages() const {
         const QList<ampero::ui::Page*> pages = w->findChildren<ampero::ui::Page*>();
         return int(std::count_if(pages.begin(), pages.end(), std::mem_fn(&QWidget::isVisible)));

@@ -38,8 +38,7 @@ QFont SerieFont(int pixels) {
 // The series list: Enter moves on in tab order, from the eighth value back
 // to the first; F12 on release calculates. Tab moves the focus by itself and
 // is never inserted as a character.
-CapPage::CapPage(QWidget* parent, Shell& shell)
-    : Page(parent, shell, PageIndexes{4, 1, 2, 2}, QStringLiteral("TabCap")) {
+CapPage::CapPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
     auto* xcTab = addTab(QStringLiteral("Kondensator XC"));
     auto* serieTab = addTab(QStringLiteral("Seriekoppling"));
     auto* infoTab = addTab(QStringLiteral("Info"));
@@ -57,19 +56,17 @@ CapPage::CapPage(QWidget* parent, Shell& shell)
     QFont small = FormFont();
     small.setPixelSize(10);
     l7->setFont(small);
-    auto* red = new Lamp(infoTab, QStringLiteral("sRes_6"), kLampRed);
+    auto* red = new Lamp(infoTab, QStringLiteral("sRes_6"), LampState::Confirmed);
     red->setGeometry(Tw(4200, 2900, 255, 255));
-    auto* green = new Lamp(infoTab, QStringLiteral("sRes_5"), kLampGreen);
+    auto* green = new Lamp(infoTab, QStringLiteral("sRes_5"), LampState::Computed);
     green->setGeometry(Tw(4200, 3300, 255, 255));
 
     history_ = makeHistory(QStringLiteral("LblHiCap"), QStringLiteral("lblCap"), {0, 1, 2, 3}, 3);
 
-    Calculator cap{&FindCalculator("Cap"), 0, cap_, lamps_, history_};
-    cap.newFromAnyTab = true;
-    addCalculator(std::move(cap));
-    Calculator serie{&FindCalculator("Serie"), 1, serie_};
-    serie.pageButtons = false;
-    Calculator& list = addCalculator(std::move(serie));
+    addCalculator(
+        {.info = &FindCalculator("Cap"), .fields = cap_, .lamps = lamps_, .history = history_, .newFromAnyTab = true});
+    Calculator& list =
+        addCalculator({.info = &FindCalculator("Serie"), .tab = 1, .fields = serie_, .pageButtons = false});
     serieKeys_.enter = [this](int i) {
         if (i == 7)
             serie_[0]->setFocus(Qt::OtherFocusReason);
@@ -157,7 +154,6 @@ void CapPage::buildSerieTab(QWidget* tab) {
     auto* picture =
         new SvgPicture(frame, QStringLiteral("ImgSerieCap"), QStringLiteral("series_caps"), Tw(2145, 2790, 2205, 1305));
     picture->setAccessibleName(QStringLiteral("Seriekopplade kondensatorer"));
-    MakeLabel(picture, QStringLiteral("LblmFC_3"), QString(), QRect(0, 0, 1, 1));
 
     auto* ny = serieNy_ = new QPushButton(QStringLiteral("Ny"), frame);
     ny->setObjectName(QStringLiteral("cmdSerieNy"));

@@ -14,7 +14,7 @@ namespace ampero::ui {
 class CapPage : public Page {
     Q_OBJECT
 public:
-    CapPage(QWidget* parent, Shell& shell);
+    CapPage(QWidget* parent, Shell& shell, const PageRow& row);
 
 private:
     void buildXcTab(QWidget* tab);

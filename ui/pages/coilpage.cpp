@@ -39,8 +39,7 @@ const QColor kDimensionInk(24, 28, 60);
 
 } // namespace
 
-CoilPage::CoilPage(QWidget* parent, Shell& shell)
-    : Page(parent, shell, PageIndexes{3, 2, 1, 1}, QStringLiteral("TabCoil")) {
+CoilPage::CoilPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
     auto* xlTab = addTab(QStringLiteral("Spolar XL"));
     auto* windTab = addTab(QStringLiteral(" Tillverka Spolar"));
     auto* infoTab = addTab(QStringLiteral("Info"));
@@ -59,41 +58,47 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
 
     // Inductive reactance: Backspace and Delete show the three captions of
     // this tab, Esc all four.
-    ProtocolParams ind;
-    ind.backspaceHistoryCount = 3;
-    ind.backspaceBlanksComputed = false;
-    addCalculator({&FindCalculator("Ind"), 0, ind_, indLamps_, history_}, ind);
+    addCalculator({.info = &FindCalculator("Ind"),
+                   .fields = ind_,
+                   .lamps = indLamps_,
+                   .history = history_,
+                   .backspaceHistoryCount = 3,
+                   .backspaceBlanksComputed = false});
 
     // Coil winding: three of four; Enter in the turns field goes back to
     // the length when it is in view.
-    ProtocolParams coil;
-    coil.backspaceBlanksComputed = false;
-    coil.focusAfterConfirm = [this](int i) {
-        if (i == 3 && !coil_[0]->isHidden())
-            coil_[0]->setFocus(Qt::OtherFocusReason);
-        else
-            FocusNextInTabOrder(coil_[static_cast<size_t>(i)]);
-    };
-    Calculator dims{&FindCalculator("Coil"), 1, coil_, coilLamps_, history_};
-    dims.active = [this] { return !chkAL_->isChecked(); };
-    dims.cleared = [this] { al_->setText(QString()); };
-    addCalculator(std::move(dims), coil);
+    addCalculator({.info = &FindCalculator("Coil"),
+                   .tab = 1,
+                   .fields = coil_,
+                   .lamps = coilLamps_,
+                   .history = history_,
+                   .backspaceBlanksComputed = false,
+                   .focusAfterConfirm =
+                       [this](int i) {
+                           if (i == 3 && !coil_[0]->isHidden())
+                               coil_[0]->setFocus(Qt::OtherFocusReason);
+                           else
+                               FocusNextInTabOrder(coil_[static_cast<size_t>(i)]);
+                       },
+                   .active = {chkAL_, false},
+                   .cleared = [this] { al_->setText(QString()); }});
 
     // A core with a known AL value: the AL field takes the length's place
     // and shares its flag 0 and lamp sCoil(0); it has to be confirmed
-    // before the second of the other fields. Its history keeps the
-    // diameter's.
-    ProtocolParams al;
-    al.fields = {al_};
-    al.backspaceHistoryCount = 3;
-    al.backspaceLampCount = 3;
-    al.backspaceBlanksComputed = false;
-    al.lastGoesToFirst = false;
-    Calculator alCoil{&FindCalculator("AL"), 1, {al_, coil_[1], coil_[2], coil_[3]}, coilLamps_, history_};
-    alCoil.historyCopy = {0, 2, 3};
-    alCoil.active = [this] { return chkAL_->isChecked(); };
-    alCoil.cleared = [this] { coil_[0]->setText(QString()); };
-    addCalculator(std::move(alCoil), al);
+    // before the second of the other fields, whose keys the coil winding
+    // above serves. Its history keeps the diameter's.
+    addCalculator({.info = &FindCalculator("AL"),
+                   .tab = 1,
+                   .fields = {al_, coil_[1], coil_[2], coil_[3]},
+                   .lamps = coilLamps_,
+                   .history = history_,
+                   .historyCopy = {0, 2, 3},
+                   .backspaceHistoryCount = 3,
+                   .backspaceLampCount = 3,
+                   .backspaceBlanksComputed = false,
+                   .lastGoesToFirst = false,
+                   .active = {chkAL_, true},
+                   .cleared = [this] { coil_[0]->setText(QString()); }});
 
     // After the last field of a tab the page's own buttons follow, so the
     // focus stays on the page.
@@ -105,7 +110,7 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell)
 void CoilPage::buildXlTab(QWidget* tab) {
     auto* picture =
         new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"), Tw(kXlLeft, kXlTop, kXlW, kXlH));
-    auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), kLampRed);
+    auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), LampState::Confirmed);
     pilot->setGeometry(kPilotLamp);
     makeFieldRow(tab, QStringLiteral("Ind"), QStringLiteral("sInd"),
                  {{510, 630, 2280, 270, "Frekvens Mhz", 1740},
@@ -115,25 +120,23 @@ void CoilPage::buildXlTab(QWidget* tab) {
 }
 
 void CoilPage::buildWindingTab(QWidget* tab) {
-    imgSpol5_ = new SvgPicture(tab, QStringLiteral("imgSpol5"), QStringLiteral("coil_dim"),
-                               Tw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
-    imgSpol6_ = new SvgPicture(tab, QStringLiteral("imgSpol6"), QStringLiteral("coil_al"),
-                               Tw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
-    imgSpol6_->hide();
-    const QPoint origin = imgSpol5_->pos();
-    for (int i = 0; i < 12; ++i) {
-        const Segment& s = kDimensionLines[i];
-        lines_.push_back(new LineShape(tab, QStringLiteral("Linje_%1").arg(i), origin + QPoint(s.x1, s.y1),
-                                       origin + QPoint(s.x2, s.y2), kDimensionInk));
-    }
+    auto* airCoil = new SvgPicture(tab, QStringLiteral("imgSpol5"), QStringLiteral("coil_dim"),
+                                   Tw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
+    auto* coreCoil = new SvgPicture(tab, QStringLiteral("imgSpol6"), QStringLiteral("coil_al"),
+                                    Tw(kDrawLeft, kDrawTop, kDrawW, kDrawH));
+    dimensionView_.push_back(airCoil);
+    const QPoint origin = airCoil->pos();
+    for (const Segment& s : kDimensionLines)
+        dimensionView_.push_back(new LineShape(tab, QStringLiteral("Linje_%1").arg(&s - kDimensionLines),
+                                               origin + QPoint(s.x1, s.y1), origin + QPoint(s.x2, s.y2),
+                                               kDimensionInk));
 
     // The AL field lies where the length is; only one of them is in view,
     // and the one out of view cannot take the focus either.
     al_ = makeField(tab, QStringLiteral("AL_0"), 0, Tw(kLengthLeft, kLengthTop, 1755, 420),
                     QStringLiteral("AL-värde nH/N²"), QStringLiteral("imgAL"));
-    imgAL_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgAL"));
-    al_->hide();
-    imgAL_->hide();
+    alView_ = {coreCoil, tab->findChild<DisplayFrame*>(QStringLiteral("imgAL")), al_};
+    for (QWidget* w : alView_) w->hide();
 
     makeFieldRow(tab, QStringLiteral("Coil"), QStringLiteral("sCoil"),
                  {{kLengthLeft, kLengthTop, 2160, 225, "Längd cm", 1755, nullptr, "imgSpol1"},
@@ -141,8 +144,10 @@ void CoilPage::buildWindingTab(QWidget* tab) {
                   {450, 3120, 2160, 2745, "Induktans µH", 1785},
                   {3600, 3120, 5280, 2745, "Antal Varv"}},
                  coil_, coilLamps_);
-    imgSpol1_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgSpol1"));
-    imgSpol2_ = tab->findChild<DisplayFrame*>(QStringLiteral("imgSpol2"));
+    // Length and diameter with their frames and the diameter's lamp.
+    for (const char* frame : {"imgSpol1", "imgSpol2"})
+        dimensionView_.push_back(tab->findChild<DisplayFrame*>(QString::fromLatin1(frame)));
+    dimensionView_.insert(dimensionView_.end(), {coilLamps_[1], coil_[0], coil_[1]});
 
     chkAL_ = new QCheckBox(QStringLiteral("A&L-värdet är känt"), tab);
     chkAL_->setObjectName(QStringLiteral("chkAL"));
@@ -156,36 +161,14 @@ void CoilPage::buildWindingTab(QWidget* tab) {
 void CoilPage::chkAL_Click() {
     state_.ResetEntryState();
     for (int i = 0; i < 4; ++i) {
-        coilLamps_[static_cast<size_t>(i)]->setColor(kLampGrey);
+        coilLamps_[static_cast<size_t>(i)]->setState(LampState::Off);
         history_[static_cast<size_t>(i)]->setText(QString());
     }
-    if (coil_[0]->isHidden()) {
-        // Back to the dimensions of an air coil.
-        imgSpol1_->show();
-        imgSpol2_->show();
-        imgSpol5_->show();
-        imgSpol6_->hide();
-        imgAL_->hide();
-        al_->hide();
-        coilLamps_[1]->show();
-        coil_[0]->show();
-        coil_[1]->show();
-        coil_[0]->setFocus(Qt::OtherFocusReason);
-        for (QWidget* l : lines_) l->show();
-    } else {
-        // A core with a known AL value.
-        imgSpol1_->hide();
-        imgSpol2_->hide();
-        imgSpol5_->hide();
-        coilLamps_[1]->hide();
-        coil_[0]->hide();
-        coil_[1]->hide();
-        imgAL_->show();
-        al_->show();
-        imgSpol6_->show();
-        al_->setFocus(Qt::OtherFocusReason);
-        for (QWidget* l : lines_) l->hide();
-    }
+    // The box has just turned: AL mode when it is checked.
+    const bool al = chkAL_->isChecked();
+    for (QWidget* w : dimensionView_) w->setVisible(!al);
+    for (QWidget* w : alView_) w->setVisible(al);
+    (al ? al_ : coil_[0])->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ampero::ui

@@ -14,7 +14,7 @@ namespace ampero::ui {
 class CoilPage : public Page {
     Q_OBJECT
 public:
-    CoilPage(QWidget* parent, Shell& shell);
+    CoilPage(QWidget* parent, Shell& shell, const PageRow& row);
 
 private:
     void buildXlTab(QWidget* tab);
@@ -28,14 +28,11 @@ private:
     std::vector<Lamp*> coilLamps_;
     EntryField* al_ = nullptr;
     QCheckBox* chkAL_ = nullptr;
-    // Shown in dimension mode: the length and diameter frames and the drawing
-    // with its dimension lines. Shown in AL mode: the AL frame and drawing.
-    QWidget* imgSpol1_ = nullptr;
-    QWidget* imgSpol2_ = nullptr;
-    QWidget* imgSpol5_ = nullptr;
-    QWidget* imgSpol6_ = nullptr;
-    QWidget* imgAL_ = nullptr;
-    std::vector<QWidget*> lines_;
+    // In view in dimension mode: the length and diameter with their frames,
+    // the diameter's lamp and the drawing with its dimension lines. In view
+    // in AL mode: the AL field, its frame and its drawing.
+    std::vector<QWidget*> dimensionView_;
+    std::vector<QWidget*> alView_;
     std::vector<QLabel*> history_;
 };
 

@@ -76,8 +76,7 @@ protected:
     }
 };
 
-OhmPage::OhmPage(QWidget* parent, Shell& shell)
-    : Page(parent, shell, PageIndexes{2, 0, 0, 0}, QStringLiteral("TabOhm")) {
+OhmPage::OhmPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
     auto* ohmTab = addTab(QStringLiteral("Ohm : s Lag"));
     auto* ledTab = addTab(QStringLiteral("LED beräkningar"));
     auto* infoTab = addTab(QStringLiteral("Info"));
@@ -107,21 +106,20 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell)
 
     // Switching between the Ohm and LED tabs keeps the confirmations.
     tabChangeResets_ = false;
-    ownExit_ = true;
-    Calculator ohm{&FindCalculator("Ohm"), 0, ohm_, lamps_, history_};
-    ohm.newFromAnyTab = true;
-    ohm.evaluatesFromAnyTab = true;
-    ohm.evaluated = [this] {
-        bulbOn_->show();
-        bulbOn_->raise();
-    };
-    ohm.cleared = [this] {
-        bulbOn_->hide();
-        resetBands();
-    };
-    addCalculator(std::move(ohm));
+    addCalculator({.info = &FindCalculator("Ohm"),
+                   .fields = ohm_,
+                   .lamps = lamps_,
+                   .history = history_,
+                   .newFromAnyTab = true,
+                   .evaluatesFromAnyTab = true,
+                   .shownAfter = {bulbOn_},
+                   .cleared =
+                       [this] {
+                           bulbOn_->hide();
+                           resetBands();
+                       }});
     // The LED tab computes on Enter in its last field and on "Räkna".
-    Calculator& led = addCalculator({&FindCalculator("txtLed"), 1, led_});
+    Calculator& led = addCalculator({.info = &FindCalculator("txtLed"), .tab = 1, .fields = led_});
     ledKeys_.enter = [this, &led](int i) {
         FocusNextInTabOrder(led_[static_cast<size_t>(i)]);
         if (i == 4) evaluate(led);

@@ -16,7 +16,7 @@ namespace ampero::ui {
 class OhmPage : public Page {
     Q_OBJECT
 public:
-    OhmPage(QWidget* parent, Shell& shell);
+    OhmPage(QWidget* parent, Shell& shell, const PageRow& row);
     ~OhmPage() override;
 
     // A click on swatch lCol(digit).

@@ -47,7 +47,7 @@ const char* const k555Captions[4] = {"Ra  kOhm", "Rb  kOhm", "C  nF", "f  Hz"};
 
 } // namespace
 
-RCPage::RCPage(QWidget* parent, Shell& shell) : Page(parent, shell, PageIndexes{6, 4, 4, 4}, QStringLiteral("TabRC")) {
+RCPage::RCPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
     auto* rcTab = addTab(QStringLiteral("Astabil vippa"));
     auto* ne555Tab = addTab(QStringLiteral("NE 555"));
     auto* thtlTab = addTab(QStringLiteral("tH och tL"));
@@ -104,11 +104,12 @@ void RCPage::buildRCTab(QWidget* tab) {
     connect(chkAsta_, &QCheckBox::toggled, this, [this](bool on) { showAstablePictures(on); });
     connect(chkAsta_, &QCheckBox::clicked, this, [this] { rc_[0]->setFocus(Qt::OtherFocusReason); });
 
-    ProtocolParams p;
-    p.backspaceBlanksComputed = false;
-    Calculator rc{&FindCalculator("RC"), 0, rc_, sRC_, {history_[0], history_[1], history_[2]}};
-    rc.variant = [this] { return chkAsta_->isChecked(); };
-    addCalculator(std::move(rc), p);
+    addCalculator({.info = &FindCalculator("RC"),
+                   .fields = rc_,
+                   .lamps = sRC_,
+                   .history = {history_[0], history_[1], history_[2]},
+                   .backspaceBlanksComputed = false,
+                   .forms = {chkAsta_}});
 }
 
 void RCPage::showAstablePictures(bool astable) {
@@ -142,21 +143,20 @@ void RCPage::build555Fields(QWidget* tab, const QString& fieldPrefix, const QStr
         QWidget::setTabOrder(fields[static_cast<size_t>(i - 1)], fields[static_cast<size_t>(i)]);
 }
 
-ProtocolParams RCPage::ne555Params(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) const {
-    ProtocolParams p;
-    p.fields = fields;
-    p.lamps = lamps;
-    p.history = history_;
-    // lblRC(1) shows f and lblRC(3) shows Rb: the grid reads Ra f / Rb C.
-    p.historySource = {0, 3, 2, 1};
-    p.confirmLimit = 3;
-    p.backspaceBlanksComputed = false;
-    p.acceptTest = [](int index, const QString& text) -> std::optional<QString> {
-        if (std::optional<std::string> refusal = NE555Refusal(index, text.toStdString()))
-            return QString::fromStdString(*refusal);
-        return std::nullopt;
-    };
-    return p;
+Calculator RCPage::ne555(int tab, const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) const {
+    return {.info = &FindCalculator("RC555"),
+            .tab = tab,
+            .fields = fields,
+            .lamps = lamps,
+            .history = history_,
+            // lblRC(1) shows f and lblRC(3) shows Rb: the grid reads Ra f / Rb C.
+            .historySource = {0, 3, 2, 1},
+            .backspaceBlanksComputed = false,
+            .acceptTest = [](int index, const QString& text) -> std::optional<QString> {
+                if (std::optional<std::string> refusal = NE555Refusal(index, text.toStdString()))
+                    return QString::fromStdString(*refusal);
+                return std::nullopt;
+            }};
 }
 
 void RCPage::buildNE555Tab(QWidget* tab) {
@@ -190,24 +190,27 @@ void RCPage::buildNE555Tab(QWidget* tab) {
     for (QLabel* l : lbl555_) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     pic555_->hide();
 
-    Calculator ne555{&FindCalculator("RC555"), 1, rc555_, s555RC_, history_};
-    ne555.captions = {lbl555_[4], lbl555_[5], lbl555_[3]}; // high time, low time, split
-    ne555.evaluated = [this] { pic555_->show(); };
-    addCalculator(std::move(ne555), ne555Params(rc555_, s555RC_));
+    Calculator timer = ne555(1, rc555_, s555RC_);
+    timer.captions = {lbl555_[4], lbl555_[5], lbl555_[3]}; // high time, low time, split
+    timer.shownAfter = {pic555_};
+    addCalculator(std::move(timer));
 }
 
 void RCPage::buildTHTLTab(QWidget* tab) {
     const QPoint lamps[4] = {{2160, 240}, {2160, 1500}, {2160, 2760}, {5280, 240}};
     build555Fields(tab, QStringLiteral("tHtL"), QStringLiteral("stHtL"), QStringLiteral("imgKomptHtL"), lamps, tHtL_,
                    stHtL_);
-    opttH_ = new QRadioButton(QStringLiteral("Räkna på tid Hög"), tab);
-    opttH_->setObjectName(QStringLiteral("opttH"));
-    opttH_->setGeometry(Tw(3420, 2910, 2175, 315));
-    option1_ = new QRadioButton(QStringLiteral("Räkna på tid Låg"), tab);
-    option1_->setObjectName(QStringLiteral("Option1"));
-    option1_->setGeometry(Tw(3420, 3450, 2145, 315));
-    opttH_->setChecked(true);
-    makeProtocol(ne555Params(tHtL_, stHtL_));
+    auto* high = new QRadioButton(QStringLiteral("Räkna på tid Hög"), tab);
+    high->setObjectName(QStringLiteral("opttH"));
+    high->setGeometry(Tw(3420, 2910, 2175, 315));
+    auto* low = new QRadioButton(QStringLiteral("Räkna på tid Låg"), tab);
+    low->setObjectName(QStringLiteral("Option1"));
+    low->setGeometry(Tw(3420, 3450, 2145, 315));
+    high->setChecked(true);
+    // The same entry rules as the NE 555 tab; it computes nothing.
+    Calculator times = ne555(2, tHtL_, stHtL_);
+    times.pageButtons = false;
+    addCalculator(std::move(times));
 }
 
 void RCPage::buildColourChart() {

@@ -8,14 +8,13 @@
 #include "ui/page.h"
 
 class QCheckBox;
-class QRadioButton;
 
 namespace ampero::ui {
 
 class RCPage : public Page {
     Q_OBJECT
 public:
-    RCPage(QWidget* parent, Shell& shell);
+    RCPage(QWidget* parent, Shell& shell, const PageRow& row);
 
 private:
     void buildRCTab(QWidget* tab);
@@ -28,7 +27,8 @@ private:
     // pictures with their hints.
     void build555Fields(QWidget* tab, const QString& fieldPrefix, const QString& lampPrefix, const QString& pictureName,
                         const QPoint lampAt[4], std::vector<EntryField*>& fields, std::vector<Lamp*>& lamps);
-    ProtocolParams ne555Params(const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) const;
+    // The NE 555 entry rules over one of the two field groups.
+    Calculator ne555(int tab, const std::vector<EntryField*>& fields, const std::vector<Lamp*>& lamps) const;
 
     std::vector<QLabel*> history_;
 
@@ -50,8 +50,6 @@ private:
     // "tH och tL"
     std::vector<EntryField*> tHtL_;
     std::vector<Lamp*> stHtL_;
-    QRadioButton* opttH_ = nullptr;
-    QRadioButton* option1_ = nullptr;
 };
 
 } // namespace ampero::ui

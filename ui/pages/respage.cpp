@@ -44,8 +44,7 @@ QLabel* PictureCaption(QWidget* parent, const QString& name, const QString& text
 
 } // namespace
 
-ResPage::ResPage(QWidget* parent, Shell& shell)
-    : Page(parent, shell, PageIndexes{5, 3, 3, 3}, QStringLiteral("TabRes")) {
+ResPage::ResPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
     auto* resTab = addTab(QStringLiteral("Resonans Fq"));
     auto* impTab = addTab(QStringLiteral("Icke Resonans"));
     auto* infoTab = addTab(QStringLiteral("Info"));
@@ -57,23 +56,27 @@ ResPage::ResPage(QWidget* parent, Shell& shell)
     // The resonance tab has three fields and fills three of the captions.
     // Any number of confirmed fields evaluates: with too few the selection
     // computes nothing, but the needle still dips and the history is taken.
-    ProtocolParams rp;
-    rp.onConfirmed = [this](int i) {
-        if (i == ResC) lblcReso_->setText(res_[ResC]->text());
-    };
-    Calculator res{&FindCalculator("Res"), 0, res_, resLamps_, {history_[0], history_[1], history_[2]}};
-    res.evaluated = [this] { needle_->setStart(NeedlePoint(kNeedleDip)); };
-    res.cleared = [this] { lblcReso_->setText(QString()); };
-    addCalculator(std::move(res), rp);
+    addCalculator({.info = &FindCalculator("Res"),
+                   .fields = res_,
+                   .lamps = resLamps_,
+                   .history = {history_[0], history_[1], history_[2]},
+                   .onConfirmed =
+                       [this](int i) {
+                           if (i == ResC) lblcReso_->setText(res_[ResC]->text());
+                       },
+                   .evaluated = [this] { needle_->setStart(NeedlePoint(kNeedleDip)); },
+                   .cleared = [this] { lblcReso_->setText(QString()); }});
 
     // The impedance tab: frequency and two more; negative values allowed;
     // the focus always moves on in tab order, past iRes(3) to iResR2.
-    ProtocolParams ip;
-    ip.lastGoesToFirst = false;
-    Calculator imp{&FindCalculator("iRes"), 1, ires_, iresLamps_, history_};
-    imp.variant = [this] { return optPar_->isChecked(); };
-    imp.aside = [this] { return iResR2_->text(); };
-    addCalculator(std::move(imp), ip);
+    addCalculator({.info = &FindCalculator("iRes"),
+                   .tab = 1,
+                   .fields = ires_,
+                   .lamps = iresLamps_,
+                   .history = history_,
+                   .lastGoesToFirst = false,
+                   .forms = {optPar_},
+                   .aside = iResR2_});
 }
 
 void ResPage::buildResonanceTab(QWidget* tab) {
@@ -174,9 +177,9 @@ void ResPage::buildInfoTab(QWidget* tab) {
     QFont small = FormFont();
     small.setPixelSize(10);
     l6->setFont(small);
-    auto* red = new Lamp(tab, QStringLiteral("sRes_3"), kLampRed);
+    auto* red = new Lamp(tab, QStringLiteral("sRes_3"), LampState::Confirmed);
     red->setGeometry(Tw(5250, 600, 255, 255));
-    auto* green = new Lamp(tab, QStringLiteral("sRes_4"), kLampGreen);
+    auto* green = new Lamp(tab, QStringLiteral("sRes_4"), LampState::Computed);
     green->setGeometry(Tw(5250, 1000, 255, 255));
 }
 

@@ -15,7 +15,7 @@ namespace ampero::ui {
 class ResPage : public Page {
     Q_OBJECT
 public:
-    ResPage(QWidget* parent, Shell& shell);
+    ResPage(QWidget* parent, Shell& shell, const PageRow& row);
 
     void Opened() override;
 

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pagetable.h"
+
+#include <array>
+
+#include "ui/pages/cappage.h"
+#include "ui/pages/coilpage.h"
+#include "ui/pages/ohmpage.h"
+#include "ui/pages/rcpage.h"
+#include "ui/pages/respage.h"
+
+namespace ampero::ui {
+
+namespace {
+
+template <class P> Page* Make(QWidget* parent, Shell& shell, const PageRow& row) { return new P(parent, shell, row); }
+
+constexpr std::array kPages{
+    PageRow{"cmdOhm", "&Ohm: s Lag", "nav_ohm", 2, 0, 0, 0, "TabOhm", true, Make<OhmPage>},
+    PageRow{"cmdRC", "R C  Nät", "nav_rc", 6, 4, 4, 4, "TabRC", false, Make<RCPage>},
+    PageRow{"cmdKond", "&Kondensator", "nav_cap", 4, 1, 2, 2, "TabCap", false, Make<CapPage>},
+    PageRow{"cmdIndukt", "&Spolar", "nav_coil", 3, 2, 1, 1, "TabCoil", false, Make<CoilPage>},
+    PageRow{"cmdReso", "&Resonans", "nav_res", 5, 3, 3, 3, "TabRes", false, Make<ResPage>},
+};
+
+} // namespace
+
+std::span<const PageRow> PageTable() { return kPages; }
+
+} // namespace ampero::ui
