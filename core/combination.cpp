@@ -49,7 +49,7 @@ Pair NearestSum(const std::vector<double>& values, double target) {
         };
         // Among the parts up to a, the first that brings the sum to the target, and the one before.
         const auto lo = values.begin(), hi = std::next(a);
-        const auto b = std::partition_point(lo, hi, [&](double v) { return *a + v < target; });
+        const auto b = std::ranges::lower_bound(lo, hi, target, {}, [&](double v) { return *a + v; });
         if (b != lo) consider(*std::prev(b));
         if (b != hi) consider(*b);
     }
@@ -71,7 +71,7 @@ Pair NearestParallel(const std::vector<double>& values, double target) {
         };
         // The parallel value grows with b: the first b from a on that brings
         // it to the target, and the one before.
-        const auto b = std::partition_point(a, values.end(), [&](double v) { return parallel(v) < target; });
+        const auto b = std::ranges::lower_bound(a, values.end(), target, {}, parallel);
         if (b != a) consider(*std::prev(b));
         if (b != values.end()) consider(*b);
     }

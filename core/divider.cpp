@@ -60,7 +60,7 @@ Outcome BestPair(double uin, double uut, ESeries series, char sep) {
         };
         // The voltage falls as R1 grows: the first R1 that brings it down to
         // Uut, and the one before.
-        const auto r1 = std::partition_point(r1s.begin(), r1s.end(), [&](double v) { return divided(v) > uut; });
+        const auto r1 = std::ranges::lower_bound(r1s, uut, std::ranges::greater{}, divided);
         if (r1 != r1s.begin()) consider(*std::prev(r1));
         if (r1 != r1s.end()) consider(*r1);
     }
