@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "ui/mainwindow.h"
-#include "ui/widgets.h"
+#include "ui/style.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

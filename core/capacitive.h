@@ -2,7 +2,6 @@
 // Capacitive reactance XC = 1 / (2*pi * f * C) (f in MHz, C in pF, XC in ohm).
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "core/outcome.h"

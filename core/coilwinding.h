@@ -3,7 +3,6 @@
 // core with a known AL value. l, d in cm; L in uH; AL in nH per turn squared.
 #pragma once
 
-#include <cstdint>
 
 #include "core/outcome.h"
 

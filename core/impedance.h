@@ -3,7 +3,6 @@
 // resonance (C in pF, f in MHz, L in uH, Z and the wire resistance in ohm).
 #pragma once
 
-#include <cstdint>
 
 #include "core/outcome.h"
 

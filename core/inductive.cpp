@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/inductive.h"
 
-#include <string>
 
 #include "core/numrules.h"
 

@@ -2,7 +2,6 @@
 // Inductive reactance XL = 2*pi * f * L (f in MHz, L in uH, XL in ohm).
 #pragma once
 
-#include <cstdint>
 
 #include "core/outcome.h"
 

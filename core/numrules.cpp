@@ -3,7 +3,6 @@
 
 #include <cfloat>
 #include <charconv>
-#include <limits>
 #include <system_error>
 
 namespace ampero {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ohm.h"
 
-#include <cmath>
-#include <string>
 
 #include "core/numrules.h"
 

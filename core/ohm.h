@@ -2,7 +2,6 @@
 // Ohm's law: R, U, P and I from any two of them.
 #pragma once
 
-#include <array>
 
 #include "core/outcome.h"
 

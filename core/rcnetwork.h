@@ -2,7 +2,6 @@
 // RC network (corner frequency) and two-transistor astable multivibrator.
 #pragma once
 
-#include <cstdint>
 
 #include "core/outcome.h"
 

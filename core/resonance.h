@@ -2,7 +2,6 @@
 // LC resonance f = 1 / (2*pi * sqrt(L * C)) (C in pF, f in MHz, L in uH).
 #pragma once
 
-#include <cstdint>
 
 #include "core/outcome.h"
 

@@ -7,7 +7,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
 #include <QRegularExpression>
 
 #include "ui/drawing.h"

@@ -1,29 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
-#include <QMenuBar>
+#include <QLayout>
 #include <QMessageBox>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
-#include <QTextBrowser>
-#include <QVBoxLayout>
-#include <QtMath>
 
 #include "core/placement.h"
-#include "ui/colors.h"
+#include "ui/backdrop.h"
 #include "ui/page.h"
 #include "ui/pagetable.h"
 #include "ui/style.h"

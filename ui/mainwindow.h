@@ -4,17 +4,13 @@
 // showing one, messages, the standard-values line and an Exit.
 #pragma once
 
-#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <vector>
 
-#include "ui/backdrop.h"
 #include "ui/entrystate.h"
 #include "ui/shell.h"
 
-class QPushButton;
-class QAction;
 
 namespace ampero::ui {
 

@@ -12,7 +12,9 @@ using namespace uitest;
 class InputTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // By Ctrl+V and by "Klistra in" of the context menu, picked by its key.
+    // By Ctrl+V, by "Klistra in" of the context menu, picked by its key, and
+    // by the middle button from the selection where the platform has one (the
+    // X11 run of ctest must have it).
     void paste_data() {
         // steps: before the paste, the last naming the field; after: the field's text, "" for the text before
         Columns<QStringList, QString, QString>("steps", "clip", "after");
@@ -35,14 +37,20 @@ private Q_SLOTS:
     }
     void paste() {
         QFETCH(QStringList, steps); QFETCH(QString, clip); QFETCH(QString, after);
-        for (const bool menu : {false, true}) {
+        const bool selection = QApplication::clipboard()->supportsSelection();
+        QVERIFY(selection || !qEnvironmentVariableIsSet("AMPERO_EXPECT_SELECTION"));
+        for (const QString how : {"keys", "menu", "middle"}) {
+            if (how == "middle" && !selection) continue;
             Ui ui;
             ui.run(steps);
             const QString field = steps.last().section(':', 1, 1).section('=', 0, 0), before = ui.text(field);
             const int confirmed = ui.state().ConfirmedCount();
             ui.key(Qt::Key_End);
             QApplication::clipboard()->setText(clip);
-            if (menu) {
+            if (how == "middle") {
+                QApplication::clipboard()->setText("9"), QApplication::clipboard()->setText(clip, QClipboard::Selection);
+                QTest::mouseClick(ui.focus(), Qt::MiddleButton, {}, QPoint(ui.focus()->width() - 2, 5));
+            } else if (how == "menu") {
                 QTimer pick; // "Klistra in" by its key, once the menu is up
                 QObject::connect(&pick, &QTimer::timeout, [&] { if (QWidget* m = QApplication::activePopupWidget()) pick.stop(), QTest::keyClick(m, Qt::Key_I); });
                 pick.start(5);
@@ -52,7 +60,7 @@ private Q_SLOTS:
             } else {
                 ui.key(Qt::Key_V, Qt::ControlModifier);
             }
-            QCOMPARE(ui.text(field), after.isEmpty() ? before : after);
+            QVERIFY2(ui.text(field) == (after.isEmpty() ? before : after), qPrintable(how + ": " + ui.text(field)));
             QTRY_COMPARE(ui.focusName(), field); // never confirms nor moves on
             QCOMPARE(ui.state().ConfirmedCount(), confirmed);
         }
@@ -97,10 +105,23 @@ private Q_SLOTS:
         l->repaint(); // on one line, or two, but nothing left out
         QVERIFY2(l->toolTip().isEmpty(), qPrintable(l->text()));
     }
-    void keysReachMenusAndTabs() {
+    // Ctrl+PageDown and Ctrl+PageUp turn the four tabs of the RC page round, from wherever the focus is.
+    void keysTurnTabs_data() {
+        Columns<int, int, int>("key", "from", "to");
+        QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 0 << 1;
+        QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 2 << 1;
+        QTest::newRow("PageDown past the last") << int(Qt::Key_PageDown) << 3 << 0;
+        QTest::newRow("PageUp past the first") << int(Qt::Key_PageUp) << 0 << 3;
+    }
+    void keysTurnTabs() {
+        QFETCH(int, key); QFETCH(int, from); QFETCH(int, to);
         Ui ui;
-        ui.click("cmdRC"), ui.get("cmdRC")->setFocus(), ui.key(Qt::Key_PageDown, Qt::ControlModifier);
-        QCOMPARE(ui.get<QTabWidget>("TabRC")->currentIndex(), 1);
+        ui.click("cmdRC"), ui.get<QTabWidget>("TabRC")->setCurrentIndex(from), ui.get("cmdRC")->setFocus();
+        ui.key(Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(ui.get<QTabWidget>("TabRC")->currentIndex(), to);
+    }
+    void keysReachMenus() {
+        Ui ui;
         ui.key(Qt::Key_F10);
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
         QCOMPARE(QApplication::activePopupWidget()->objectName(), QString("mnuArkiv"));

@@ -27,6 +27,7 @@ struct Ui {
         });
         boxes.start(5), w->show();
         QApplication::setActiveWindow(w.get());
+        if (QTest::qWaitForWindowExposed(w.get())) w->activateWindow(); // on X11 without a window manager too
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
         w->BuildPages();
     }

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <qdrawutil.h>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include "core/colourcode.h"

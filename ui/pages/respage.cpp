@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/respage.h"
 
-#include <QFontMetrics>
 #include <QRadioButton>
 
 #include "core/impedance.h"
