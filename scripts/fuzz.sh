@@ -36,7 +36,7 @@ fi
 seconds="${AMPERO_FUZZ_SECONDS:-20}"
 CC="$CLANGC" CXX="$CLANG" cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DAMPERO_BUILD_UI=OFF -DAMPERO_BUILD_TESTS=OFF -DAMPERO_BUILD_FUZZ=ON \
-  -DAMPERO_FUZZ_SECONDS="$seconds" >/dev/null
+  -DAMPERO_FUZZ_SECONDS="$seconds" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-fuzz -j"${AMPERO_JOBS:-2}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
@@ -48,7 +48,8 @@ if [ "$mode" = short ]; then
   exit 0
 fi
 
-targets=(numrules calculators)
+targets=()
+for src in fuzz/fuzz_*.cpp; do t=${src#fuzz/fuzz_}; targets+=("${t%.cpp}"); done
 for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/fuzz/corpus-work/$t"
   echo "== fuzz_$t for $long_seconds s"

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh --test
-cmake --preset asan -DAMPERO_BUILD_FUZZ=ON >/dev/null
+cmake --preset asan -DAMPERO_BUILD_FUZZ=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build --preset asan -j"${AMPERO_JOBS:-$(nproc)}"
 
 export QT_QPA_PLATFORM=offscreen
