@@ -282,7 +282,6 @@ const EvalRow kDiv[] = {
     {"UutAboveUinOfThree", {{"5", "1000", "", "6"}, k013}, Says("Uut måste vara mindre än Uin")},
     {"UinAndR1", {{"5", "1000", "", ""}, k01}, Says("Bekräfta tre värden, eller Uin och Uut för bästa par")},
     {"FourConfirmed", {{"12", "10000", "4700", "3"}, kAll}, Says("Bekräfta tre värden, eller Uin och Uut för bästa par")},
-    {"NoneConfirmed", {{"12", "", "", "5"}, kNone}, Says("Bekräfta tre värden, eller Uin och Uut för bästa par")},
 };
 
 ROWS(Ohm, Eval, For("Ohm", kOhm));

@@ -17,6 +17,7 @@ const CombRow kComb[] = {
     {"E96_667", "667", 2, {"Närmast: 665 Ω (−0,3 %)", "I serie: 665 Ω + 2 Ω = 667 Ω (+0,0 %)", "Parallellt: 681 Ω ∥ 32,4 kΩ = 666,981 Ω (−0,0 %)"}},
     {"E12_670TieLargerFirstLowerSum", "670", 0, {"Närmast: 680 Ω (+1,5 %)", "I serie: 560 Ω + 100 Ω = 660 Ω (−1,5 %)", "Parallellt: 680 Ω ∥ 47 kΩ = 670,302 Ω (+0,0 %)"}},
     {"E12_670NearerByMoreThanNoise", "670.0000005", 0, {"Närmast: 680 Ω (+1,5 %)", "I serie: 560 Ω + 120 Ω = 680 Ω (+1,5 %)", "Parallellt: 680 Ω ∥ 47 kΩ = 670,302 Ω (+0,0 %)"}},
+    {"E12_ParallelEquallyNearSmallerFirst", "667.50672042", 0, {"Närmast: 680 Ω (+1,9 %)", "I serie: 560 Ω + 100 Ω = 660 Ω (−1,1 %)", "Parallellt: 680 Ω ∥ 39 kΩ = 668,347 Ω (+0,1 %)"}},
     {"E12_500EqualParts", "500", 0, {"Närmast: 470 Ω (−6,0 %)", "I serie: 470 Ω + 27 Ω = 497 Ω (−0,6 %)", "Parallellt: 1 kΩ ∥ 1 kΩ = 500 Ω (+0,0 %)"}},
     {"E96_500TieSmallerFirstOneOhm", "500", 2, {"Närmast: 499 Ω (−0,2 %)", "I serie: 499 Ω + 1 Ω = 500 Ω (+0,0 %)", "Parallellt: 750 Ω ∥ 1,5 kΩ = 500 Ω (+0,0 %)"}},
     {"E12_680PairAsNearAsSingle", "680", 0, {"Närmast: 680 Ω (+0,0 %)", "I serie: 560 Ω + 120 Ω = 680 Ω (+0,0 %)", "Parallellt: –"}},
