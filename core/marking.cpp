@@ -12,8 +12,8 @@ namespace ampero {
 
 namespace {
 
-constexpr std::array<const char*, 12> kColourNames = {"svart", "brun", "röd", "orange", "gul", "grön",
-                                                      "blå",   "violett", "grå", "vit",  "guld", "silver"};
+constexpr std::array<const char*, 12> kColourNames = {"svart", "brun",    "röd", "orange", "gul",  "grön",
+                                                      "blå",   "violett", "grå", "vit",    "guld", "silver"};
 
 constexpr std::string_view kMicro = "\xC2\xB5";   // µ, U+00B5
 constexpr std::string_view kGreekMu = "\xCE\xBC"; // μ, U+03BC
@@ -167,7 +167,8 @@ int PlaceIn(int mantissa, ESeries series) {
 } // namespace
 
 const char* ColourName(int colour) {
-    return colour >= 0 && colour < static_cast<int>(kColourNames.size()) ? kColourNames[static_cast<size_t>(colour)] : "";
+    if (colour < 0 || colour >= static_cast<int>(kColourNames.size())) return "";
+    return kColourNames[static_cast<size_t>(colour)];
 }
 
 std::string BandNames(const std::vector<int>& bands) {
@@ -182,7 +183,8 @@ std::string BandNames(const std::vector<int>& bands) {
 std::vector<int> Bands(std::string_view digits, int exponent) {
     if (!IsDigits(digits)) return {};
     if (digits.find_first_not_of('0') == std::string_view::npos) return {0}; // 0 Ω
-    const int pad = digits.size() == 1 ? 1 : 0; // "4" is "40" one place lower
+    // A single digit is written as two: "4" as "40" one place lower.
+    const int pad = digits.size() == 1 ? 1 : 0;
     if (digits.size() > 3 || exponent < -2 + pad || exponent > 9 + pad) return {};
     std::vector<int> bands;
     for (char c : digits) bands.push_back(c - '0');
@@ -221,8 +223,9 @@ std::string SmdCode(int mantissa, int exponent, ESeries series) {
     if (place < 0) return "";
     if (series == ESeries::E96) {
         if (exponent < -3 || exponent > 5) return "";
-        const int n = place + 1; // 01 .. 96
-        return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), kEiaLetters[static_cast<size_t>(exponent + 3)]};
+        const int n = place + 1, letter = exponent + 3; // 01 .. 96, Z .. F
+        return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10),
+                kEiaLetters[static_cast<size_t>(letter)]};
     }
     const std::string d = std::to_string(mantissa);
     if (exponent >= 0) return exponent <= 9 ? d + static_cast<char>('0' + exponent) : "";

@@ -33,10 +33,10 @@ std::vector<int> Bands(std::string_view digits, int exponent);
 // What a typed marking stands for.
 struct MarkingReading {
     bool known = false;
-    double value = 0;                 // ohms or farads; 0 when not known
+    double value = 0;                     // ohms or farads; 0 when not known
     std::string label = "Okänd märkning"; // "472 = 4,7 kΩ  ·  gul violett röd guld"
-    std::vector<int> bands;           // a resistor's bands; empty for a capacitor
-    std::string bandNames;            // BandNames(bands)
+    std::vector<int> bands;               // a resistor's bands; empty for a capacitor
+    std::string bandNames;                // BandNames(bands)
 };
 
 // Reads a resistor marking ("472", "4702", "01C", "4R7", "4.7K") or, with
