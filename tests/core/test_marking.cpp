@@ -24,6 +24,7 @@ const ReadCase kReadCases[] = {
     {"Letter2M2", 0, "2M2", "2M2 = 2,2 MΩ  ·  röd röd grön guld"},
     {"Letter1L5", 0, "1L5", "1L5 = 1,5 mΩ  ·  inga färgband"},
     {"LetterOneDigit", 0, "1R", "1R = 1 Ω  ·  brun svart guld guld"},
+    {"LetterOneDigitBelowSilver", 0, "R04", "R04 = 40 mΩ  ·  inga färgband"},
     {"LetterThreeDigits", 0, "4K70", "4K70 = 4,7 kΩ  ·  gul violett svart brun brun"},
     {"PointForLetterPointSeparator", 0, "4.7K", "4.7K = 4.7 kΩ  ·  gul violett röd guld", '.'},
     {"CommaForLetterSmallBlanks", 0, " \t4,7k ", "4,7k = 4,7 kΩ  ·  gul violett röd guld"},
@@ -31,6 +32,8 @@ const ReadCase kReadCases[] = {
     {"CapThree222", 1, "222", "222 = 2,2 nF"},
     {"CapThreeNine", 1, "479", "479 = 4,7 pF"},
     {"Cap4n7", 1, "4n7", "4n7 = 4,7 nF"},
+    {"CapTolerance5", 1, "4n7J", "4n7J = 4,7 nF ±5 %"},
+    {"CapSixDigitsAboveMilli", 1, "1234567000u", "1234567000u = 1234570 mF"},
     {"Cap2u2", 1, "2u2", "2u2 = 2,2 µF"},
     {"Cap2Micro2", 1, "2µ2", "2µ2 = 2,2 µF"},
     {"Capp47PointSeparator", 1, "p47", "p47 = 0.47 pF", '.'},
@@ -50,11 +53,9 @@ const ReadCase kReadCases[] = {
     {"WriteAndReadR47", 0, SmdCode(47, -2, ESeries::E12), "R47 = 470 mΩ  ·  gul violett silver guld"},
     {"WriteAndReadEia80A", 0, SmdCode(665, 0, ESeries::E96), "80A = 665 Ω  ·  blå blå grön svart brun"},
     {"WriteAndReadEia01C", 0, SmdCode(100, 2, ESeries::E96), "01C = 10 kΩ  ·  brun svart svart röd brun"},
-    {"WriteE96BelowZ", 0, SmdCode(976, -4, ESeries::E96), "Okänd märkning"},
-    {"WriteE96AboveF", 0, SmdCode(100, 6, ESeries::E96), "Okänd märkning"},
     {"KeepDropsOthersReadSmallEia", 0, KeepMarkingChars(" 5\xCE_1z Ω!"), "51z = 332 mΩ  ·  inga färgband"},
     {"KeepSixteen", 0, KeepMarkingChars("R0000000000000015"), "R000000000000001 = 1 fΩ  ·  inga färgband"},
-    {"KeepSixteenNotBytes", 1, KeepMarkingChars("2µ200000000000001"), "2µ20000000000000 = 2,2 µF"},
+    {"KeepSixteenNotBytesTolerance20", 1, KeepMarkingChars("2µ2000000000000M1"), "2µ2000000000000M = 2,2 µF ±20 %"},
     {"KeepGreekMuReadAsMicro", 1, KeepMarkingChars("2μ2"), "2μ2 = 2,2 µF"},
 };
 
@@ -64,16 +65,15 @@ TEST_P(Read, Label) {
     const MarkingReading r = ReadMarking(c.text, c.cap, c.sep);
     const size_t dot = c.label.find("·");
     const std::string names = dot == std::string::npos || c.label.ends_with("band") ? "" : c.label.substr(dot + 4);
-    EXPECT_EQ(r.label, c.label);
-    EXPECT_EQ(std::tuple(r.known, r.bandNames, BandNames(r.bands)), std::tuple(c.label != "Okänd märkning", names, names));
+    EXPECT_EQ(std::tuple(r.label, r.known, r.bandNames, BandNames(r.bands)), std::tuple(c.label, c.label != "Okänd märkning", names, names));
 }
 ROWS(Marking, Read, kReadCases);
 
-// Every resistor its code carries (1 Ω .. 9,76 MΩ among them) reads back with the part's bands; none has bands above vit.
+// Every resistor its code carries (1 Ω .. 9,76 MΩ among them) reads back with the part's bands; no code beyond, no bands above vit.
 TEST(Marking, CodesReadBack) {
     for (const auto& [s, low, high] : {std::tuple{ESeries::E12, -15, 9}, {ESeries::E24, -15, 9}, {ESeries::E96, -3, 5}})
         for (int m : SeriesMantissas(s)) {
-            EXPECT_EQ(PartBands(m, 10, s), std::vector<int>{}) << m;
+            EXPECT_EQ(SmdCode(m, low - 1, s) + SmdCode(m, high + 1, s) + BandNames(PartBands(m, 10, s)), "") << m;
             for (int e = low; e <= high; ++e) {
                 const MarkingReading r = ReadMarking(SmdCode(m, e, s), false, ',');
                 EXPECT_NEAR(r.value, m * std::pow(10.0, e), m * std::pow(10.0, e) * 1e-9) << r.label;
