@@ -18,7 +18,7 @@ ESeries ChosenSeries(int variant);
 
 // Every value of the series from `from` up to `to`, both included, ascending
 // (E12 from 1 to 10: 1, 1.2, 1.5 … 8.2, 10), each the double nearest to
-// mantissa × 10^n. Values from 1E-15 to 1E+15 only.
+// mantissa × 10^n; `from` and `to` lie between 1E-15 and 1E+15.
 std::vector<double> SeriesValues(ESeries series, double from, double to);
 
 // The range every two-resistor answer draws from: 1 Ω to 10 MΩ.
