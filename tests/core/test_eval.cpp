@@ -274,6 +274,7 @@ const EvalRow kDiv[] = {
     {"BestExactSmallestR2", {{"12", "", "", "5"}, k03, 2, "", ','}, Best("14000", "10000", "Bästa par ur E96: R1 14 kΩ och R2 10 kΩ ger 5 V (+0,0 %)")},
     {"BestOneOhmBelow100k", {{"10", "", "", "9.9999"}, k03, 1}, Best("1", "91000", "Bästa par ur E24: R1 1 Ω och R2 91 kΩ ger 10 V (−0.0 %)")},
     {"BestNearerByMoreThanNoise", {{"10", "", "", "5.20833333724"}, k03}, Best("33000", "39000", "Bästa par ur E12: R1 33 kΩ och R2 39 kΩ ger 5.417 V (+4.0 %)")},
+    {"BestEquallyNearSmallerR2", {{"10", "", "", "5.2083333338333"}, k03}, Best("10000", "10000", "Bästa par ur E12: R1 10 kΩ och R2 10 kΩ ger 5 V (−4.0 %)")},
     {"BestLargestR1", {{"1000", "", "", "0.001"}, k03}, Best("10000000", "10000", "Bästa par ur E12: R1 10 MΩ och R2 10 kΩ ger 0.999 V (+99800.1 %)")},
     {"BestDeviationBeyondDouble", {{"1E400", "", "", "1E-300"}, k03}, Best("10000000", "10000", "Bästa par ur E12: R1 10 MΩ och R2 10 kΩ ger 1.796E+305 V")},
     {"ZeroBeforeOrder", {{"5", "0", "", "6"}, k013}, Says("Alla värden måste vara större än noll")},
