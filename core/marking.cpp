@@ -44,8 +44,8 @@ struct Part {
     int exponent;
 };
 
-// digits × 10^exponent. The digits of a code are exact in a double and the
-// power of ten too up to 10^22, so a code's value takes a single rounding.
+// digits × 10^exponent. Up to 15 digits are exact in a double and so are the
+// powers of ten up to 10^22: the value of a code takes a single rounding.
 double Scaled(std::string_view digits, int exponent) {
     double d = 0;
     for (char c : digits) d = d * 10 + (c - '0');
@@ -80,7 +80,7 @@ std::string PointToLetter(std::string s, std::string_view letters) {
     return s;
 }
 
-// `s` in capitals, with µ for the micro sign.
+// `s` as Normalised writes it.
 std::optional<Part> ResistorPart(const std::string& s) {
     if (s.size() == 3 && IsDigits(s)) return Part{s.substr(0, 2), s[2] - '0'};
     if (s.size() == 4 && IsDigits(s)) return Part{s.substr(0, 3), s[3] - '0'};

@@ -15,6 +15,7 @@ const ReadCase kReadCases[] = {
     {"Three472", 0, "472", "472 = 4,7 kΩ  ·  gul violett röd guld"},
     {"Three100", 0, "100", "100 = 10 Ω  ·  brun svart svart guld"},
     {"ThreeZero", 0, "000", "000 = 0 Ω  ·  svart"},
+    {"ThreeTopMultiplier", 0, "999", "999 = 99 GΩ  ·  vit vit vit guld"},
     {"Four4702", 0, "4702", "4702 = 47 kΩ  ·  gul violett svart röd brun"},
     {"Four1000", 0, "1000", "1000 = 100 Ω  ·  brun svart svart svart brun"},
     {"Four1002", 0, "1002", "1002 = 10 kΩ  ·  brun svart svart röd brun"},
@@ -54,8 +55,8 @@ const ReadCase kReadCases[] = {
     {"WriteAndReadEia80A", 0, SmdCode(665, 0, ESeries::E96), "80A = 665 Ω  ·  blå blå grön svart brun"},
     {"WriteAndReadEia01C", 0, SmdCode(100, 2, ESeries::E96), "01C = 10 kΩ  ·  brun svart svart röd brun"},
     {"KeepDropsOthersReadSmallEia", 0, KeepMarkingChars(" 5\xCE_1z Ω!"), "51z = 332 mΩ  ·  inga färgband"},
-    {"KeepSixteen", 0, KeepMarkingChars("R0000000000000015"), "R000000000000001 = 1 fΩ  ·  inga färgband"},
-    {"KeepSixteenNotBytesTolerance20", 1, KeepMarkingChars("2µ2000000000000M1"), "2µ2000000000000M = 2,2 µF ±20 %"},
+    {"KeepSixteenFourDigitsNoBands", 0, KeepMarkingChars("000000000001K2345"), "000000000001K234 = 1,234 kΩ  ·  inga färgband"},
+    {"KeepSixteenNotBytesZeroTolerance20", 1, KeepMarkingChars("0µ0000000000000M1"), "0µ0000000000000M = 0 pF ±20 %"},
     {"KeepGreekMuReadAsMicro", 1, KeepMarkingChars("2μ2"), "2μ2 = 2,2 µF"},
 };
 
