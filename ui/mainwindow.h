@@ -45,6 +45,11 @@ public:
     // Centres the window on its screen.
     void PlaceOnScreen();
 
+protected:
+    // An access key clicks its button at once, on the page where it was
+    // pressed, rather than a moment later when that page may be gone.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public Q_SLOTS:
     void mnuEnd_Click();
     void mnuInfo_Click();

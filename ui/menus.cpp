@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menus: "Arkiv" with "Avsluta", the help document under
 // "Info", and "Om"; F10 and the keys that turn the tabs.
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QShortcutEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -43,6 +46,7 @@ void MainWindow::buildMenus() {
 
     // F10 opens the menu bar; Ctrl+PageDown and Ctrl+PageUp turn the tabs of
     // the page shown, from wherever the focus is in the window.
+    qApp->installEventFilter(this);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this, [bar, arkiv] { bar->setActiveAction(arkiv->menuAction()); });
     for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
@@ -52,6 +56,20 @@ void MainWindow::buildMenus() {
                 if (p && p->isVisible()) p->turnTab(s);
         });
     }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Qt would press the button now and release it 100 ms later; a click on
+    // another page in between would leave the release, and the focus it
+    // moves, to a page no longer shown.
+    auto* button = event->type() == QEvent::Shortcut ? qobject_cast<QAbstractButton*>(watched) : nullptr;
+    if (!button || button->window() != this || static_cast<QShortcutEvent*>(event)->isAmbiguous())
+        return QMainWindow::eventFilter(watched, event);
+    if (button->isEnabled()) {
+        if (button->isCheckable() && (button->focusPolicy() & Qt::ClickFocus)) button->setFocus(Qt::ShortcutFocusReason);
+        button->click();
+    }
+    return true;
 }
 
 QString MainWindow::LocateHelpFile(const QString& appDir) {

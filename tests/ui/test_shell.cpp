@@ -61,6 +61,37 @@ private Q_SLOTS:
         }
     }
 
+    // An access key pressed just before a click on another page acts on its own
+    // page at once or not at all: 250 ms later (a delayed click takes 100) the
+    // focus is in view, the hidden pages' fields are as they were, and digits
+    // typed then land in view.
+    void lateAccessKey_data() {
+        Columns<QStringList, int, QString>("steps", "key", "then");
+        QTest::newRow("Ny on Ohm, then R C Nät") << QStringList{"click:cmdOhm", "click:Ohm_1"} << int(Qt::Key_N) << "cmdRC";
+        QTest::newRow("Parallell on the impedance, then Ohm") << QStringList{"click:cmdReso", "Tab:TabRes:1"} << int(Qt::Key_P) << "cmdOhm";
+        QTest::newRow("AL on the winding, then Ohm") << QStringList{"click:cmdIndukt", "Tab:TabCoil:1"} << int(Qt::Key_L) << "cmdOhm";
+        QTest::newRow("Ny on the capacitor, then Spolar") << QStringList{"click:cmdKond"} << int(Qt::Key_N) << "cmdIndukt";
+        QTest::newRow("Ny on Ohm, then its Exit") << QStringList{"click:cmdOhm", "click:Ohm_1"} << int(Qt::Key_N) << "cmdExit_0";
+    }
+    void lateAccessKey() {
+        QFETCH(QStringList, steps); QFETCH(int, key); QFETCH(QString, then);
+        Ui ui;
+        ui.run(steps);
+        QTest::keyClick(ui.focus(), Qt::Key(key), Qt::AltModifier);
+        ui.click(then);
+        QTest::qWait(250);
+        QVERIFY2(!ui.focus() || ui.focus()->isVisible(), qPrintable(ui.focusName()));
+        QMap<QString, QString> hidden;
+        for (EntryField* f : ui.w->findChildren<EntryField*>()) if (!f->isVisible()) hidden[f->objectName()] = f->text();
+        ui.type("47"), ui.enter();
+        for (auto [name, text] : hidden.asKeyValueRange()) QCOMPARE(ui.text(name), text);
+        QSet<Lamp*> red; // lamps two calculators share count once
+        for (ampero::ui::Page* page : ui.pages())
+            for (const ampero::ui::Calculator& c : page->calculators())
+                for (Lamp* l : c.lamps) if (l->isVisible() && l->color() == kRed) red << l;
+        QCOMPARE(ui.state().ConfirmedCount(), int(red.size()));
+    }
+
     void menusAndHelp() {
         Ui ui;
         QTemporaryDir dir;
