@@ -208,7 +208,19 @@ std::string LedPowerText(double currentMilliamp, double ohms, char decimalSep) {
     if (!std::isfinite(watts) || !(watts > 0.0)) return "";
 
     std::string p;
-    if (watts >= 0.01) {
+    if (watts >= 1e6) {
+        // Three significant digits with an exponent, as a field writes a
+        // large number: no digits beyond what the inputs can carry.
+        char buf[32];
+        auto res = std::to_chars(buf, buf + sizeof buf, watts, std::chars_format::scientific, 2);
+        const std::string sci(buf, res.ptr);
+        const size_t e = sci.find('e');
+        std::string mantissa = sci.substr(0, e);
+        while (mantissa.back() == '0') mantissa.pop_back();
+        if (mantissa.back() == '.') mantissa.pop_back();
+        std::replace(mantissa.begin(), mantissa.end(), '.', decimalSep);
+        p = mantissa + "E" + sci.substr(e + 1);
+    } else if (watts >= 0.01) {
         p = Fixed(watts, 2, decimalSep);
     } else {
         // Two significant digits, found after rounding (0.00999 -> 0.010).

@@ -55,7 +55,8 @@ std::string SiText(double value, const char* unit, char decimalSep);
 
 // The power of an LED series resistor, P = I² · R, and the smallest common
 // rating (0.125 ... 5 W) of at least twice that, e.g.
-// "Effekt 0,07 W – välj minst 0,25 W". Empty when P is not positive and finite.
+// "Effekt 0,07 W – välj minst 0,25 W"; from 1 MW on the power has an
+// exponent ("Effekt 1,5E+06 W"). Empty when P is not positive and finite.
 std::string LedPowerText(double currentMilliamp, double ohms, char decimalSep);
 
 } // namespace ampero
