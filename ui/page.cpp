@@ -2,6 +2,7 @@
 #include "ui/page.h"
 
 #include <QTabBar>
+#include <QToolButton>
 
 #include "ui/colors.h"
 #include "ui/twips.h"
@@ -21,6 +22,10 @@ Page::Page(QWidget* parent, Shell& shell, const PageRow& row)
     tabs_->setObjectName(QString::fromLatin1(row.tabs));
     tabs_->setGeometry(Tw(45, 45, 5940, 4830));
     tabs_->setUsesScrollButtons(false);
+    // The tab bar's scroll buttons, never shown, are named for a screen reader all the same.
+    for (auto* scroll : tabs_->tabBar()->findChildren<QToolButton*>())
+        scroll->setAccessibleName(scroll->objectName().contains(QStringLiteral("Left")) ? QStringLiteral("Bläddra vänster")
+                                                                                       : QStringLiteral("Bläddra höger"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { tabChanged(t); });
     eval_ = new QPushButton(QStringLiteral("Räkna"), this);
     eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(row.eval));

@@ -88,6 +88,8 @@ protected:
 
     // The page's own part of an Exit.
     virtual void exited() {}
+    // The history captions named by the fields of the calculator in view.
+    static void nameHistory(const Calculator& c);
 
     Shell& shell_;
     EntryState& state_;
@@ -100,8 +102,6 @@ protected:
 
 private:
     void tabChanged(int tab);
-    // The history captions named by the fields of the calculator in view.
-    static void nameHistory(const Calculator& c);
     void apply(const Outcome& outcome, Calculator& c);
     void clear(Calculator& c);
 

@@ -59,6 +59,16 @@ private Q_SLOTS:
         QCOMPARE((QList<QColor>{ui->lamp("rCol_0"), ui->lamp("rCol_1"), ui->lamp("rCol_2")}), (QList<QColor>{QColor(255, 255, 0), QColor(128, 0, 128), kRed}));
     }
 
+    // A click that would take the value past 64 characters is refused whole; the count of clicks stays.
+    void colourClickPastTheField() {
+        ui->run({"click:lCol_9", "type:Ohm_0:" + QString(60, '1'), "click:lCol_9", "click:lCol_9"});
+        QCOMPARE(ui->text("Ohm_0"), "9" + QString(60, '1') + "9"); // × 10⁹ would make 71 characters
+        QCOMPARE(ui->lamp("rCol_2"), kRed); // the third band as it was
+        for (int i = 0; i < 10; ++i) ui->key(Qt::Key_Backspace);
+        ui->click("lCol_9"); // still the third band
+        QCOMPARE(ui->text("Ohm_0"), "9" + QString(51, '1') + QString(9, '0'));
+    }
+
     void ledTab() {
         ui->run({"Ohm_0=100", "Tab:TabOhm:1"});
         for (const char* v : {"9", "2", "15", "3"}) ui->key(Qt::Key_A, Qt::ControlModifier), ui->type(v), ui->enter();
@@ -125,6 +135,7 @@ private Q_SLOTS:
         for (const char* n : {"AL_0", "imgAL", "imgSpol6"}) QVERIFY2(ui->get(n)->isVisible(), n);
         QCOMPARE((QStringList{ui->focusName(), QString::number(ui->state().ConfirmedCount()), ui->lamp("sCoil_3").name(), ui->text("lblInd_0")}),
                  (QStringList{"AL_0", "0", kGrey.name(), ""}));
+        QCOMPARE(ui->get("lblInd_0")->accessibleName(), QString("Historia AL-värde nH/N²")); // the caption speaks of AL now
         ui->run({"AL_0=250", "Coil_3=20"});
         QCOMPARE(ui->focusName(), QString("cmdEval_2"));
         ui->key(Qt::Key_Space);
@@ -132,6 +143,7 @@ private Q_SLOTS:
         QCOMPARE(ui->state().EntryHistory[1], QString("1")); // the diameter's stays
         ui->click("chkAL");
         QVERIFY(ui->get("Coil_0")->isVisible() && ui->get("AL_0")->isHidden() && ui->focusName() == "Coil_0");
+        QCOMPARE(ui->get("lblInd_0")->accessibleName(), QString("Historia Längd cm"));
     }
 
     void ne555ValueTests_data() {

@@ -110,7 +110,7 @@ CoilPage::CoilPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(par
 void CoilPage::buildXlTab(QWidget* tab) {
     auto* picture =
         new SvgPicture(tab, QStringLiteral("imgCoilXL"), QStringLiteral("coil_xl"), Tw(kXlLeft, kXlTop, kXlW, kXlH));
-    auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), LampState::Confirmed);
+    auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), kLampRed);
     pilot->setGeometry(kPilotLamp);
     makeFieldRow(tab, QStringLiteral("Ind"), QStringLiteral("sInd"),
                  {{510, 630, 2280, 270, "Frekvens Mhz", 1740},
@@ -169,6 +169,7 @@ void CoilPage::chkAL_Click() {
     for (QWidget* w : dimensionView_) w->setVisible(!al);
     for (QWidget* w : alView_) w->setVisible(al);
     (al ? al_ : coil_[0])->setFocus(Qt::OtherFocusReason);
+    nameHistory(*calculatorOn(tabs_->currentIndex()));
 }
 
 } // namespace ampero::ui

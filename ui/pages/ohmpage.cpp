@@ -227,7 +227,12 @@ void OhmPage::exited() {
 
 void OhmPage::ColourClick(int digit) {
     std::string text = ohm_[0]->text().toStdString();
-    ColourClickResult r = ApplyColourClick(colourClickCount_, digit, text);
+    int32_t count = colourClickCount_;
+    const ColourClickResult r = ApplyColourClick(count, digit, text);
+    // A click that would make the value longer than the field holds is
+    // refused whole, as an over-long paste is.
+    if (QString::fromStdString(text).size() > EntryField::kMaxLength) return;
+    colourClickCount_ = count;
     ohm_[0]->setText(QString::fromStdString(text));
     if (r.complete) {
         if (QWidget* w = QApplication::focusWidget()) {
