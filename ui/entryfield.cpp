@@ -138,8 +138,10 @@ void EntryField::keyPressEvent(QKeyEvent* e) {
     default: break;
     }
     // Keys that type nothing keep their usual effect (arrows, Home, End,
-    // Delete, function keys).
-    if (e->key() >= Qt::Key_Escape || e->text().isEmpty()) {
+    // Delete, function keys). What types a character goes through the key
+    // rule whatever its key code: compose sequences, on-screen keyboards and
+    // remote desktops send characters with Qt::Key_unknown.
+    if (e->text().isEmpty() || !e->text().front().isPrint()) {
         QLineEdit::keyPressEvent(e);
         return;
     }

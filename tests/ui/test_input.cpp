@@ -34,6 +34,8 @@ private Q_SLOTS:
         QTest::newRow("65 characters refused whole") << QStringList{"click:cmdOhm", "click:Ohm_0"} << QString(65, '7') << "";
         QTest::newRow("LED field") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "click:txtLed_1"} << "3,6" << "23.6";
         QTest::newRow("series list") << QStringList{"click:cmdKond", "Tab:TabCap:1", "click:txtSerie_0"} << "2.2E3" << "2.2E3";
+        QTest::newRow("wire resistance") << QStringList{"click:cmdReso", "Tab:TabRes:1", "click:iResR2"} << "12" << "012";
+        QTest::newRow("wire resistance, 65 characters") << QStringList{"click:cmdReso", "Tab:TabRes:1", "click:iResR2"} << QString(65, '7') << "";
     }
     void paste() {
         QFETCH(QStringList, steps); QFETCH(QString, clip); QFETCH(QString, after);
@@ -64,6 +66,27 @@ private Q_SLOTS:
             QTRY_COMPARE(ui.focusName(), field); // never confirms nor moves on
             QCOMPARE(ui.state().ConfirmedCount(), confirmed);
         }
+    }
+    // Characters that come without a key code (compose, on-screen keyboards,
+    // remote desktops) go through the key rule and the confirm limit too.
+    void charactersWithoutKeyCode_data() {
+        Columns<QStringList, QString, QString>("steps", "text", "after");
+        QTest::newRow("letters and minus") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "a-x" << "";
+        QTest::newRow("Arabic-Indic digits") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "١٢" << "";
+        QTest::newRow("full-width digits") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "１２" << "";
+        QTest::newRow("a digit goes in") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "5" << "5";
+        QTest::newRow("at the confirm limit") << QStringList{"click:cmdOhm", "Ohm_0=1", "Ohm_1=2", "click:Ohm_2"} << "5" << "";
+        QTest::newRow("LED field") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "click:txtLed_1"} << "x" << "2";
+        QTest::newRow("series list") << QStringList{"click:cmdKond", "Tab:TabCap:1", "click:txtSerie_0"} << "x" << "";
+    }
+    void charactersWithoutKeyCode() {
+        QFETCH(QStringList, steps); QFETCH(QString, text); QFETCH(QString, after);
+        Ui ui;
+        ui.run(steps);
+        ui.key(Qt::Key_End);
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(ui.focus(), &e);
+        QCOMPARE(ui.focus()->property("text").toString(), after);
     }
     void typedKeysKeepTheirRule() {
         Ui ui;

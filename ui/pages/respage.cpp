@@ -146,18 +146,14 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
     lblR2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The coil's wire resistance: a plain field outside the entry protocol,
     // read at every evaluation.
-    iResR2_ = new QLineEdit(QStringLiteral("0"), tab);
-    iResR2_->setObjectName(QStringLiteral("iResR2"));
+    iResR2_ = new EntryField(tab, QStringLiteral("iResR2"), 0, nullptr, kFieldNormal, kFieldNormal);
+    iResR2_->setText(QStringLiteral("0"));
     iResR2_->setGeometry(Tw(4335, 2385, 1320, 390));
     iResR2_->setToolTip(QStringLiteral("Spolens trådresistans ohm  "));
     iResR2_->setAccessibleName(QStringLiteral("Motstånd Rs ohm"));
     QFont rf = FieldFont();
     rf.setPixelSize(13);
     iResR2_->setFont(rf);
-    QPalette pal = iResR2_->palette();
-    pal.setColor(QPalette::Base, kFieldNormal);
-    pal.setColor(QPalette::Text, Qt::black);
-    iResR2_->setPalette(pal);
 
     QWidget::setTabOrder(ires_[ImpZ], iResR2_);
     QWidget::setTabOrder(iResR2_, optPar_);

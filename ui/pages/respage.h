@@ -38,7 +38,7 @@ private:
     // "Icke Resonans"
     std::vector<EntryField*> ires_;
     std::vector<Lamp*> iresLamps_;
-    QLineEdit* iResR2_ = nullptr;
+    EntryField* iResR2_ = nullptr;
     QRadioButton* optPar_ = nullptr;
     QRadioButton* optSerie_ = nullptr;
     SvgPicture* imgPar_ = nullptr;
