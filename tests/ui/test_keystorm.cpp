@@ -1,7 +1,8 @@
-// A seeded storm of keys, values, clicks, tab changes and navigations; after
-// each event the window must hold together (see broken() below).
-// AMPERO_STORM_EVENTS (default 3000) and AMPERO_STORM_SEED choose the run; a
-// failure names the seed, the event index and the last events.
+// A seeded storm of keys, access keys, values, clicks, tab changes and
+// navigations, one run starting on each page, with no waiting between events;
+// after each event the window must hold together (see broken() below).
+// AMPERO_STORM_EVENTS (default 2000 a page) and AMPERO_STORM_SEED choose the
+// run; a failure names the seed, the page, the event index and the last events.
 #include <random>
 
 #include "uitest.h"
@@ -11,12 +12,21 @@ using namespace uitest;
 class KeyStorm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void storm_data() {
+        QTest::addColumn<int>("start");
+        for (const ampero::ui::PageRow& row : ampero::ui::PageTable()) QTest::newRow(row.nav) << int(&row - ampero::ui::PageTable().data());
+    }
     void storm() {
-        const quint64 seed = qEnvironmentVariableIsSet("AMPERO_STORM_SEED") ? qEnvironmentVariable("AMPERO_STORM_SEED").toULongLong() : 20260101;
-        const long total = qEnvironmentVariableIsSet("AMPERO_STORM_EVENTS") ? qEnvironmentVariable("AMPERO_STORM_EVENTS").toLong() : 3000;
+        QFETCH(int, start);
+        const quint64 seed = (qEnvironmentVariableIsSet("AMPERO_STORM_SEED") ? qEnvironmentVariable("AMPERO_STORM_SEED").toULongLong() : 20260101) + quint64(start);
+        const long total = qEnvironmentVariableIsSet("AMPERO_STORM_EVENTS") ? qEnvironmentVariable("AMPERO_STORM_EVENTS").toLong() : 2000;
         std::mt19937_64 random(seed); // the same run for a seed everywhere
         const auto below = [&](int n) { return int(random() % quint64(n)); };
         Ui ui;
+        ui.click(ampero::ui::PageTable()[size_t(start)].nav);
+        QList<QChar> accessKeys; // every "&x" of the window's buttons
+        for (QAbstractButton* b : ui.w->findChildren<QAbstractButton*>())
+            if (const qsizetype amp = b->text().indexOf('&'); amp >= 0 && amp + 1 < b->text().size()) accessKeys << b->text()[amp + 1].toUpper();
         QList<QWidget*> texts; // the calculators' fields and captions
         QList<Lamp*> lamps;
         for (ampero::ui::Page* page : ui.pages())
@@ -53,7 +63,10 @@ private Q_SLOTS:
             const auto greenBefore = greens();
             QWidget* at = ui.focus() ? ui.focus() : ui.w.get();
             QString what = ui.focusName() + ": ";
-            if (const int r = below(100); r < 30) {
+            if (const int r = below(100); r < 5) {
+                const QChar c = accessKeys[below(int(accessKeys.size()))];
+                QTest::keyClick(at, Qt::Key(c.unicode()), Qt::AltModifier), what += QString("Alt+") + c;
+            } else if (r < 30) {
                 const QChar c = QChar::fromLatin1("0123456789.,-a"[below(14)]);
                 QTest::keyClicks(at, c), what += QString("type ") + c;
             } else if (r < 55) {
@@ -79,6 +92,7 @@ private Q_SLOTS:
                 what = QString("navigation ") + ampero::ui::PageTable()[size_t(below(int(ampero::ui::PageTable().size())))].nav;
                 ui.click(what.section(' ', 1));
             }
+            if (below(200) == 0) QTest::qWait(120), what += ", then a pause"; // long enough for a delayed click to land
             if (QApplication::activeWindow() != ui.w.get() && !QApplication::activeModalWidget()) QApplication::setActiveWindow(ui.w.get());
             if (!ui.messages.isEmpty()) what += " -> message \"" + ui.messages.takeLast() + "\"";
             recent << QString("#%1 %2").arg(i).arg(what);
