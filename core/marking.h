@@ -50,7 +50,8 @@ MarkingReading ReadMarking(std::string_view utf8Text, bool capacitor, char decim
 // NearestStandard gives them): E6, E12 and E24 the three-digit code ("681"),
 // under 10 Ω the letter code ("4R7", "R47"); E96 the EIA-96 code ("80A").
 // Empty when the mantissa is not in the series or the code cannot carry the
-// value (E96 below 0,1 Ω or from 100 MΩ, the three-digit code from 100 GΩ).
+// value: E96 below 0,1 Ω or from 100 MΩ, the three-digit code from 100 GΩ, a
+// letter code longer than the marking field's 16 characters (below 10 fΩ).
 std::string SmdCode(int mantissa, int exponent, ESeries series);
 // The bands of the same part: four for E6, E12 and E24, five for E96; empty
 // where Bands is, or when the mantissa is not in the series.
