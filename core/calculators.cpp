@@ -17,6 +17,7 @@
 #include "core/ne555.h"
 #include "core/numrules.h"
 #include "core/ohm.h"
+#include "core/partmarks.h"
 #include "core/rcnetwork.h"
 #include "core/resonance.h"
 #include "core/seriescaps.h"
@@ -40,7 +41,8 @@ constexpr std::array kRows{
     CalculatorInfo{"Res", 3, 2, 0, false, EvalResonance, nullptr, "P--"},
     CalculatorInfo{"iRes", 4, 3, 0, true, EvalImpedance, ImpedanceRule, "P---"},
     CalculatorInfo{"Div", 4, 3, 0, false, EvalDivider, nullptr, "-RR-"},
-    CalculatorInfo{"Komb", 1, 1, 1, false, EvalCombination, nullptr},
+    CalculatorInfo{"Komb", 1, 1, 1, false, EvalCombinationWithParts, nullptr},
+    CalculatorInfo{"Mark", 1, 0, 0, false, EvalMarking, nullptr},
 };
 
 // Every confirmed field has a flag and a history slot of its own.
@@ -72,6 +74,8 @@ StandardHint StandardHintFor(const CalculatorInfo& c, const Inputs& in, const Ou
         if (!q) continue;
         StandardHint hint{StandardValuesLine(r.text, *q, in.decimalSep), r.index};
         if (hint.text.empty()) return {};
+        if (*q == Quantity::Resistance || *q == Quantity::ResistanceKilo)
+            hint.ohms = ParsePrefix(r.text) * (*q == Quantity::ResistanceKilo ? 1000.0 : 1.0);
         if (c.currentField >= 0) {
             const std::string power =
                 LedPowerText(FieldValue(in.fields, c.currentField), ParsePrefix(r.text), in.decimalSep);

@@ -40,6 +40,7 @@ const CalculatorInfo& FindCalculator(std::string_view name);
 struct StandardHint {
     std::string text;
     int field = -1;
+    double ohms = 0; // the resistance the line speaks of, in ohms; 0 where it speaks of none
 };
 StandardHint StandardHintFor(const CalculatorInfo& c, const Inputs& in, const Outcome& out);
 

@@ -33,7 +33,7 @@ struct Calculator {
     std::vector<Lamp*> lamps{};             // by field index; none where it confirms nothing
     std::vector<QLabel*> history{};         // the history captions
     std::vector<int> historySource{};       // caption j shows field historySource[j]; empty: j
-    std::vector<QLabel*> captions{};        // the result captions by the routine's caption slot
+    std::vector<QWidget*> captions{};       // the result captions by the routine's caption slot: a text each
     // The fields copied into the history after an evaluation; filled with
     // every field when described, for a calculator that confirms values.
     std::vector<int> historyCopy{};
@@ -56,6 +56,7 @@ struct Calculator {
     // A value test on Enter: a refusal message, or nothing to accept.
     std::function<std::optional<QString>(int index, const QString& text)> acceptTest{};
     std::function<void(int index)> onConfirmed{}; // after field `index` has been confirmed
+    std::function<void(int index)> onWithdrawn{}; // after its confirmation has been withdrawn
 
     // What only reads a widget. The calculator is in use while `active`
     // holds (those sharing a tab); its second form is 1 + the index of the

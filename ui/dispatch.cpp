@@ -44,7 +44,7 @@ void Page::evaluate(Calculator& c) {
     apply(outcome, c);
     const StandardHint hint = StandardHintFor(*c.info, in, outcome);
     shell_.ShowStandard(QString::fromStdString(hint.text),
-                        hint.field >= 0 ? c.fields[static_cast<size_t>(hint.field)] : nullptr);
+                        hint.field >= 0 ? c.fields[static_cast<size_t>(hint.field)] : nullptr, hint.ohms);
     for (QWidget* w : c.shownAfter) {
         w->show();
         w->raise();
@@ -67,7 +67,7 @@ void Page::apply(const Outcome& outcome, Calculator& c) {
     }
     for (const CaptionResult& r : outcome.captions)
         if (static_cast<size_t>(r.slot) < c.captions.size())
-            c.captions[static_cast<size_t>(r.slot)]->setText(QString::fromStdString(r.text));
+            c.captions[static_cast<size_t>(r.slot)]->setProperty("text", QString::fromStdString(r.text));
 }
 
 void Page::cmdNew_Click() {
@@ -75,7 +75,7 @@ void Page::cmdNew_Click() {
     for (Calculator& c : calcs_)
         if (c.newFromAnyTab) target = &c;
     if (!target) target = calculatorOn(tabs_->currentIndex());
-    if (!target || !target->confirms() || !target->pageButtons) return;
+    if (!target || !target->pageButtons) return;
     // The focus goes to its first field, which must be in view: the keys
     // typed next belong there.
     if (target->tab != tabs_->currentIndex()) tabs_->setCurrentIndex(target->tab);
@@ -91,7 +91,7 @@ void Page::clear(Calculator& c) {
         state_.EntryHistory[i].clear();
         if (i < c.history.size() && c.history[i]) c.history[i]->setText(QString());
     }
-    for (QLabel* l : c.captions) l->setText(QString());
+    for (QWidget* l : c.captions) l->setProperty("text", QString());
     if (c.cleared) c.cleared();
 }
 

@@ -38,7 +38,7 @@ inline constexpr FirstFramePicture kFirstFramePictures[] = {
     {"start_m1", 150, 125}, {"start_m2", 150, 125}, {"start_m3", 150, 125}, {"start_m4", 150, 125},
     {"start_m5", 150, 125}, {"start_m6", 150, 125}, {"logo_left", 24, 24},  {"logo_right", 24, 24},
     {"nav_ohm", 16, 16},    {"nav_rc", 16, 16},     {"nav_cap", 16, 16},    {"nav_coil", 16, 16},
-    {"nav_res", 16, 16},
+    {"nav_res", 16, 16},    {"nav_tools", 16, 16},
 };
 // The name the wood tile is kept under among them.
 inline constexpr const char* kWoodTileName = "wood_tile";

@@ -90,6 +90,10 @@ void EntryField::typeCharacter(int code) {
 
 void EntryField::pasteText(const QString& text) {
     if (isReadOnly() || (handler_ && !handler_->TakesPaste(index_))) return;
+    if (std::optional<QString> own = handler_ ? handler_->OwnPaste(text) : std::nullopt) {
+        insert(*own);
+        return;
+    }
     QString value = text.trimmed();
     value.replace(QLatin1Char(','), QLatin1Char('.'));
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();

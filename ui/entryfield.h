@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 namespace ampero::ui {
 
@@ -67,6 +68,9 @@ public:
     // Whether a paste may go in now, and whether its number may be negative.
     virtual bool TakesPaste(int /*index*/) const { return true; }
     virtual bool TakesMinus() const { return false; }
+    // A field that is no number pastes by a rule of its own: the text that
+    // goes in for the clipboard's, or nothing for the rule of numbers.
+    virtual std::optional<QString> OwnPaste(const QString& /*clip*/) const { return std::nullopt; }
 };
 
 // A single-line numeric field that feeds every typed character through its

@@ -48,6 +48,7 @@ MainWindow::MainWindow() {
     standard_->setAccessibleName(QStringLiteral("Standardvärden"));
     standard_->setFocusPolicy(Qt::NoFocus);
     standard_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    standard_->installEventFilter(this);
     standard_->hide();
     // The first frame shows the start page only; the window icon and the
     // calculator pages come right after it has been painted (the pages at
@@ -165,8 +166,11 @@ void MainWindow::Exited(Page& own) {
     state_.ResetEntryState();
 }
 
-void MainWindow::ShowStandard(const QString& text, QLineEdit* result) {
+void MainWindow::ShowStandard(const QString& text, QLineEdit* result, double ohms) {
     disconnect(standardFollows_);
+    standardOhms_ = text.isEmpty() ? 0 : ohms;
+    standard_->setCursor(standardOhms_ > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    standard_->setToolTip(standardOhms_ > 0 ? QStringLiteral("Klicka för två motstånd som ger värdet") : QString());
     standard_->setText(text);
     standard_->setAccessibleDescription(text);
     standard_->setVisible(!text.isEmpty());

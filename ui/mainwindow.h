@@ -25,7 +25,7 @@ public:
     EntryState& State() override { return state_; }
     void Exited(Page& page) override;
     void ShowMessage(const QString& text) override;
-    void ShowStandard(const QString& text, QLineEdit* result) override;
+    void ShowStandard(const QString& text, QLineEdit* result, double ohms = 0) override;
 
     // The calculator pages are built after the first frame has been
     // painted; this builds them now if that has not happened yet.
@@ -64,6 +64,7 @@ private:
     EntryState state_;
     QLabel* standard_ = nullptr;
     QMetaObject::Connection standardFollows_;
+    double standardOhms_ = 0; // the resistance the line speaks of
     std::vector<Page*> pages_; // in navigation order
     QString helpFile_;
     QWidget* help_ = nullptr;

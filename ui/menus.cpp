@@ -18,6 +18,7 @@
 
 #include "ui/mainwindow.h"
 #include "ui/page.h"
+#include "ui/pagetable.h"
 #include "ui/style.h"
 
 namespace ampero::ui {
@@ -59,6 +60,17 @@ void MainWindow::buildMenus() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a line that speaks of a resistance: the page that makes it
+    // from two standard parts.
+    if (watched == standard_ && event->type() == QEvent::MouseButtonRelease && standardOhms_ > 0) {
+        const double ohms = standardOhms_;
+        for (Page* p : pages_) {
+            if (!p->CombinesResistances()) continue;
+            ShowPage(p->row().pan);
+            p->OpenWithResistance(ohms);
+            return true;
+        }
+    }
     // Qt would press the button now and release it 100 ms later; a click on
     // another page in between would leave the release, and the focus it
     // moves, to a page no longer shown.

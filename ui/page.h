@@ -47,6 +47,10 @@ public:
     void ExitClear();
     // Navigation: the page is about to be shown.
     virtual void Opened() {}
+    // Whether the page makes a resistance from standard parts, and that
+    // with this one, once the window has shown the page.
+    virtual bool CombinesResistances() const { return false; }
+    virtual void OpenWithResistance(double /*ohms*/) {}
     QWidget* FirstField() const;
     // The next (step 1) or previous (step -1) tab, round.
     void turnTab(int step);

@@ -8,6 +8,7 @@
 #include "ui/pages/ohmpage.h"
 #include "ui/pages/rcpage.h"
 #include "ui/pages/respage.h"
+#include "ui/pages/toolpage.h"
 
 namespace ampero::ui {
 
@@ -21,6 +22,7 @@ constexpr std::array kPages{
     PageRow{"cmdKond", "&Kondensator", "nav_cap", 4, 1, 2, 2, "TabCap", false, Make<CapPage>},
     PageRow{"cmdIndukt", "&Spolar", "nav_coil", 3, 2, 1, 1, "TabCoil", false, Make<CoilPage>},
     PageRow{"cmdReso", "&Resonans", "nav_res", 5, 3, 3, 3, "TabRes", false, Make<ResPage>},
+    PageRow{"cmdVerktyg", "&Verktyg", "nav_tools", 7, 5, 5, 5, "TabVerktyg", false, Make<ToolPage>},
 };
 
 } // namespace

@@ -23,6 +23,7 @@ EntryProtocol::EntryProtocol(EntryState& state, const Calculator& calc, Evaluate
 void EntryProtocol::withdraw(int index) {
     state_.EntryConfirmed[static_cast<size_t>(index)] = false;
     c_.lamps[static_cast<size_t>(index)]->setState(LampState::Off);
+    if (c_.onWithdrawn) c_.onWithdrawn(index);
 }
 
 void EntryProtocol::showHistory(int count) {

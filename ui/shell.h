@@ -21,8 +21,10 @@ public:
     // A modal message box titled "Ampero" with an OK button and no icon.
     virtual void ShowMessage(const QString& text) = 0;
     // The standard-values line under the pages; it empties by itself when
-    // the text of `result` changes. An empty text empties it now.
-    virtual void ShowStandard(const QString& text, QLineEdit* result) = 0;
+    // the text of `result` changes. An empty text empties it now. Where it
+    // speaks of a resistance (ohms > 0), a click on it shows two standard
+    // resistors that make that value.
+    virtual void ShowStandard(const QString& text, QLineEdit* result, double ohms = 0) = 0;
 };
 
 } // namespace ampero::ui

@@ -365,8 +365,8 @@ def run_checks(app, Atspi):
 
     # ---- every page and every tab
     nav_names = find_navigation(start, R)
-    if len(nav_names) != 5:
-        report.fail("navigation", None, "expected 5 page buttons beside the pages, found %d: %s"
+    if len(nav_names) != 6:
+        report.fail("navigation", None, "expected 6 page buttons beside the pages, found %d: %s"
                     % (len(nav_names), [n.name for n in nav_names]))
     previous = None
     for nav in nav_names:

@@ -29,7 +29,7 @@ const CombRow kComb[] = {
 class Combination : public testing::TestWithParam<CombRow> {};
 TEST_P(Combination, Lines) {
     const CombRow& r = GetParam();
-    const Outcome out = FindCalculator("Komb").eval({.fields = {r.target}, .variant = r.series, .decimalSep = ','});
+    const Outcome out = EvalCombination({.fields = {r.target}, .variant = r.series, .decimalSep = ','});
     EXPECT_EQ(out, (Outcome{.captions = {{CombNearest, r.lines[0]}, {CombSeries, r.lines[1]}, {CombParallel, r.lines[2]}}}));
 }
 ROWS(Komb, Combination, kComb);

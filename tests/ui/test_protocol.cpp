@@ -21,7 +21,7 @@ std::vector<Calculator> Descriptions() {
     std::vector<Calculator> all;
     for (const PageRow& row : PageTable())
         for (const Calculator& c : w.page(row.pan)->calculators())
-            if (c.confirms()) all.push_back(c);
+            if (c.confirms() && c.fields.size() > 1) all.push_back(c); // the table moves between fields
     return all;
 }
 

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pages/toolpage.h"
+
+#include <QRadioButton>
+
+#include "core/marking.h"
+#include "core/numrules.h"
+#include "ui/colors.h"
+#include "ui/twips.h"
+
+namespace ampero::ui {
+
+namespace {
+
+// The marking field: letters, digits, "," "." and µ, typed or pasted; Enter
+// and F12 read it.
+class MarkingKeys : public KeyHandler {
+public:
+    explicit MarkingKeys(std::function<void()> read) : read_(std::move(read)) {}
+    int KeyPress(int, int key) override {
+        if (key == kEnter) read_();
+        if (key == kEnter || key == kBackspace) return key;
+        const QString typed = key > 0 && key < 0x10000 ? QString(QChar(key)) : QString();
+        return KeepMarkingChars(typed.toStdString()).empty() ? 0 : key;
+    }
+    void KeyUp(int, int keyCode) override {
+        if (keyCode == kF12) read_();
+    }
+    std::optional<QString> OwnPaste(const QString& clip) const override {
+        return QString::fromStdString(KeepMarkingChars(clip.toStdString()));
+    }
+
+private:
+    std::function<void()> read_;
+};
+
+const char* const kInfo =
+    "Spänningsdelare: bekräfta tre av Uin, R1, R2 och Uut med <Enter> så räknas den fjärde ut. "
+    "Bekräfta bara Uin och Uut så föreslås det bästa paret standardmotstånd ur vald serie, "
+    "R2 mellan 10 kΩ och 91 kΩ. Exempel: 5 V till 3,3 V ur E24 ger R1 47 kΩ och R2 91 kΩ, 3,297 V.\n\n"
+    "Kombination: skriv ett motståndsvärde och tryck <Enter>. Du får närmaste standardvärde, "
+    "och två standardmotstånd i serie eller parallellt som kommer närmare. Exempel: 667 Ω ur E12 "
+    "ger 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω. Klicka på raden med standardvärden under en sida för att "
+    "komma hit med det värdet.\n\n"
+    "Märkning: skriv koden som står på delen, t.ex. 472, 4702, 01C eller 4R7 för motstånd och "
+    "104, 4n7 eller 104K för kondensatorer, och tryck <Enter>.";
+
+} // namespace
+
+ToolPage::ToolPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
+    auto* divTab = addTab(QStringLiteral("Spänningsdelare"));
+    auto* kombTab = addTab(QStringLiteral("Kombination"));
+    auto* markTab = addTab(QStringLiteral("Märkning"));
+    auto* infoTab = addTab(QStringLiteral("Info"));
+    history_ = makeHistory(QStringLiteral("LblHiVerk"), QStringLiteral("lblVerk"));
+    buildDividerTab(divTab);
+    buildCombinationTab(kombTab);
+    buildMarkingTab(markTab);
+    buildInfoTab(infoTab);
+    // After the last field of a tab the page's own buttons follow.
+    QWidget::setTabOrder(eval_, new_);
+    QWidget::setTabOrder(new_, exit_);
+}
+
+std::vector<QAbstractButton*> ToolPage::seriesChoice(QWidget* tab, const QString& prefix, int left, int top) {
+    std::vector<QAbstractButton*> later;
+    for (int k = 0; k < 3; ++k) {
+        auto* b = new QRadioButton(QStringList{"E12", "E24", "E96"}[k], tab);
+        b->setObjectName(QStringLiteral("%1_%2").arg(prefix).arg(k));
+        b->setGeometry(Tw(left + 900 * k, top, 840, 300));
+        b->setChecked(k == 1);
+        if (k > 0) later.push_back(b);
+    }
+    return later;
+}
+
+void ToolPage::buildDividerTab(QWidget* tab) {
+    addFrame(tab, QStringLiteral("fraDiv"), QStringLiteral("Spänningsdelare"));
+    new SvgPicture(tab, QStringLiteral("imgDiv"), QStringLiteral("divider"), Tw(2250, 1230, 1500, 1680));
+    makeFieldRow(tab, QStringLiteral("Div"), QStringLiteral("sDiv"),
+                 {{450, 600, 2160, 255, "Uin  V", 1755, "Uin Volt"},
+                  {3570, 600, 5280, 255, "R1  Ohm", 1755, "R1 Ohm"},
+                  {450, 3120, 2160, 2760, "R2  Ohm", 1755, "R2 Ohm"},
+                  {3570, 3120, 5280, 2760, "Uut  V", 1755, "Uut Volt"}},
+                 div_, divLamps_);
+    const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optDiv"), 3000, 3900);
+    addCalculator({.info = &FindCalculator("Div"), .fields = div_, .lamps = divLamps_, .history = history_, .forms = forms});
+}
+
+void ToolPage::buildCombinationTab(QWidget* tab) {
+    addFrame(tab, QStringLiteral("fraKomb"), QStringLiteral("Två motstånd för ett värde"));
+    makeFieldRow(tab, QStringLiteral("Komb"), QStringLiteral("sKomb"), {{450, 600, 2160, 255, "Mål  Ohm", 1755, "Mål Ohm"}},
+                 komb_, kombLamps_);
+    const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optKomb"), 3000, 660);
+    const char* const names[3] = {"Närmast", "I serie", "Parallellt"};
+    for (int k = 0; k < 3; ++k) {
+        FitLabel* l = MakeValuePanel(tab, QStringLiteral("lblKomb_%1").arg(k), Tw(450, 1500 + 660 * k, k ? 5040 : 3840, 540), 4);
+        l->setAccessibleName(QString::fromUtf8(names[k]));
+        kombRows_.push_back(l);
+    }
+    auto* picture = new PartPicture(tab, QStringLiteral("imgKomb"), Tw(4380, 1500, 1110, 540));
+    picture->setAccessibleName(QStringLiteral("Närmaste motstånd"));
+    kombRows_.push_back(picture);
+    Calculator& c = addCalculator({.info = &FindCalculator("Komb"),
+                                   .tab = 1,
+                                   .fields = komb_,
+                                   .lamps = kombLamps_,
+                                   .history = {history_[0]},
+                                   .captions = kombRows_,
+                                   .forms = forms});
+    // Enter computes at once; so does another series while a target is confirmed.
+    c.onConfirmed = [this, &c](int) { evaluate(c); };
+    c.onWithdrawn = [this](int) {
+        for (QWidget* row : kombRows_) row->setProperty("text", QString());
+    };
+    for (QRadioButton* b : tab->findChildren<QRadioButton*>())
+        connect(b, &QAbstractButton::toggled, this, [this, &c](bool on) {
+            if (on && state_.EntryConfirmed[0]) evaluate(c);
+        });
+}
+
+void ToolPage::buildMarkingTab(QWidget* tab) {
+    addFrame(tab, QStringLiteral("fraMark"), QStringLiteral("Märkning"));
+    auto* type = new QRadioButton(QStringLiteral("Motstånd"), tab);
+    type->setObjectName(QStringLiteral("optMark_0"));
+    type->setGeometry(Tw(3570, 540, 1800, 300));
+    type->setChecked(true);
+    auto* capacitor = new QRadioButton(QStringLiteral("Kondensator"), tab);
+    capacitor->setObjectName(QStringLiteral("optMark_1"));
+    capacitor->setGeometry(Tw(3570, 900, 1800, 300));
+    auto* label = MakeValuePanel(tab, QStringLiteral("lblMark"), Tw(450, 1560, 5040, 540), 4);
+    label->setAccessibleName(QStringLiteral("Värde"));
+    auto* picture = new PartPicture(tab, QStringLiteral("imgMark"), Tw(1800, 2400, 2340, 1140));
+    picture->setAccessibleName(QStringLiteral("Delen"));
+    markShown_ = {label, picture};
+
+    markKeys_ = std::make_unique<MarkingKeys>([this] { evaluate(*marking_); });
+    auto* field = makeField(tab, QStringLiteral("txtMark"), 0, Tw(450, 600, 2400, 420), QStringLiteral("Märkning"));
+    field->setMaxLength(16);
+    field->setHandler(markKeys_.get());
+    mark_ = {field};
+    marking_ = &addCalculator(
+        {.info = &FindCalculator("Mark"), .tab = 2, .fields = mark_, .captions = markShown_, .forms = {capacitor}});
+    connect(capacitor, &QAbstractButton::toggled, this, [this] { evaluate(*marking_); });
+    QWidget::setTabOrder(field, type);
+    QWidget::setTabOrder(type, capacitor);
+}
+
+void ToolPage::buildInfoTab(QWidget* tab) {
+    auto* info = MakeLabel(tab, QStringLiteral("lblVerkInfo"), QString::fromUtf8(kInfo), Tw(240, 120, 5460, 4200), true);
+    info->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+}
+
+void ToolPage::OpenWithResistance(double ohms) {
+    tabs_->setCurrentIndex(1);
+    EntryField* target = komb_.front();
+    target->setFocus(Qt::OtherFocusReason);
+    if (state_.EntryConfirmed[0]) target->typeCharacter(kEsc); // a target from before gives way
+    target->setText(QString::fromStdString(ResultText(ohms)));
+    target->typeCharacter(kEnter);
+}
+
+} // namespace ampero::ui
