@@ -94,11 +94,12 @@ void ToolPage::buildCombinationTab(QWidget* tab) {
     const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optKomb"), 3000, 660);
     const char* const names[3] = {"Närmast", "I serie", "Parallellt"};
     for (int k = 0; k < 3; ++k) {
-        FitLabel* l = MakeValuePanel(tab, QStringLiteral("lblKomb_%1").arg(k), Tw(450, 1500 + 660 * k, k ? 5040 : 3840, 540), 4);
+        FitLabel* l = MakeValuePanel(tab, QStringLiteral("lblKomb_%1").arg(k), Tw(450, 1440 + 660 * k, 5040, 540), 4);
         l->setAccessibleName(QString::fromUtf8(names[k]));
         kombRows_.push_back(l);
     }
-    auto* picture = new PartPicture(tab, QStringLiteral("imgKomb"), Tw(4380, 1500, 1110, 540));
+    // The nearest part as it lies in the drawer, under its line.
+    auto* picture = new PartPicture(tab, QStringLiteral("imgKomb"), Tw(1800, 3450, 2340, 900));
     picture->setAccessibleName(QStringLiteral("Närmaste motstånd"));
     kombRows_.push_back(picture);
     Calculator& c = addCalculator({.info = &FindCalculator("Komb"),
