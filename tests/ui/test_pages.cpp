@@ -146,6 +146,46 @@ private Q_SLOTS:
         QCOMPARE(ui->get("lblInd_0")->accessibleName(), QString("Historia Längd cm"));
     }
 
+    // Kombination computes on Enter and on another series, and empties on a withdrawal;
+    // Märkning reads on Enter and on the other option, "Ny" empties it.
+    void tools() {
+        ui->run({"click:cmdVerktyg", "Tab:TabVerktyg:1", "type:Komb_0:667"}), ui->enter();
+        const auto lines = [&](const QString& prefix, int n) {
+            QStringList l;
+            for (int k = 0; k < n; ++k) l << ui->get(Name(prefix, k))->property("text").toString();
+            return l;
+        };
+        const auto row = [&](const char* calc, const char* text, int variant) {
+            QStringList l;
+            for (const ampero::CaptionResult& c : ampero::FindCalculator(calc).eval({.fields = {text}, .variant = variant}).captions) l << QString::fromStdString(c.text);
+            return l;
+        };
+        QCOMPARE(lines("lblKomb", 3) << ui->text("imgKomb"), row("Komb", "667", 1));
+        ui->click("optKomb_2");
+        QCOMPARE(lines("lblKomb", 3) << ui->text("imgKomb"), row("Komb", "667", 2));
+        ui->run({"BS:Komb_0"});
+        QCOMPARE(lines("lblKomb", 3) << ui->text("imgKomb"), QStringList(4, ""));
+        ui->run({"Tab:TabVerktyg:2", "type:txtMark:1 0-4k"}), ui->enter();
+        QCOMPARE(ui->text("txtMark"), "104k"); // the blank and the minus not taken
+        QCOMPARE((QStringList{ui->text("lblMark"), ui->text("imgMark")}), row("Mark", "104k", 0));
+        ui->click("optMark_1");
+        QCOMPARE((QStringList{ui->text("lblMark"), ui->text("imgMark")}), row("Mark", "104k", 1));
+        ui->click("cmdNew_5");
+        QCOMPARE((QStringList{ui->text("txtMark"), ui->text("lblMark"), ui->text("imgMark"), ui->focusName()}), (QStringList{"", "", "", "txtMark"}));
+    }
+
+    // A line that speaks of a resistance takes its value to Kombination.
+    void standardLineToCombination() {
+        ui->run({"Ohm_1=10", "Ohm_3=0.015", "F12"});
+        auto* line = ui->get<QLabel>("lblStandard");
+        QCOMPARE((QStringList{line->toolTip(), QString::number(line->cursor().shape())}), (QStringList{"Klicka för två motstånd som ger värdet", QString::number(Qt::PointingHandCursor)}));
+        ui->click(line);
+        QVERIFY(ui->get("Komb_0")->isVisible());
+        QCOMPARE((QStringList{ui->text("Komb_0"), ui->lamp("sKomb_0").name(), ui->text("lblKomb_0").left(16)}), (QStringList{"666.666667", kRed.name(), "Närmast: 680 Ω ("}));
+        ui->run({"click:cmdRC", "RC_0=1592", "RC_1=100", "F12"}); // a frequency: no click
+        QVERIFY(ui->get<QLabel>("lblStandard")->toolTip().isEmpty());
+    }
+
     void ne555ValueTests_data() {
         Columns<QString, QString>("field", "typed");
         QTest::newRow("NE 555 Ra above 3300") << "RC555_0" << "3301";
