@@ -12,12 +12,12 @@ class KeystrokeBench : public QObject {
 private Q_SLOTS:
     void init() {
         ui = std::make_unique<Ui>();
-        ui->nav("cmdOhm");
+        ui->click("cmdOhm");
     }
     void cleanup() { ui.reset(); }
 
     void typedDigit() {
-        EntryField* f = ui->field("Ohm_0");
+        EntryField* f = ui->get<EntryField>("Ohm_0");
         QBENCHMARK {
             if (f->text().size() >= 8) f->clear();
             QTest::keyClick(f, Qt::Key_1);
@@ -26,16 +26,16 @@ private Q_SLOTS:
     }
 
     void enter() {
-        EntryField* f = ui->field("Ohm_0");
-        ui->confirm("Ohm_0", "100");
+        EntryField* f = ui->get<EntryField>("Ohm_0");
+        ui->run({"Ohm_0=100"});
         QBENCHMARK { QTest::keyClick(f, Qt::Key_Return); }
         QCOMPARE(ui->state().ConfirmedCount(), 1);
     }
 
     void evaluationRepainted() {
-        ui->confirm("Ohm_0", "100");
-        ui->confirm("Ohm_1", "12");
-        EntryField* f = ui->field("Ohm_1");
+        ui->run({"Ohm_0=100"});
+        ui->run({"Ohm_1=12"});
+        EntryField* f = ui->get<EntryField>("Ohm_1");
         QBENCHMARK {
             QTest::keyClick(f, Qt::Key_F12);
             ui->w->repaint();

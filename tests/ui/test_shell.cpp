@@ -42,6 +42,7 @@ private Q_SLOTS:
         QTest::newRow("Kondensator") << "cmdKond" << "&Kondensator" << 4 << int(Qt::Key_K) << QStringList{"Kondensator XC", "Seriekoppling", "Info"};
         QTest::newRow("Spolar") << "cmdIndukt" << "&Spolar" << 3 << int(Qt::Key_S) << QStringList{"Spolar XL", " Tillverka Spolar", "Info"};
         QTest::newRow("Resonans") << "cmdReso" << "&Resonans" << 5 << int(Qt::Key_R) << QStringList{"Resonans Fq", "Icke Resonans", "Info"};
+        QTest::newRow("Verktyg") << "cmdVerktyg" << "&Verktyg" << 7 << int(Qt::Key_V) << QStringList{"Spänningsdelare", "Kombination", "Märkning", "Info"};
     }
     void navigation() {
         QFETCH(QString, button); QFETCH(QString, caption); QFETCH(int, pan); QFETCH(int, accessKey); QFETCH(QStringList, tabs);
