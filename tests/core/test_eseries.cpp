@@ -100,11 +100,11 @@ TEST(Series, EveryListedValueIsItsOwnNearest) {
 
 // Which result of an evaluation the hint speaks of, in which unit, and
 // what it then says (nothing where field is -1).
-ROW(HintCase, const char* calc; FieldTexts in; Outcome out; int field; const char* says; )
+ROW(HintCase, const char* calc; FieldTexts in; Outcome out; int field; const char* says; double ohms = 0; )
 const HintCase kHintCases[] = {
     {"OhmCurrentAndPowerNone", "Ohm", {}, {{}, {{3, "0.12"}, {2, "1.44"}}}, -1, ""},
-    {"OhmResistance", "Ohm", {}, {{}, {{0, "667"}, {2, "0.15"}}}, 0, "för 667 Ω:  E12 680 Ω"},
-    {"NE555Kilo", "RC555", {}, {{}, {{1, "2"}}}, 1, "för 2 kΩ:  E12 2,2 kΩ"},
+    {"OhmResistance", "Ohm", {}, {{}, {{0, "667"}, {2, "0.15"}}}, 0, "för 667 Ω:  E12 680 Ω", 667},
+    {"NE555Kilo", "RC555", {}, {{}, {{1, "2"}}}, 1, "för 2 kΩ:  E12 2,2 kΩ", 2000},
     {"NE555FrequencyNone", "RC555", {}, {{}, {{3, "1000"}}}, -1, ""},
     {"RCNano", "RC", {}, {{}, {{1, "99.972"}}}, 1, "för 99,972 nF:  E6 100 nF"},
     {"CapPico", "Cap", {}, {{}, {{1, "1500"}}}, 1, "för 1500 pF:  E6 1,5 nF"},
@@ -112,7 +112,7 @@ const HintCase kHintCases[] = {
     {"ImpedancePico", "iRes", {}, {{}, {{0, "1500"}}}, 0, "för 1500 pF:"},
     {"SeriesNext", "Serie", {}, {{}, {{9, "47"}}}, 9, "för 47:  E6 47 (+0,0 %)"},
     {"ZeroNone", "Ohm", {}, {{}, {{0, "0"}}}, -1, ""},
-    {"LedWithPower", "txtLed", {"12", "2", "15", "1"}, {{}, {{4, "667"}}}, 4, "E96 665 Ω (−0,3 %)  ·  Effekt 0,15 W – välj minst 0,5 W"},
+    {"LedWithPower", "txtLed", {"12", "2", "15", "1"}, {{}, {{4, "667"}}}, 4, "E96 665 Ω (−0,3 %)  ·  Effekt 0,15 W – välj minst 0,5 W", 667},
     {"NoteInstead", "Ohm", {}, {{}, {{0, "667"}}, {}, "Bästa par"}, 0, "Bästa par"},
 };
 class Hint : public ::testing::TestWithParam<HintCase> {};
@@ -122,6 +122,7 @@ TEST_P(Hint, SpeaksOf) {
     in.decimalSep = ',';
     const StandardHint h = StandardHintFor(FindCalculator(c.calc), in, c.out);
     EXPECT_EQ(h.field, c.field);
+    EXPECT_EQ(h.ohms, c.ohms); // what a click on the line takes to the combinations
     EXPECT_TRUE(*c.says ? h.text.find(c.says) != std::string::npos || h.text == c.says : h.text.empty()) << h.text;
 }
 ROWS(ESeries, Hint, kHintCases);
