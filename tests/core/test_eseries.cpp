@@ -73,6 +73,7 @@ const PowerCase kPowerCases[] = {
     {"HundredthTwoDecimals", 10, 100, ',', "Effekt 0,01 W – välj minst 0,125 W"},
     {"PointSeparator", 25, 240, '.', "Effekt 0.15 W – välj minst 0.5 W"},
     {"JustBelowAMegawatt", 1e6, 0.999999, ',', "Effekt 999999,00 W – välj en effektresistor"},
+    {"ExactlyAMegawatt", 1e3, 1e6, ',', "Effekt 1E+06 W – välj en effektresistor"},
     {"MegawattWithExponent", 1e6, 1.5, ',', "Effekt 1,5E+06 W – välj en effektresistor"},
     {"HugeWithoutNoise", 1e22, 1000, ',', "Effekt 1E+41 W – välj en effektresistor"},
     {"ExponentRoundedUp", 1e6, 9.999, '.', "Effekt 1E+07 W – välj en effektresistor"},

@@ -17,7 +17,7 @@ const PartRow kParts[] = {
     {"NoNearestNoParts", "Komb", "0", 1, "Närmast: –", ""},
     {"ResistorWithBands", "Mark", " 472 ", 0, "472 = 4,7 kΩ  ·  gul violett röd guld", "gul violett röd guld"},
     {"ResistorWithoutBands", "Mark", "1L5", 0, "1L5 = 1,5 mΩ  ·  inga färgband", "inga färgband"},
-    {"Capacitor", "Mark", "104k", 1, "104k = 100 nF ±10 %", "kondensator:104k"},
+    {"Capacitor", "Mark", " 104k  ", 1, "104k = 100 nF ±10 %", "kondensator:104k"},
     {"UnknownCapacitor", "Mark", "4K7K", 1, "Okänd märkning", "kondensator:"},
     {"UnknownResistor", "Mark", "abc", 0, "Okänd märkning", "inga färgband"},
 };
