@@ -68,9 +68,11 @@ MainWindow::MainWindow() {
 }
 
 void MainWindow::BuildPages() {
-    if (!pages_.empty()) return;
+    if (pagesBuilt_) return;
+    pagesBuilt_ = true;
     // Created in navigation order so that the tab order follows.
-    for (const PageRow& row : PageTable()) pages_.push_back(row.make(centralWidget(), *this, row));
+    for (const PageRow& row : PageTable())
+        if (!row.whenShown) MakePage(row.pan);
 }
 
 MainWindow::~MainWindow() = default;
@@ -135,9 +137,16 @@ Page* MainWindow::page(int pan) const {
     return nullptr;
 }
 
+Page* MainWindow::MakePage(int pan) {
+    if (Page* p = page(pan)) return p;
+    for (const PageRow& row : PageTable())
+        if (row.pan == pan) return pages_.emplace_back(row.make(centralWidget(), *this, row));
+    return nullptr;
+}
+
 void MainWindow::ShowPage(int pan) {
     BuildPages();
-    Page* target = page(pan);
+    Page* target = MakePage(pan);
     if (!target) return;
     ShowStandard({}, nullptr);
     state_.ResetEntryState();

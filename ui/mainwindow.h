@@ -28,13 +28,16 @@ public:
     void ShowStandard(const QString& text, QLineEdit* result, double ohms = 0) override;
 
     // The calculator pages are built after the first frame has been
-    // painted; this builds them now if that has not happened yet.
+    // painted (those of the table marked so when first shown); this builds
+    // them now if that has not happened yet.
     void BuildPages();
 
     // Navigation to page pan(p), as the navigation buttons do.
     void ShowPage(int pan);
-    // The page pan(p); null until the pages are built.
+    // The page pan(p); null until it is built.
     Page* page(int pan) const;
+    // The same, built now if it is not yet.
+    Page* MakePage(int pan);
 
     // The help document: Info.html beside the executable, else
     // ../share/ampero/Info.html relative to it; tests may point elsewhere.
@@ -65,7 +68,8 @@ private:
     QLabel* standard_ = nullptr;
     QMetaObject::Connection standardFollows_;
     double standardOhms_ = 0; // the resistance the line speaks of
-    std::vector<Page*> pages_; // in navigation order
+    std::vector<Page*> pages_; // those built, in the order they were
+    bool pagesBuilt_ = false;
     QString helpFile_;
     QWidget* help_ = nullptr;
 };

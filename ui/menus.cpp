@@ -64,7 +64,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // from two standard parts.
     if (watched == standard_ && event->type() == QEvent::MouseButtonRelease && standardOhms_ > 0) {
         const double ohms = standardOhms_;
-        for (Page* p : pages_) {
+        for (const PageRow& row : PageTable()) {
+            Page* p = MakePage(row.pan);
             if (!p->CombinesResistances()) continue;
             ShowPage(p->row().pan);
             p->OpenWithResistance(ohms);

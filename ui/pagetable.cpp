@@ -17,12 +17,12 @@ namespace {
 template <class P> Page* Make(QWidget* parent, Shell& shell, const PageRow& row) { return new P(parent, shell, row); }
 
 constexpr std::array kPages{
-    PageRow{"cmdOhm", "&Ohm: s Lag", "nav_ohm", 2, 0, 0, 0, "TabOhm", true, Make<OhmPage>},
-    PageRow{"cmdRC", "R C  Nät", "nav_rc", 6, 4, 4, 4, "TabRC", false, Make<RCPage>},
-    PageRow{"cmdKond", "&Kondensator", "nav_cap", 4, 1, 2, 2, "TabCap", false, Make<CapPage>},
-    PageRow{"cmdIndukt", "&Spolar", "nav_coil", 3, 2, 1, 1, "TabCoil", false, Make<CoilPage>},
-    PageRow{"cmdReso", "&Resonans", "nav_res", 5, 3, 3, 3, "TabRes", false, Make<ResPage>},
-    PageRow{"cmdVerktyg", "&Verktyg", "nav_tools", 7, 5, 5, 5, "TabVerktyg", false, Make<ToolPage>},
+    PageRow{"cmdOhm", "&Ohm: s Lag", "nav_ohm", 2, 0, 0, 0, "TabOhm", true, false, Make<OhmPage>},
+    PageRow{"cmdRC", "R C  Nät", "nav_rc", 6, 4, 4, 4, "TabRC", false, false, Make<RCPage>},
+    PageRow{"cmdKond", "&Kondensator", "nav_cap", 4, 1, 2, 2, "TabCap", false, false, Make<CapPage>},
+    PageRow{"cmdIndukt", "&Spolar", "nav_coil", 3, 2, 1, 1, "TabCoil", false, false, Make<CoilPage>},
+    PageRow{"cmdReso", "&Resonans", "nav_res", 5, 3, 3, 3, "TabRes", false, false, Make<ResPage>},
+    PageRow{"cmdVerktyg", "&Verktyg", "nav_tools", 7, 5, 5, 5, "TabVerktyg", false, true, Make<ToolPage>},
 };
 
 } // namespace

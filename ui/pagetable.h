@@ -23,6 +23,8 @@ struct PageRow {
     // Its Exit clears this page only and keeps the history; the Exit of any
     // other page then leaves it alone.
     bool ownExit;
+    // Built when it is first shown rather than right after the first frame.
+    bool whenShown;
     Page* (*make)(QWidget* parent, Shell& shell, const PageRow& row);
 };
 

@@ -20,7 +20,7 @@ std::vector<Calculator> Descriptions() {
     w.BuildPages();
     std::vector<Calculator> all;
     for (const PageRow& row : PageTable())
-        for (const Calculator& c : w.page(row.pan)->calculators())
+        for (const Calculator& c : w.MakePage(row.pan)->calculators())
             if (c.confirms() && c.fields.size() > 1) all.push_back(c); // the table moves between fields
     return all;
 }

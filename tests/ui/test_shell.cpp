@@ -48,7 +48,7 @@ private Q_SLOTS:
         QFETCH(QString, button); QFETCH(QString, caption); QFETCH(int, pan); QFETCH(int, accessKey); QFETCH(QStringList, tabs);
         Ui ui;
         QCOMPARE(ui.get<QPushButton>(button)->text(), caption);
-        for (int i = 0; i <= tabs.size(); ++i) QCOMPARE(ui.w->page(pan)->tabs()->tabText(i), tabs.value(i)); // and none after the last
+        for (int i = 0; i <= tabs.size(); ++i) QCOMPARE(ui.w->MakePage(pan)->tabs()->tabText(i), tabs.value(i)); // and none after the last
         for (bool byKey : {false, true}) {
             if (byKey && !accessKey) break;
             ui.click(pan == 6 ? "cmdOhm" : "cmdRC");

@@ -86,7 +86,7 @@ private Q_SLOTS:
     void evaluates() {
         QFETCH(int, pan); QFETCH(int, index); QFETCH(int, given); QFETCH(bool, second);
         Ui ui;
-        Page* page = ui.w->page(pan);
+        Page* page = ui.w->MakePage(pan);
         ui.click(page->row().nav);
         const Calculator& c = Nth(page, index);
         ampero::Inputs in;
@@ -155,7 +155,7 @@ private Q_SLOTS:
     void pageButtons() {
         QFETCH(int, pan); QFETCH(QString, action);
         Ui ui;
-        Page* page = ui.w->page(pan);
+        Page* page = ui.w->MakePage(pan);
         ui.run({"click:cmdOhm", "Ohm_0=100", QString("click:") + page->row().nav});
         const auto calculator = [&](auto pred) { return std::find_if(page->calculators().begin(), page->calculators().end(), pred); };
         const Calculator& c = *calculator(std::mem_fn(&Calculator::confirms));

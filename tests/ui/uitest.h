@@ -40,7 +40,7 @@ struct Ui {
     // The calculator pages in the order of the page table.
     QList<ampero::ui::Page*> pages() const {
         QList<ampero::ui::Page*> all;
-        for (const ampero::ui::PageRow& row : ampero::ui::PageTable()) all << w->page(row.pan);
+        for (const ampero::ui::PageRow& row : ampero::ui::PageTable()) all << w->MakePage(row.pan);
         return all;
     }
     int shownPages() const {
