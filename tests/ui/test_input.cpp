@@ -28,6 +28,7 @@ private Q_SLOTS:
         QTest::newRow("second point refused") << QStringList{"click:cmdOhm", "type:Ohm_0:1.5"} << ".5" << "";
         QTest::newRow("letters refused") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "12 V" << "";
         QTest::newRow("minus where not taken") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "-5" << "";
+        QTest::newRow("minus in Kombination") << QStringList{"click:cmdVerktyg", "Tab:TabVerktyg:1", "click:Komb_0"} << "-5" << "";
         QTest::newRow("minus where taken") << QStringList{"click:cmdReso", "Tab:TabRes:1", "click:iRes_3"} << "-5" << "-5";
         QTest::newRow("at the confirm limit") << QStringList{"click:cmdOhm", "Ohm_0=1", "Ohm_1=2", "click:Ohm_2"} << "5" << "";
         QTest::newRow("64 characters") << QStringList{"click:cmdOhm", "click:Ohm_0"} << QString(64, '7') << QString(64, '7');

@@ -186,6 +186,12 @@ private Q_SLOTS:
         QVERIFY(ui->get<QLabel>("lblStandard")->toolTip().isEmpty());
     }
 
+    // The AL value comes before the second of the other fields: after two it is refused.
+    void alBeforeTheSecondValue() {
+        ui->run({"click:cmdIndukt", "Tab:TabCoil:1", "click:chkAL", "Coil_2=100", "Coil_3=20", "AL_0=250"});
+        QCOMPARE((QList<QColor>{ui->lamp("sCoil_0"), ui->lamp("sCoil_2"), ui->lamp("sCoil_3")}), (QList<QColor>{kGrey, kRed, kRed}));
+    }
+
     void ne555ValueTests_data() {
         Columns<QString, QString>("field", "typed");
         QTest::newRow("NE 555 Ra above 3300") << "RC555_0" << "3301";
