@@ -233,6 +233,7 @@ const EvalRow kImp[] = {
     {"ParallelLAtTwoMHz", {{"100", "2", "", "5000"}, k013, true}, Out({{2, "54.632"}})},
     {"ParallelLNegativeZ", {{"100", "1", "", "-1038.143"}, k013, true}, Out({{2, "-475.202"}})},
     {"SeriesL", {{"100", "1", "", "963.2"}, k013, false, "10"}, Out({{2, "99.997"}})},
+    {"SeriesLAtTwoMHz", {{"100", "2", "", "400"}, k013}, Out({{2, "31.497"}})}, // XC 795.8
     {"ParallelZAboveResonance", {{"100", "1", "1000", ""}, k012, true}, Out({{3, "-2131.362"}})},
     {"ParallelZNoC", {{"", "1", "100", ""}, k012, true, "5"}, Out({{3, "0"}})},
     {"SeriesZNoCWithWire", {{"", "1", "100", ""}, k012, false, "10"}, Out({{3, "628.38"}})},
