@@ -84,9 +84,10 @@ std::string Deviation(double value, double target, char sep) {
     return " (" + DeviationText((value - target) / target * 100.0, sep) + ")";
 }
 
-// The line of a pair, or "–" when the single value comes nearer.
+// The line of a pair, or "–" when the single value comes nearer. The same
+// allowance as between pairs: 2,7 Ω + 1,2 Ω is 3,9 Ω as 27 Ω + 12 Ω is 39 Ω.
 std::string PairLine(const char* head, const Pair& p, const char* joint, double target, double single, char sep) {
-    if (!(p.distance <= single)) return std::string(head) + kNone;
+    if (!(p.distance <= single + kEquallyNear * target)) return std::string(head) + kNone;
     return head + Ohms(p.first, sep) + joint + Ohms(p.second, sep) + " = " + Ohms(p.value, sep) + Deviation(p.value, target, sep);
 }
 

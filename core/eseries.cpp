@@ -83,11 +83,14 @@ std::string PlaceDigits(int mantissa, int exponent, char sep) {
 
 // The value with the SI prefix that puts the number between 1 and 999:
 // (47, 2, "Ω") -> "4,7 kΩ"; the mantissa may have any number of digits.
+// Resistances from 0,1 Ω up to 1 Ω are written in ohms, as parts and
+// catalogues print them: "0,47 Ω", not "470 mΩ".
 std::string WithPrefix(int mantissa, int exponent, const char* unit, char sep) {
     static const char* const kPrefixes[] = {"q", "r", "y", "z", "a", "f", "p", "n", "µ", "m", "",
                                             "k", "M", "G", "T", "P", "E", "Z", "Y", "R", "Q"};
     const int lead = exponent + static_cast<int>(std::to_string(mantissa).size()) - 1; // of the first digit
-    const int p = std::clamp(3 * FloorDiv3(lead), -30, 30);
+    const bool subOhm = lead == -1 && std::string_view(unit) == "Ω";
+    const int p = subOhm ? 0 : std::clamp(3 * FloorDiv3(lead), -30, 30);
     return PlaceDigits(mantissa, exponent - p, sep) + " " + kPrefixes[(p + 30) / 3] + unit;
 }
 

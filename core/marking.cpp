@@ -19,8 +19,11 @@ constexpr std::string_view kMicro = "\xC2\xB5";   // µ, U+00B5
 constexpr std::string_view kGreekMu = "\xCE\xBC"; // μ, U+03BC
 constexpr std::string_view kBlanks = " \t\n\r\f\v";
 
-// The letters of an EIA-96 code, ×10^-3 .. ×10^5.
+// The letters of an EIA-96 code, ×10^-3 .. ×10^5; S and H are also
+// written for ×0,1 and ×10 (R, the other letter for ×0,01, is the letter
+// code's decimal point here: "68R" is 68 Ω).
 constexpr std::string_view kEiaLetters = "ZYXABCDEF";
+constexpr std::string_view kEiaAlternatives = "SH", kEiaAlternativeFor = "XB";
 // The letter codes: the letter stands for the decimal point and a power of ten.
 constexpr std::string_view kOhmLetters = "RKMGL";
 constexpr int kOhmExponents[] = {0, 3, 6, 9, -3};
@@ -84,7 +87,9 @@ std::string PointToLetter(std::string s, std::string_view letters) {
 std::optional<Part> ResistorPart(const std::string& s) {
     if (s.size() == 3 && IsDigits(s)) return Part{s.substr(0, 2), s[2] - '0'};
     if (s.size() == 4 && IsDigits(s)) return Part{s.substr(0, 3), s[3] - '0'};
-    const size_t letter = s.size() == 3 ? kEiaLetters.find(s[2]) : std::string_view::npos;
+    const size_t alternative = s.size() == 3 ? kEiaAlternatives.find(s[2]) : std::string_view::npos;
+    const char eia = alternative == std::string_view::npos ? s.back() : kEiaAlternativeFor[alternative];
+    const size_t letter = s.size() == 3 ? kEiaLetters.find(eia) : std::string_view::npos;
     if (letter != std::string_view::npos && IsDigit(s[0]) && IsDigit(s[1])) {
         const int place = (s[0] - '0') * 10 + (s[1] - '0'); // 01 = 100 .. 96 = 976
         if (place < 1 || place > 96) return std::nullopt;
@@ -212,7 +217,16 @@ MarkingReading ReadMarking(std::string_view utf8Text, bool capacitor, char decim
         if (tolerance > 0) r.label += " ±" + std::to_string(tolerance) + " %";
         return r;
     }
-    r.bands = Bands(part->digits, part->exponent);
+    // The bands are written from the value, not from the code's digits:
+    // "010" is 1 Ω (brun svart guld guld), with as many digits as the code has.
+    std::string digits = part->digits;
+    int exponent = part->exponent;
+    const size_t lead = digits.find_first_not_of('0');
+    if (lead != std::string::npos && lead > 0) {
+        digits = digits.substr(lead) + std::string(lead, '0');
+        exponent -= static_cast<int>(lead);
+    }
+    r.bands = Bands(digits, exponent);
     r.bandNames = BandNames(r.bands);
     r.label += SiText(value, "Ω", decimalSep) + "  ·  " + (r.bands.empty() ? "inga färgband" : r.bandNames);
     return r;
@@ -232,7 +246,9 @@ std::string SmdCode(int mantissa, int exponent, ESeries series) {
     if (exponent == -1) return d.substr(0, 1) + "R" + d.substr(1); // "4R7"
     // "R47", "R047", as long as the field takes it.
     if (1 - exponent > kMaxChars) return "";
-    return "R" + std::string(static_cast<size_t>(-2 - exponent), '0') + d;
+    std::string code(static_cast<size_t>(-1 - exponent), '0');
+    code.front() = 'R';
+    return code + d;
 }
 
 std::vector<int> PartBands(int mantissa, int exponent, ESeries series) {

@@ -24,8 +24,13 @@ std::string Trimmed(const std::string& text) {
 Outcome EvalMarking(const Inputs& in) {
     const bool capacitor = in.variant != 0;
     const std::string& typed = FieldText(in.fields, 0);
-    const MarkingReading r = ReadMarking(typed, capacitor, in.decimalSep);
     Outcome out;
+    // Nothing typed: nothing to show, as Enter in an empty field does nothing.
+    if (Trimmed(typed).empty()) {
+        out.captions = {{MarkingLine, ""}, {MarkingPicture, ""}};
+        return out;
+    }
+    const MarkingReading r = ReadMarking(typed, capacitor, in.decimalSep);
     out.captions.push_back({MarkingLine, r.label});
     std::string picture = r.bandNames.empty() ? "inga färgband" : r.bandNames;
     if (capacitor) picture = kCapacitorPicture + (r.known ? Trimmed(typed) : "");

@@ -23,6 +23,9 @@ const CombRow kComb[] = {
     {"E12_680PairAsNearAsSingle", "680", 0, {"Närmast: 680 Ω (+0,0 %)", "I serie: 560 Ω + 120 Ω = 680 Ω (+0,0 %)", "Parallellt: –"}},
     {"E12_20MTwoLargest", "20000000", 0, {"Närmast: 22 MΩ (+10,0 %)", "I serie: 10 MΩ + 10 MΩ = 20 MΩ (+0,0 %)", "Parallellt: –"}},
     {"E12_JustBelowOneOhm", "0.9999999", 0, {"Närmast: 1 Ω (+0,0 %)", "I serie: –", "Parallellt: 1 Ω ∥ 10 MΩ = 1 Ω (+0,0 %)"}},
+    {"E12_3R9ExactSumAsIn39", "3.9", 0, {"Närmast: 3,9 Ω (+0,0 %)", "I serie: 2,7 Ω + 1,2 Ω = 3,9 Ω (+0,0 %)", "Parallellt: –"}},
+    {"E24_1OhmExactParallel", "1", 1, {"Närmast: 1 Ω (+0,0 %)", "I serie: –", "Parallellt: 1,1 Ω ∥ 11 Ω = 1 Ω (+0,0 %)"}},
+    {"E12_HalfOhmInOhms", "0.5", 0, {"Närmast: 0,47 Ω (−6,0 %)", "I serie: –", "Parallellt: 1 Ω ∥ 1 Ω = 0,5 Ω (+0,0 %)"}},
     {"ZeroNoNearest", "0", 1, {"Närmast: –", "I serie: –", "Parallellt: –"}},
 };
 
