@@ -66,6 +66,10 @@ struct Calculator {
     std::vector<QAbstractButton*> forms{};
     QLineEdit* aside = nullptr;
     std::vector<QWidget*> shownAfter{};
+    // A change of `forms` answers again for the values the answer on screen
+    // is for, as long as every field and lamp is as that answer left them;
+    // otherwise the captions are emptied: they always belong to the form shown.
+    bool formRecomputes = false;
     // The page's own part after an evaluation and after "Ny".
     std::function<void()> evaluated{};
     std::function<void()> cleared{};

@@ -22,7 +22,7 @@ void Page::cmdEval_Click() {
 
 void Page::cmdExit_Click() { shell_.Exited(*this); }
 
-void Page::evaluate(Calculator& c) {
+Inputs Page::inputsOf(const Calculator& c) const {
     Inputs in;
     for (EntryField* f : c.fields) in.fields.push_back(f->text().toStdString());
     if (c.confirms())
@@ -31,7 +31,28 @@ void Page::evaluate(Calculator& c) {
     in.variant = c.variant();
     if (c.aside) in.aside = c.aside->text().toStdString();
     in.decimalSep = LocaleDecimalSeparator();
+    return in;
+}
 
+void Page::evaluate(Calculator& c) { run(c, inputsOf(c)); }
+
+void Page::formChanged(Calculator& c) {
+    const auto it = standing_.find(&c);
+    bool stands = it != standing_.end();
+    for (size_t i = 0; stands && i < c.fields.size(); ++i)
+        stands = c.fields[i]->text() == it->second.texts[i] && (i >= c.lamps.size() || c.lamps[i]->state() == it->second.lamps[i]);
+    if (!stands) {
+        standing_.erase(&c);
+        for (QWidget* l : c.captions) l->setProperty("text", QString());
+        return;
+    }
+    // A tab change has reset the flags since; the answer is for the values it was computed from.
+    Inputs in = inputsOf(c);
+    in.confirmed = it->second.confirmed;
+    run(c, in);
+}
+
+void Page::run(Calculator& c, const Inputs& in) {
     if (c.info->rule) {
         if (std::optional<Stop> stop = c.info->rule(in)) {
             shell_.ShowMessage(QString::fromStdString(stop->message));
@@ -52,6 +73,13 @@ void Page::evaluate(Calculator& c) {
     if (c.evaluated) c.evaluated();
     for (int i : c.historyCopy)
         state_.EntryHistory[static_cast<size_t>(i)] = c.fields[static_cast<size_t>(i)]->text();
+    if (c.formRecomputes) {
+        Standing& s = standing_[&c];
+        s.texts.clear(), s.lamps.clear();
+        for (EntryField* f : c.fields) s.texts.push_back(f->text());
+        for (Lamp* l : c.lamps) s.lamps.push_back(l->state());
+        s.confirmed = in.confirmed;
+    }
 }
 
 void Page::apply(const Outcome& outcome, Calculator& c) {

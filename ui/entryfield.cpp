@@ -99,12 +99,26 @@ void EntryField::pasteText(const QString& text) {
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int cut = hasSelectedText() ? int(selectedText().size()) : 0;
     const QString whole = QString(this->text()).replace(start, cut, value);
+    if (value.isEmpty() || whole.size() > kMaxLength || !readsAsNumber(whole)) return;
+    insert(value);
+}
+
+bool EntryField::readsAsNumber(const QString& whole) const {
     // Digits with at most one point, an exponent with digits, and a minus
     // in front only where the calculator takes one.
     static const QRegularExpression number(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     const bool minusOk = !whole.startsWith(QLatin1Char('-')) || (handler_ && handler_->TakesMinus());
-    if (value.isEmpty() || whole.size() > kMaxLength || !minusOk || !number.match(whole).hasMatch()) return;
-    insert(value);
+    return minusOk && number.match(whole).hasMatch();
+}
+
+void EntryField::judgeEdit(const QString& before) {
+    if (text() == before || !handler_ || handler_->OwnPaste(QString())) return;
+    if (handler_->Confirmed(index_)) {
+        handler_->KeyUp(index_, kDelete);
+        return;
+    }
+    if (handler_->TakesPaste(index_) && (text().isEmpty() || readsAsNumber(text()))) return;
+    setText(before);
 }
 
 void EntryField::changeEvent(QEvent* e) {
@@ -146,7 +160,11 @@ void EntryField::keyPressEvent(QKeyEvent* e) {
     // rule whatever its key code: compose sequences, on-screen keyboards and
     // remote desktops send characters with Qt::Key_unknown.
     if (e->text().isEmpty() || !e->text().front().isPrint()) {
+        // Cut, undo and redo change the text without the key rule; Delete
+        // has its own rule when it is released.
+        const QString before = text();
         QLineEdit::keyPressEvent(e);
+        if (e->key() != Qt::Key_Delete) judgeEdit(before);
         return;
     }
     // Ctrl-combinations type control characters, which no field accepts.

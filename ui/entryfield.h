@@ -68,6 +68,10 @@ public:
     // Whether a paste may go in now, and whether its number may be negative.
     virtual bool TakesPaste(int /*index*/) const { return true; }
     virtual bool TakesMinus() const { return false; }
+    // Whether field `index` holds a confirmed value: an edit that does not
+    // come through the key rule (cut, undo, redo) then withdraws it as the
+    // Delete key does.
+    virtual bool Confirmed(int /*index*/) const { return false; }
     // A field that is no number pastes by a rule of its own: the text that
     // goes in for the clipboard's, or nothing for the rule of numbers.
     virtual std::optional<QString> OwnPaste(const QString& /*clip*/) const { return std::nullopt; }
@@ -105,6 +109,12 @@ private:
     void setBackground(const QColor& c);
     void pasteText(const QString& text);
     void apply(int code);
+    // Whether the whole text, as it would stand, reads as one number.
+    bool readsAsNumber(const QString& whole) const;
+    // An edit the field's own key handling made (cut, undo, redo) from the
+    // text `before`: a confirmed value is withdrawn as by Delete; any other
+    // text must read as a number, as a paste must, or the edit is undone.
+    void judgeEdit(const QString& before);
 
     int index_;
     KeyHandler* handler_;

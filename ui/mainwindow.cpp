@@ -179,7 +179,7 @@ void MainWindow::ShowStandard(const QString& text, QLineEdit* result, double ohm
     disconnect(standardFollows_);
     standardOhms_ = text.isEmpty() ? 0 : ohms;
     standard_->setCursor(standardOhms_ > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    standard_->setToolTip(standardOhms_ > 0 ? QStringLiteral("Klicka för två motstånd som ger värdet") : QString());
+    standard_->setOwnTip(standardOhms_ > 0 ? QStringLiteral("Klicka för två motstånd som ger värdet") : QString());
     standard_->setText(text);
     standard_->setAccessibleDescription(text);
     standard_->setVisible(!text.isEmpty());

@@ -10,6 +10,7 @@
 
 #include "ui/entrystate.h"
 #include "ui/shell.h"
+#include "ui/widgets.h"
 
 
 namespace ampero::ui {
@@ -65,7 +66,7 @@ private:
     void buildStartPage(QWidget* client);
 
     EntryState state_;
-    QLabel* standard_ = nullptr;
+    FitLabel* standard_ = nullptr;
     QMetaObject::Connection standardFollows_;
     double standardOhms_ = 0; // the resistance the line speaks of
     std::vector<Page*> pages_; // those built, in the order they were

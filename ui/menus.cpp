@@ -131,7 +131,8 @@ void MainWindow::mnuOm_Click() {
     box.setText(QStringLiteral("Ampero"));
     box.setInformativeText(
         QStringLiteral("Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
-                       "kondensatorer, spolar, resonans och impedans.\nVersion %1")
+                       "kondensatorer, spolar, resonans och impedans, och verktyg för arbetsbänken: spänningsdelare, "
+                       "två motstånd för ett värde och avläsning av märkningar.\nVersion %1")
             .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0.0")
                                                                   : QCoreApplication::applicationVersion()));
     const QPixmap icon = RenderPicture(QStringLiteral("ampero"), QSize(64, 64), devicePixelRatioF());

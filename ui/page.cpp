@@ -126,6 +126,13 @@ Calculator& Page::addCalculator(Calculator c) {
         protocols_.push_back(std::make_unique<EntryProtocol>(
             state_, kept, [this] { cmdEval_Click(); }, [this](const QString& m) { shell_.ShowMessage(m); }));
     }
+    if (kept.formRecomputes) {
+        // One call per change: the button turned on, or the last turned off (the first form, no button of its own).
+        for (QAbstractButton* b : kept.forms)
+            connect(b, &QAbstractButton::toggled, this, [this, &kept](bool on) {
+                if (on || kept.variant() == 0) formChanged(kept);
+            });
+    }
     if (calcs_.size() == 1) nameHistory(kept);
     return kept;
 }

@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <memory>
 #include <list>
+#include <map>
 #include <vector>
 
 #include "core/outcome.h"
@@ -106,6 +107,9 @@ protected:
 
 private:
     void tabChanged(int tab);
+    Inputs inputsOf(const Calculator& c) const;
+    void run(Calculator& c, const Inputs& in);
+    void formChanged(Calculator& c);
     void apply(const Outcome& outcome, Calculator& c);
     void clear(Calculator& c);
 
@@ -113,6 +117,14 @@ private:
     // after it, for its protocol and the page's hooks keep references to it.
     std::list<Calculator> calcs_;
     std::vector<std::unique_ptr<EntryProtocol>> protocols_;
+    // The answer on screen of a calculator whose forms recompute: the field
+    // texts and lamps it left and the confirmations it was computed from.
+    struct Standing {
+        std::vector<QString> texts;
+        std::vector<LampState> lamps;
+        std::array<bool, kConfirmingFields> confirmed{};
+    };
+    std::map<const Calculator*, Standing> standing_;
 };
 
 } // namespace ampero::ui

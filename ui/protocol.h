@@ -28,6 +28,7 @@ public:
     // At the confirm limit a paste is discarded like a key.
     bool TakesPaste(int) const override { return state_.ConfirmedCount() < c_.info->confirmLimit; }
     bool TakesMinus() const override { return c_.info->acceptsMinus; }
+    bool Confirmed(int index) const override { return state_.EntryConfirmed[static_cast<size_t>(index)]; }
 
 private:
     void withdraw(int index);

@@ -71,7 +71,8 @@ void FitLabel::paintEvent(QPaintEvent*) {
         else
             shown = fm.elidedText(whole, Qt::ElideMiddle, room.width());
     }
-    if (toolTip() != (shown == whole ? QString() : whole)) setToolTip(shown == whole ? QString() : whole);
+    const QString tip = shown == whole ? ownTip_ : ownTip_.isEmpty() ? whole : whole + QLatin1Char('\n') + ownTip_;
+    if (toolTip() != tip) setToolTip(tip);
     p.setFont(f);
     if (backdrop_.isValid() && !shown.isEmpty())
         p.fillRect(fm.boundingRect(room, flags, shown).adjusted(-2, 0, 1, 0).intersected(rect()), backdrop_);

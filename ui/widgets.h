@@ -26,12 +26,19 @@ public:
     // A ground drawn just behind the text, for a label printed on a picture
     // whose text may reach past the picture's own band.
     void setBackdrop(const QColor& c) { backdrop_ = c; }
+    // The label's own tool tip, kept whether the text fits or not; a text
+    // that is cut shows whole in the tip, above it.
+    void setOwnTip(const QString& tip) {
+        ownTip_ = tip;
+        setToolTip(tip);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QColor backdrop_;
+    QString ownTip_;
 };
 
 // A label with fixed geometry and an object name.

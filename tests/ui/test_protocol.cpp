@@ -27,7 +27,8 @@ std::vector<Calculator> Descriptions() {
 
 // Fields: a number, L (the first past the limit), P (the last under it), Z
 // (the last). Actions: @F focus, fill (confirm 0..P as 40, 41, ...), t:text,
-// paste:text, enter, bs, esc, del, home, f12, ^h. Checks: ?tF=text ({-} is
+// paste:text, enter, bs, esc, del, home, left, sel (Shift+Right), all,
+// cut and undo as a keyboard sends them (with a control character), f12, ^h. Checks: ?tF=text ({-} is
 // "-" in the impedance fields alone), ?lF=R|G|0, ?n=count, ?focus=F|wrap,
 // ?hist=bs|all, ?comp=keep|bs|del, ?eval=calls, ?msg=count, ?conf=F|-, ?bgF.
 // A value refused by the value test starts with 9; F12 computes "7<j>" into
@@ -56,11 +57,18 @@ const char* const kSequences[][2] = {
     {"F12 evaluates in any field",                     "@0 f12 ?eval=1 fill @P f12 ?eval=2"},
     {"refused value: message, field emptied",          "@1 t:95 enter ?t1= ?l1=0 ?n=0 ?msg=1 ?focus=1"},
     {"refusal keeps an earlier confirmation",          "@1 t:5 enter @1 home t:9 enter ?t1= ?l1=R ?n=1 ?msg=1"},
+    {"cut in a confirmed field withdraws as Delete",   "fill f12 @P all cut ?tP= ?lP=0 ?n=L-1 ?hist=bs ?comp=del"},
+    {"undo in a confirmed field withdraws as Delete",  "@0 t:5 enter @0 t:6 undo ?l0=0 ?n=0 ?hist=bs"},
+    {"cut leaving a number stays",                     "@0 t:45 left sel cut ?t0=4 ?n=0"},
+    {"cut leaving no number is undone",                "@0 t:1. home sel cut ?t0=1."},
+    {"at the limit a cut is undone",                   "@L t:45 fill @L all cut ?tL=45 ?n=L"},
 };
 
 const QColor kFocusBg(0, 222, 219), kBg(0, 192, 192);
 const QHash<QString, QKeyCombination> kKeys{{"enter", Qt::Key_Return}, {"bs", Qt::Key_Backspace}, {"esc", Qt::Key_Escape}, {"del", Qt::Key_Delete},
-                                           {"home", Qt::Key_Home}, {"f12", Qt::Key_F12}, {"^h", Qt::CTRL | Qt::Key_H}, {"paste", Qt::CTRL | Qt::Key_V}};
+                                           {"home", Qt::Key_Home}, {"left", Qt::Key_Left}, {"sel", Qt::SHIFT | Qt::Key_Right}, {"all", Qt::CTRL | Qt::Key_A},
+                                           {"f12", Qt::Key_F12}, {"^h", Qt::CTRL | Qt::Key_H}, {"paste", Qt::CTRL | Qt::Key_V},
+                                           {"cut", Qt::CTRL | Qt::Key_X}, {"undo", Qt::CTRL | Qt::Key_Z}};
 
 } // namespace
 
@@ -127,7 +135,10 @@ private Q_SLOTS:
                 if (token.startsWith(u"paste:")) QApplication::clipboard()->setText(token.mid(6));
                 const QKeyCombination k = kKeys.value(token.section(u':', 0, 0));
                 QVERIFY2(k.key(), where);
-                QTest::keyClick(focus(), k.key(), k.keyboardModifiers());
+                if (token == u"cut" || token == u"undo") // the text a keyboard sends: ^X, ^Z
+                    QTest::sendKeyEvent(QTest::Click, focus(), k.key(), QString(QChar(k.key() - Qt::Key_A + 1)), k.keyboardModifiers());
+                else
+                    QTest::keyClick(focus(), k.key(), k.keyboardModifiers());
             } else if (check.startsWith(u't')) {
                 // Negative values make sense for the impedance alone.
                 QCOMPARE(field(at(check.mid(1)))->text(), QString(want).replace("{-}", QString(info.name) == "iRes" ? "-" : ""));

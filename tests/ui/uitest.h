@@ -56,8 +56,11 @@ struct Ui {
     void click(QWidget* wd) { QTest::mouseClick(wd, Qt::LeftButton, Qt::NoModifier, wd->rect().center()); }
     void click(const QString& name) { click(get(name)); }
     void selectTab(QTabWidget* t, int i) { QTest::mouseClick(t->tabBar(), Qt::LeftButton, {}, t->tabBar()->tabRect(i).center()); }
+    // Ctrl+X as a keyboard sends it, with the control character as its text.
+    void cut() { QTest::sendKeyEvent(QTest::Click, focus(), Qt::Key_X, QString(QChar(0x18)), Qt::ControlModifier); }
     // "field=value" confirms, "F12", "Tab:<tabs>:<i>", "click:<name>",
-    // "type:<field>:<keys>" clicks and types, "BS:<field>" clicks and erases.
+    // "type:<field>:<keys>" clicks and types, "BS:<field>" clicks and erases,
+    // "cut:<field>" clicks, selects all and cuts.
     void run(const QStringList& steps) {
         for (const QString& s : steps) {
             const QString a = s.section(':', 1, 1), b = s.section(':', 2);
@@ -66,6 +69,7 @@ struct Ui {
             else if (s.startsWith("click:")) click(a);
             else if (s.startsWith("type:")) click(a), type(b);
             else if (s.startsWith("BS:")) click(a), key(Qt::Key_Backspace);
+            else if (s.startsWith("cut:")) click(a), key(Qt::Key_A, Qt::ControlModifier), cut();
             else click(s.section('=', 0, 0)), type(s.section('=', 1)), enter();
         }
     }

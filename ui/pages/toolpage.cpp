@@ -37,7 +37,7 @@ private:
 const char* const kInfo =
     "Spänningsdelare: bekräfta tre av Uin, R1, R2 och Uut med <Enter> så räknas den fjärde ut. "
     "Bekräfta bara Uin och Uut så föreslås det bästa paret standardmotstånd ur vald serie, "
-    "R2 mellan 10 kΩ och 91 kΩ. Exempel: 5 V till 3,3 V ur E24 ger R1 47 kΩ och R2 91 kΩ, 3,297 V.\n\n"
+    "R2 från 10 kΩ till under 100 kΩ. Byt serie så räknas paret om direkt. Exempel: 5 V till 3,3 V ur E24 ger R1 47 kΩ och R2 91 kΩ, 3,297 V.\n\n"
     "Kombination: skriv ett motståndsvärde och tryck <Enter>. Du får närmaste standardvärde, "
     "och två standardmotstånd i serie eller parallellt som kommer närmare. Exempel: 667 Ω ur E12 "
     "ger 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω. Klicka på raden med standardvärden under en sida för att "
@@ -84,7 +84,12 @@ void ToolPage::buildDividerTab(QWidget* tab) {
                   {3570, 3120, 5280, 2760, "Uut  V", 1755, "Uut Volt"}},
                  div_, divLamps_);
     const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optDiv"), 3000, 3900);
-    addCalculator({.info = &FindCalculator("Div"), .fields = div_, .lamps = divLamps_, .history = history_, .forms = forms});
+    addCalculator({.info = &FindCalculator("Div"),
+                   .fields = div_,
+                   .lamps = divLamps_,
+                   .history = history_,
+                   .forms = forms,
+                   .formRecomputes = true});
 }
 
 void ToolPage::buildCombinationTab(QWidget* tab) {
@@ -108,16 +113,22 @@ void ToolPage::buildCombinationTab(QWidget* tab) {
                                    .lamps = kombLamps_,
                                    .history = {history_[0]},
                                    .captions = kombRows_,
-                                   .forms = forms});
-    // Enter computes at once; so does another series while a target is confirmed.
+                                   .forms = forms,
+                                   .formRecomputes = true});
+    // Enter computes at once; a withdrawal empties the lines.
     c.onConfirmed = [this, &c](int) { evaluate(c); };
-    c.onWithdrawn = [this](int) {
-        for (QWidget* row : kombRows_) row->setProperty("text", QString());
-    };
-    for (QRadioButton* b : tab->findChildren<QRadioButton*>())
-        connect(b, &QAbstractButton::toggled, this, [this, &c](bool on) {
-            if (on && state_.EntryConfirmed[0]) evaluate(c);
-        });
+    c.onWithdrawn = [this](int) { clearLines(kombRows_); };
+}
+
+void ToolPage::clearLines(const std::vector<QWidget*>& lines) {
+    for (QWidget* line : lines) line->setProperty("text", QString());
+}
+
+void ToolPage::exited() {
+    // The answers go with the values they were for.
+    clearLines(kombRows_);
+    clearLines(markShown_);
+    mark_.front()->clear();
 }
 
 void ToolPage::buildMarkingTab(QWidget* tab) {
@@ -136,7 +147,8 @@ void ToolPage::buildMarkingTab(QWidget* tab) {
     markShown_ = {label, picture};
 
     markKeys_ = std::make_unique<MarkingKeys>([this] { evaluate(*marking_); });
-    auto* field = makeField(tab, QStringLiteral("txtMark"), 0, Tw(450, 600, 2400, 420), QStringLiteral("Märkning"));
+    // Wide enough for the 16 characters the field takes.
+    auto* field = makeField(tab, QStringLiteral("txtMark"), 0, Tw(450, 600, 2940, 420), QStringLiteral("Märkning"));
     field->setMaxLength(16);
     field->setHandler(markKeys_.get());
     mark_ = {field};

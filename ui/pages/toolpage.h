@@ -21,7 +21,11 @@ public:
     bool CombinesResistances() const override { return true; }
     void OpenWithResistance(double ohms) override;
 
+protected:
+    void exited() override;
+
 private:
+    static void clearLines(const std::vector<QWidget*>& lines);
     void buildDividerTab(QWidget* tab);
     void buildCombinationTab(QWidget* tab);
     void buildMarkingTab(QWidget* tab);
