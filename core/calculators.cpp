@@ -27,27 +27,33 @@ namespace ampero {
 namespace {
 
 // name, fields, confirm limit, evaluates with, minus key, routine, entry rule,
-// standard values per field, current field
+// field units, standard values per field, current field
 constexpr std::array kRows{
-    CalculatorInfo{"Ohm", 4, 2, 2, false, EvalOhmsLaw, nullptr, "R---"},
-    CalculatorInfo{"txtLed", 5, 0, 0, false, EvalLedSeriesResistor, nullptr, "----R", 2},
-    CalculatorInfo{"RC", 3, 2, 2, false, EvalRCNetwork, nullptr, "RN-"},
-    CalculatorInfo{"RC555", 4, 3, 3, false, EvalNE555, nullptr, "KKN-"},
-    CalculatorInfo{"Cap", 3, 2, 2, false, EvalCapacitiveReactance, nullptr, "-P-"},
-    CalculatorInfo{"Serie", 10, 0, 0, false, EvalSeriesCapacitors, nullptr, "--------XX"},
-    CalculatorInfo{"Ind", 3, 2, 2, false, EvalInductiveReactance, nullptr},
-    CalculatorInfo{"Coil", 4, 3, 3, false, EvalCoilWinding, CoilDimensionsRule},
-    CalculatorInfo{"AL", 4, 2, 2, false, EvalCoilFromAL, CoilALRule},
-    CalculatorInfo{"Res", 3, 2, 0, false, EvalResonance, nullptr, "P--"},
-    CalculatorInfo{"iRes", 4, 3, 0, true, EvalImpedance, ImpedanceRule, "P---"},
-    CalculatorInfo{"Div", 4, 3, 0, false, EvalDivider, nullptr, "-RR-"},
-    CalculatorInfo{"Komb", 1, 1, 1, false, EvalCombinationWithParts, nullptr},
-    CalculatorInfo{"Mark", 1, 0, 0, false, EvalMarking, nullptr},
+    CalculatorInfo{"Ohm", 4, 2, 2, false, EvalOhmsLaw, nullptr, "Ω V W A", "R---"},
+    CalculatorInfo{"txtLed", 5, 0, 0, false, EvalLedSeriesResistor, nullptr, "V V mA - Ω", "----R", 2},
+    CalculatorInfo{"RC", 3, 2, 2, false, EvalRCNetwork, nullptr, "Ω nF Hz", "RN-"},
+    CalculatorInfo{"RC555", 4, 3, 3, false, EvalNE555, nullptr, "kΩ kΩ nF Hz", "KKN-"},
+    CalculatorInfo{"Cap", 3, 2, 2, false, EvalCapacitiveReactance, nullptr, "MHz pF Ω", "-P-"},
+    CalculatorInfo{"Serie", 10, 0, 0, false, EvalSeriesCapacitors, nullptr, "", "--------XX"},
+    CalculatorInfo{"Ind", 3, 2, 2, false, EvalInductiveReactance, nullptr, "MHz µH Ω"},
+    CalculatorInfo{"Coil", 4, 3, 3, false, EvalCoilWinding, CoilDimensionsRule, "cm cm µH -"},
+    CalculatorInfo{"AL", 4, 2, 2, false, EvalCoilFromAL, CoilALRule, "- cm µH -"},
+    CalculatorInfo{"Res", 3, 2, 0, false, EvalResonance, nullptr, "pF MHz µH", "P--"},
+    CalculatorInfo{"iRes", 4, 3, 0, true, EvalImpedance, ImpedanceRule, "pF MHz µH Ω", "P---"},
+    CalculatorInfo{"Div", 4, 3, 0, false, EvalDivider, nullptr, "V Ω Ω V", "-RR-"},
+    CalculatorInfo{"Komb", 1, 1, 1, false, EvalCombinationWithParts, nullptr, "Ω"},
+    CalculatorInfo{"Mark", 1, 0, 0, false, EvalMarking, nullptr, ""},
 };
 
 // Every confirmed field has a flag and a history slot of its own.
 static_assert(std::ranges::all_of(kRows, [](const CalculatorInfo& c) {
     return c.confirmLimit == 0 || c.fieldCount <= kConfirmingFields;
+}));
+
+// A row gives a unit token for every field or none at all.
+static_assert(std::ranges::all_of(kRows, [](const CalculatorInfo& c) {
+    const std::string_view units(c.units);
+    return units.empty() || std::ranges::count(units, ' ') + 1 == c.fieldCount;
 }));
 
 std::optional<Quantity> QuantityOf(const CalculatorInfo& c, int field) {
@@ -66,6 +72,16 @@ std::optional<Quantity> QuantityOf(const CalculatorInfo& c, int field) {
 } // namespace
 
 std::span<const CalculatorInfo> Calculators() { return kRows; }
+
+FieldUnit UnitOf(const CalculatorInfo& c, int field) {
+    std::string_view rest(c.units);
+    for (int k = 0; k < field; ++k) {
+        const size_t blank = rest.find(' ');
+        if (blank == std::string_view::npos) return {};
+        rest.remove_prefix(blank + 1);
+    }
+    return field < 0 ? FieldUnit{} : UnitFrom(rest.substr(0, rest.find(' ')));
+}
 
 StandardHint StandardHintFor(const CalculatorInfo& c, const Inputs& in, const Outcome& out) {
     if (!out.note.empty()) return {out.note, out.fields.empty() ? -1 : out.fields.front().index};

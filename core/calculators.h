@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/outcome.h"
+#include "core/values.h"
 
 namespace ampero {
 
@@ -19,12 +20,20 @@ struct CalculatorInfo {
     bool acceptsMinus;    // the minus key is typed, for negative values
     Evaluator eval;       // the evaluation routine
     EntryRule rule;       // checked before evaluating; nullptr: none
+    // The unit of each field as its caption gives it, one token per field
+    // separated by single blanks ("Ω V W A", "MHz pF Ω"); "-" (or past the
+    // end) a field without a unit. Read with UnitOf.
+    const char* units = "";
     // What each result field holds, for the nearest standard values: one
     // letter per field, R ohms, K kilo-ohms, N nanofarads, P picofarads,
     // X a number in the user's own unit, "-" (or past the end) nothing.
     const char* standards = "";
     int currentField = -1; // the current in mA, for a resistor's power rating
 };
+
+// The unit of field `field` of the row (UnitFrom of its token); a field
+// past the tokens has no unit.
+FieldUnit UnitOf(const CalculatorInfo& c, int field);
 
 // All calculators, in the order of the pages and their tabs.
 std::span<const CalculatorInfo> Calculators();

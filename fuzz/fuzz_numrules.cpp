@@ -4,9 +4,11 @@
 // and a rounding within half a unit of the last decimal, ties to even. The
 // numeric prefix rule on the rest of the bytes: finite, blind to what follows
 // the number and to leading blanks, stopped by a comma, negated by a minus,
-// and equal to the C library's reading of plain number characters.
+// and equal to the C library's reading of plain number characters. The
+// reader of values with prefix letters on the same text in a few units.
 #include <cfloat>
 
+#include "core/values.h"
 #include "fuzz/fuzz_common.h"
 
 using namespace ampero;
@@ -54,6 +56,24 @@ double CheckedPrefix(const std::string& text) {
     return v;
 }
 
+// ReadValue is finite, negative only from a '-', exactly ParsePrefix without
+// a unit. Enter's rewrite is idempotent; where it rewrites, it writes the
+// value in 15 digits, so the invariant is that the value reads back to the
+// same general format (exactly the same value only where it is not rewritten).
+void CheckReader(const std::string& text) {
+    for (const char* token : {"-", "Ω", "kΩ", "pF", "MHz"}) {
+        const FieldUnit unit = UnitFrom(token);
+        const double v = ReadValue(text, unit);
+        const std::string c = ConfirmedText(text, unit);
+        const std::string what = "\"" + text + "\" in " + token + " reads " + FormatGeneral(v) + ", confirmed " + c;
+        FUZZ_CHECK(std::isfinite(v) && (!std::signbit(v) || text.find('-') != std::string::npos), what);
+        FUZZ_CHECK(unit.HasUnit() || Same(v, ParsePrefix(text)), what);
+        FUZZ_CHECK(ConfirmedText(c, unit) == c, what);
+        const bool rewritten = HasPrefixLetter(text, unit);
+        FUZZ_CHECK(rewritten ? FormatGeneral(ReadValue(c, unit)) == FormatGeneral(v) : c == text, what);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -61,7 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const double d = in.Bits<double>();
     const float f = in.Bits<float>();
     const int decimals = in.Byte() % 13;
-    const double t = CheckedPrefix(in.Rest());
+    const std::string text = in.Rest();
+    const double t = CheckedPrefix(text);
+    CheckReader(text);
     for (double x : {d, t}) {
         CheckFormat(FormatGeneral(x), FormatGeneral(x, ','), x, "FormatGeneral(" + std::to_string(x) + ")");
         CheckRounding(x, decimals);
