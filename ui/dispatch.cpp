@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Räkna", F12, "Ny", "Exit" and the tab changes of every page, served from
 // the calculators' descriptions.
+#include "core/values.h"
 #include "ui/page.h"
 
 namespace ampero::ui {
@@ -24,7 +25,9 @@ void Page::cmdExit_Click() { shell_.Exited(*this); }
 
 Inputs Page::inputsOf(const Calculator& c) const {
     Inputs in;
-    for (EntryField* f : c.fields) in.fields.push_back(f->text().toStdString());
+    // The routines read plain numbers: a value with a prefix letter goes in as its number.
+    for (size_t i = 0; i < c.fields.size(); ++i)
+        in.fields.push_back(ConfirmedText(c.fields[i]->text().toStdString(), UnitOf(*c.info, static_cast<int>(i))));
     if (c.confirms())
         for (int i = 0; i < c.info->fieldCount; ++i)
             in.confirmed[static_cast<size_t>(i)] = state_.EntryConfirmed[static_cast<size_t>(i)];

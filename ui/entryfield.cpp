@@ -7,7 +7,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QRegularExpression>
 
 #include "ui/drawing.h"
 #include "ui/keys.h"
@@ -94,8 +93,7 @@ void EntryField::pasteText(const QString& text) {
         insert(*own);
         return;
     }
-    QString value = text.trimmed();
-    value.replace(QLatin1Char(','), QLatin1Char('.'));
+    const QString value = QString::fromStdString(CleanPaste(text.toStdString(), handler_ ? handler_->Unit(index_) : FieldUnit{}));
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int cut = hasSelectedText() ? int(selectedText().size()) : 0;
     const QString whole = QString(this->text()).replace(start, cut, value);
@@ -104,11 +102,7 @@ void EntryField::pasteText(const QString& text) {
 }
 
 bool EntryField::readsAsNumber(const QString& whole) const {
-    // Digits with at most one point, an exponent with digits, and a minus
-    // in front only where the calculator takes one.
-    static const QRegularExpression number(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    const bool minusOk = !whole.startsWith(QLatin1Char('-')) || (handler_ && handler_->TakesMinus());
-    return minusOk && number.match(whole).hasMatch();
+    return ReadsWhole(whole.toStdString(), handler_ ? handler_->Unit(index_) : FieldUnit{}, handler_ && handler_->TakesMinus());
 }
 
 void EntryField::judgeEdit(const QString& before) {

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/values.h"
+
 namespace ampero::ui {
 
 // What a calculator's lamp shows: grey, red for a value the user
@@ -72,6 +74,8 @@ public:
     // come through the key rule (cut, undo, redo) then withdraws it as the
     // Delete key does.
     virtual bool Confirmed(int /*index*/) const { return false; }
+    // The unit of field `index`: one with a unit takes a prefix letter.
+    virtual FieldUnit Unit(int /*index*/) const { return {}; }
     // A field that is no number pastes by a rule of its own: the text that
     // goes in for the clipboard's, or nothing for the rule of numbers.
     virtual std::optional<QString> OwnPaste(const QString& /*clip*/) const { return std::nullopt; }
@@ -80,8 +84,9 @@ public:
 // A single-line numeric field that feeds every typed character through its
 // handler and shows a focus colour. A paste goes in as one value: the
 // clipboard text without blanks and line breaks at its ends, "," as ".",
-// and only where the whole text of the field then reads as one number; it
-// never confirms or evaluates. A field holds at most kMaxLength characters.
+// the field's unit symbol dropped ("4,7 kΩ" as "4.7k"), and only where the
+// whole text of the field then reads as one value; it never confirms or
+// evaluates. A field holds at most kMaxLength characters.
 class EntryField : public QLineEdit {
     Q_OBJECT
 public:

@@ -11,6 +11,11 @@ void FocusNextInTabOrder(QWidget* from) {
     QApplication::sendEvent(from, &tab);
 }
 
+void WriteOut(EntryField* field, const FieldUnit& unit) {
+    const std::string typed = field->text().toStdString();
+    if (HasPrefixLetter(typed, unit)) field->setText(QString::fromStdString(ConfirmedText(typed, unit)));
+}
+
 EntryProtocol::EntryProtocol(EntryState& state, const Calculator& calc, Evaluate evaluate, Message message)
     : state_(state), c_(calc), evaluate_(std::move(evaluate)), message_(std::move(message)) {
     // A field two calculators share keeps the protocol of the first.
@@ -47,11 +52,11 @@ void EntryProtocol::greyGreenLamps(int count, bool blank) {
 }
 
 int EntryProtocol::KeyPress(int i, int key) {
-    key = FilterKey(key, KeyRule{true, c_.info->acceptsMinus ? QStringLiteral("-") : QString()});
-    if (key == 0) return 0;
-
     const size_t ui = static_cast<size_t>(i);
     EntryField* field = c_.fields[ui];
+    key = FilterKey(key, KeyRule{true, c_.info->acceptsMinus ? QStringLiteral("-") : QString(), Unit(i)}, field->text());
+    if (key == 0) return 0;
+
     if (state_.EntryConfirmed[ui] && key == kBackspace) {
         withdraw(i);
         showHistory(c_.backspaceHistoryCount);
@@ -65,6 +70,7 @@ int EntryProtocol::KeyPress(int i, int key) {
     if (state_.ConfirmedCount() >= c_.info->confirmLimit) return 0;
 
     if (key == kEnter && !field->text().isEmpty()) {
+        WriteOut(field, Unit(i)); // the value test judges what was read
         if (c_.acceptTest) {
             if (std::optional<QString> refusal = c_.acceptTest(i, field->text())) {
                 field->setText(QString());

@@ -15,6 +15,10 @@
 
 namespace ampero::ui {
 
+// A text with a prefix letter replaced by its value in the field's unit
+// ("4k7" -> "4700"), so the user sees what was read; other texts stay.
+void WriteOut(EntryField* field, const FieldUnit& unit);
+
 class EntryProtocol : public KeyHandler {
 public:
     using Evaluate = std::function<void()>;
@@ -29,6 +33,7 @@ public:
     bool TakesPaste(int) const override { return state_.ConfirmedCount() < c_.info->confirmLimit; }
     bool TakesMinus() const override { return c_.info->acceptsMinus; }
     bool Confirmed(int index) const override { return state_.EntryConfirmed[static_cast<size_t>(index)]; }
+    FieldUnit Unit(int index) const override { return UnitOf(*c_.info, index); }
 
 private:
     void withdraw(int index);
@@ -42,17 +47,23 @@ private:
 };
 
 // The fields outside the protocol (the LED fields, the series list): the key
-// rule without Esc; Enter and F12 do what the page gives them.
+// rule without Esc; Enter writes a value with a prefix letter out, as it does
+// before a confirmation, and then does what the page gives it, as F12 does.
 class PlainKeys : public KeyHandler {
 public:
     std::function<void(int index)> enter; // after Enter has been let through
     std::function<void()> f12;            // F12 released
+    const CalculatorInfo* info = nullptr;              // the fields' units, where they have any
+    const std::vector<EntryField*>* fields = nullptr;  // by index, where they have units
 
     int KeyPress(int index, int key) override {
-        key = FilterKey(key, KeyRule{});
+        EntryField* field = fields ? (*fields)[static_cast<size_t>(index)] : nullptr;
+        key = FilterKey(key, KeyRule{false, {}, Unit(index)}, field ? field->text() : QString());
+        if (key == kEnter && field) WriteOut(field, Unit(index));
         if (key == kEnter && enter) enter(index);
         return key;
     }
+    FieldUnit Unit(int index) const override { return info ? UnitOf(*info, index) : FieldUnit{}; }
     void KeyUp(int, int keyCode) override {
         if (keyCode == kF12 && f12) f12();
     }

@@ -26,7 +26,7 @@ private Q_SLOTS:
         QTest::newRow("inserted at the cursor") << QStringList{"click:cmdOhm", "type:Ohm_0:3"} << "12" << "312";
         QTest::newRow("exponent after typed digits") << QStringList{"click:cmdOhm", "type:Ohm_0:1"} << "e5" << "1e5";
         QTest::newRow("second point refused") << QStringList{"click:cmdOhm", "type:Ohm_0:1.5"} << ".5" << "";
-        QTest::newRow("letters refused") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "12 V" << "";
+        QTest::newRow("letters refused") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "12 x" << "";
         QTest::newRow("minus where not taken") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "-5" << "";
         QTest::newRow("minus in Kombination") << QStringList{"click:cmdVerktyg", "Tab:TabVerktyg:1", "click:Komb_0"} << "-5" << "";
         QTest::newRow("minus where taken") << QStringList{"click:cmdReso", "Tab:TabRes:1", "click:iRes_3"} << "-5" << "-5";
@@ -35,6 +35,19 @@ private Q_SLOTS:
         QTest::newRow("65 characters refused whole") << QStringList{"click:cmdOhm", "click:Ohm_0"} << QString(65, '7') << "";
         QTest::newRow("LED field") << QStringList{"click:cmdOhm", "Tab:TabOhm:1", "click:txtLed_1"} << "3,6" << "23.6";
         QTest::newRow("series list") << QStringList{"click:cmdKond", "Tab:TabCap:1", "click:txtSerie_0"} << "2.2E3" << "2.2E3";
+        QTest::newRow("kilo-ohms with a comma and the unit") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "4,7 kΩ" << "4.7k";
+        QTest::newRow("letter for the point") << QStringList{"click:cmdVerktyg", "Tab:TabVerktyg:1", "click:Komb_0"} << "4k7" << "4k7";
+        QTest::newRow("ohm written out") << QStringList{"click:cmdVerktyg", "Tab:TabVerktyg:1", "click:Komb_0"} << "470 ohm" << "470";
+        QTest::newRow("R after the number") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "470R" << "470R";
+        QTest::newRow("nanofarads") << QStringList{"click:cmdRC", "click:RC_1"} << "100 nF" << "100n";
+        QTest::newRow("microhenry") << QStringList{"click:cmdReso", "click:Res_2"} << "2,2 µH" << "2.2µ";
+        QTest::newRow("kilohertz into megahertz") << QStringList{"click:cmdKond", "click:Cap_0"} << "10 kHz" << "10k";
+        QTest::newRow("volts") << QStringList{"click:cmdOhm", "click:Ohm_1"} << "12 V" << "12";
+        QTest::newRow("milliamperes") << QStringList{"click:cmdOhm", "click:Ohm_3"} << "20 mA" << "20m";
+        QTest::newRow("another quantity's unit refused") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "100 nF" << "";
+        QTest::newRow("volts into Kombination refused") << QStringList{"click:cmdVerktyg", "Tab:TabVerktyg:1", "click:Komb_0"} << "5V" << "";
+        QTest::newRow("blank inside the number refused") << QStringList{"click:cmdOhm", "click:Ohm_0"} << "1 000" << "";
+        QTest::newRow("letter into turns refused") << QStringList{"click:cmdIndukt", "Tab:TabCoil:1", "click:Coil_3"} << "4k7" << "";
         QTest::newRow("wire resistance") << QStringList{"click:cmdReso", "Tab:TabRes:1", "click:iResR2"} << "12" << "012";
         QTest::newRow("wire resistance, 65 characters") << QStringList{"click:cmdReso", "Tab:TabRes:1", "click:iResR2"} << QString(65, '7') << "";
     }

@@ -4,6 +4,7 @@
 #include "core/capacitive.h"
 #include "core/colourcode.h"
 #include "core/ne555.h"
+#include "core/values.h"
 #include "ui/twips.h"
 #include "uitest.h"
 
@@ -71,7 +72,9 @@ private Q_SLOTS:
 
     void ledTab() {
         ui->run({"Ohm_0=100", "Tab:TabOhm:1"});
-        for (const char* v : {"9", "2", "15", "3"}) ui->key(Qt::Key_A, Qt::ControlModifier), ui->type(v), ui->enter();
+        // Volts and milliamperes as the bench writes them; the count takes no letter.
+        for (const char* v : {"9000m", "2", "15m", "3k"}) ui->key(Qt::Key_A, Qt::ControlModifier), ui->type(v), ui->enter();
+        QCOMPARE((QStringList{ui->text("txtLed_0"), ui->text("txtLed_2"), ui->text("txtLed_3")}), (QStringList{"9", "15", "3"}));
         const ampero::CalculatorInfo& led = ampero::FindCalculator("txtLed");
         const auto result = [&] { return QString::fromStdString(led.eval(Read(*ui, "txtLed", 5)).fields.at(0).text); };
         QCOMPARE(ui->focusName(), QString("txtLed_4")); // Enter moved through the four values
@@ -238,14 +241,20 @@ private Q_SLOTS:
         QTest::newRow("NE 555 Rb 3300 taken") << "RC555_1" << "3300";
         QTest::newRow("tH/tL C below 1 nF") << "tHtL_2" << "0.9";
         QTest::newRow("tH/tL Rb 0") << "tHtL_1" << "0";
+        QTest::newRow("NE 555 Ra 3M3 read as 3300 taken") << "RC555_0" << "3M3";
+        QTest::newRow("NE 555 Ra 3M4 read as 3400") << "RC555_0" << "3M4";
+        QTest::newRow("tH/tL Ra 3k3 read as 3.3") << "tHtL_0" << "3k3";
+        QTest::newRow("tH/tL C 2u2 read as 2200 nF") << "tHtL_2" << "2u2";
     }
     void ne555ValueTests() {
         QFETCH(QString, field); QFETCH(QString, typed);
         const bool ne555 = field.startsWith("RC555");
         ui->run({"click:cmdRC", QString("Tab:TabRC:%1").arg(ne555 ? 1 : 2), field + "=" + typed});
-        const auto refusal = ampero::NE555Refusal(field.back().digitValue(), typed.toStdString());
+        const int index = field.back().digitValue();
+        const std::string read = ampero::ConfirmedText(typed.toStdString(), ampero::UnitOf(ampero::FindCalculator("RC555"), index));
+        const auto refusal = ampero::NE555Refusal(index, read);
         QCOMPARE(ui->messages, refusal ? QStringList{QString::fromStdString(*refusal)} : QStringList{});
-        QCOMPARE(ui->text(field), refusal ? QString() : typed);
+        QCOMPARE(ui->text(field), refusal ? QString() : QString::fromStdString(read));
         QVERIFY(ui->plainBoxes && ui->lamp(QString(ne555 ? "s555RC_" : "stHtL_") + field.back()) == (refusal ? kGrey : kRed));
     }
 

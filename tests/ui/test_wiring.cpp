@@ -25,6 +25,25 @@ const std::map<QString, QStringList> kTypical = {
     {"Div",   {"12", "10000", "4700", "5"}},
     {"Komb",  {"667"}},
 };
+// A typical value as the bench writes it. In a field with a unit: in its base
+// unit, with the largest prefix letter not above it in place of its point
+// ("4k7", "1k592", "120m" for 0.12 A, "100p" for 100 pF, "10k" for 10 kΩ);
+// Enter shows it as the number it was. In a field without one: with a "k"
+// the field discards.
+QString Lettered(const QString& typical, const ampero::FieldUnit& unit) {
+    if (!unit.HasUnit()) return typical + "k";
+    QString digits = typical;
+    const qsizetype point = digits.contains('.') ? digits.indexOf('.') : digits.size();
+    digits.remove('.');
+    int lead = int(point) - 1 + unit.exponent; // the first digit's power of ten in the base unit
+    while (digits.size() > 1 && digits.startsWith('0')) digits.remove(0, 1), --lead;
+    const std::map<int, QString> letters = {{-12, "p"}, {-9, "n"}, {-6, "µ"}, {-3, "m"}, {3, "k"}, {6, "M"}, {9, "G"}};
+    auto at = letters.upper_bound(lead);
+    const int power = unit.InOhms() && lead >= 0 && lead < 3 ? 0 : std::prev(at)->first;
+    const int before = lead - power + 1; // digits before the letter
+    if (before >= digits.size()) return digits + QString(before - digits.size(), '0') + (power ? letters.at(power) : "R");
+    return digits.left(before) + (power ? letters.at(power) : "R") + digits.mid(before);
+}
 // The button that brings up the other form of a calculator.
 const std::map<QString, QString> kSecondForm = {{"RC", "chkAsta"}, {"iRes", "optSerie"}, {"AL", "chkAL"}};
 
@@ -99,9 +118,13 @@ private Q_SLOTS:
             const QString typed = in.confirmed[size_t(i)] ? kTypical.at(c.info->name)[i] : "";
             in.fields.push_back((c.fields[size_t(i)]->isHidden() ? c.fields[size_t(i)]->text() : typed).toStdString());
         }
+        // Typed as the bench writes them, each shows its number after Enter.
         for (bool confirmed : {false, true}) // emptied first: at the limit nothing could be emptied
             for (int i : Visible(c))
-                if (in.confirmed[size_t(i)] == confirmed) Retype(ui, c.fields[size_t(i)], QString::fromStdString(in.fields[size_t(i)]));
+                if (in.confirmed[size_t(i)] == confirmed) {
+                    const QString typed = QString::fromStdString(in.fields[size_t(i)]);
+                    Retype(ui, c.fields[size_t(i)], confirmed ? Lettered(typed, ampero::UnitOf(*c.info, i)) : typed);
+                }
         // At the confirm limit a digit in an open field of this calculator's own is discarded.
         const auto own = [&](EntryField* f) {
             return std::none_of(page->calculators().begin(), page->calculators().end(), [&](const Calculator& x) { return &x != &c && std::count(x.fields.begin(), x.fields.end(), f); });

@@ -119,6 +119,8 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(paren
                        }});
     // The LED tab computes on Enter in its last field and on "Räkna".
     Calculator& led = addCalculator({.info = &FindCalculator("txtLed"), .tab = 1, .fields = led_});
+    ledKeys_.info = led.info; // volts and milliamperes take a prefix letter
+    ledKeys_.fields = &led_;
     ledKeys_.enter = [this, &led](int i) {
         FocusNextInTabOrder(led_[static_cast<size_t>(i)]);
         if (i == 4) evaluate(led);

@@ -43,7 +43,9 @@ const char* const kInfo =
     "ger 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω. Klicka på raden med standardvärden under en sida för att "
     "komma hit med det värdet.\n\n"
     "Märkning: skriv koden som står på delen, t.ex. 472, 4702, 01C eller 4R7 för motstånd och "
-    "104, 4n7 eller 104K för kondensatorer, och tryck <Enter>.";
+    "104, 4n7 eller 104K för kondensatorer, och tryck <Enter>.\n\n"
+    "Värden kan skrivas som på komponenterna, i alla fält med enhet: 4k7 = 4700 Ω, 2M2, R47 = 0,47 Ω, "
+    "10k, 4,7 kΩ inklistrat. Lilla m är milli, stora M mega.";
 
 } // namespace
 
