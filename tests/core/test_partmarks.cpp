@@ -25,6 +25,7 @@ const PartRow kParts[] = {
     {"Capacitor", "Mark", " 104k  ", 1, "104k = 100 nF ±10 %", "kondensator:104k"},
     {"UnknownCapacitor", "Mark", "4K7K", 1, "Okänd märkning", "kondensator:"},
     {"UnknownResistor", "Mark", "abc", 0, "Okänd märkning", "inga färgband"},
+    {"OnlyAFormFeedUnknown", "Mark", "\f", 0, "Okänd märkning", "inga färgband"},
     {"EmptyShowsNothing", "Mark", "  ", 1, "", ""},
 };
 class Parts : public testing::TestWithParam<PartRow> {};
