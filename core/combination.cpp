@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/numrules.h"
+#include "core/threeparts.h"
 
 namespace ampero {
 
@@ -19,6 +20,10 @@ namespace {
 constexpr double kEquallyNear = 1e-9;
 
 constexpr const char* kNone = "–";
+
+// Two ratios closer than this count as equal on the logarithmic scale, as
+// NearestStandard weighs them.
+constexpr double kTieNoise = 1e-14;
 
 // mantissa × 10^exponent as the double nearest to it (one rounding: 1.2, not
 // 12 × 0.1).
@@ -115,23 +120,55 @@ std::vector<double> SeriesValues(ESeries series, double from, double to) {
     return out;
 }
 
+std::vector<double> ChosenValues(const Inputs& in) {
+    if (in.variant == kOwnPartsVariant) return in.ownParts;
+    return SeriesValues(ChosenSeries(in.variant), kSmallestResistor, kLargestResistor);
+}
+
+std::optional<double> NearestListed(const std::vector<double>& values, double value) {
+    if (values.empty() || !std::isfinite(value) || !(value >= 1e-15) || value > 1e15) return std::nullopt;
+    const auto upper = std::ranges::lower_bound(values, value);
+    if (upper == values.begin()) return *upper;
+    if (upper == values.end()) return values.back();
+    // Nearer on the log scale: compare value / lower with upper / value.
+    const double lower = *std::prev(upper);
+    return value * value < lower * *upper * (1.0 - kTieNoise) ? lower : *upper;
+}
+
 Outcome EvalCombination(const Inputs& in) {
     const double target = FieldValue(in.fields, 0);
     const char sep = in.decimalSep;
-    const ESeries series = ChosenSeries(in.variant);
+    const bool own = in.variant == kOwnPartsVariant;
     Outcome out;
-    const std::optional<Standard> s = NearestStandard(target, series);
-    if (!s) {
-        out.captions = {{CombNearest, std::string("Närmast: ") + kNone},
-                        {CombSeries, std::string("I serie: ") + kNone},
-                        {CombParallel, std::string("Parallellt: ") + kNone}};
+    if (own && in.ownParts.empty()) {
+        out.captions = {{CombNearest, kNoOwnPartsMessage}, {CombSeries, ""}, {CombParallel, ""}, {CombThree, ""}};
         return out;
     }
-    const double single = std::fabs(s->value - target);
-    const std::vector<double> values = SeriesValues(series, kSmallestResistor, kLargestResistor);
-    out.captions = {{CombNearest, "Närmast: " + Ohms(s->value, sep) + " (" + DeviationText(s->deviationPercent, sep) + ")"},
-                    {CombSeries, PairLine("I serie: ", NearestSum(values, target), " + ", target, single, sep)},
-                    {CombParallel, PairLine("Parallellt: ", NearestParallel(values, target), " ∥ ", target, single, sep)}};
+    std::optional<double> nearest;
+    double deviation = 0; // of the nearest, in percent
+    if (own) {
+        nearest = NearestListed(in.ownParts, target);
+        if (nearest) deviation = (*nearest - target) / target * 100.0;
+    } else if (const std::optional<Standard> s = NearestStandard(target, ChosenSeries(in.variant))) {
+        nearest = s->value;
+        deviation = s->deviationPercent;
+    }
+    if (!nearest) {
+        out.captions = {{CombNearest, std::string("Närmast: ") + kNone},
+                        {CombSeries, std::string("I serie: ") + kNone},
+                        {CombParallel, std::string("Parallellt: ") + kNone},
+                        {CombThree, std::string("Tre delar: ") + kNone}};
+        return out;
+    }
+    const double single = std::fabs(*nearest - target);
+    const std::vector<double> values = ChosenValues(in);
+    const std::optional<ThreeParts> three = NearestThree(values, target);
+    out.captions = {
+        {CombNearest, "Närmast: " + Ohms(*nearest, sep) + " (" + DeviationText(deviation, sep) + ")"},
+        {CombSeries, PairLine("I serie: ", NearestSum(values, target), " + ", target, single, sep)},
+        {CombParallel, PairLine("Parallellt: ", NearestParallel(values, target), " ∥ ", target, single, sep)},
+        {CombThree,
+         "Tre delar: " + (three ? ThreePartsText(*three, sep) + Deviation(three->value, target, sep) : kNone)}};
     return out;
 }
 

@@ -41,13 +41,10 @@ std::string VoltageText(double volts, char sep) {
     return FormatGeneral(rounded, sep) + " V";
 }
 
-// R2 runs over one decade, 10 kΩ to 91 kΩ (E24); for each, R1 from 1 Ω to
-// 10 MΩ that brings the divided voltage nearest to Uut. Of pairs equally
-// near the smaller R2 wins.
-Outcome BestPair(double uin, double uut, ESeries series, char sep) {
-    const std::vector<double> r1s = SeriesValues(series, kSmallestResistor, kLargestResistor);
-    std::vector<double> r2s = SeriesValues(series, 1e4, 1e5);
-    r2s.pop_back(); // 100 kΩ begins the next decade
+// For each R2, the R1 that brings the divided voltage nearest to Uut. Of
+// pairs equally near the smaller R2 wins.
+Outcome BestPair(double uin, double uut, const std::vector<double>& r1s, const std::vector<double>& r2s,
+                 const std::string& from, char sep) {
     struct {
         double r1{}, r2{}, volts{}, distance = INFINITY;
     } best;
@@ -66,8 +63,8 @@ Outcome BestPair(double uin, double uut, ESeries series, char sep) {
     }
     Outcome out;
     out.fields = {{DividerR1, ResultText(best.r1)}, {DividerR2, ResultText(best.r2)}};
-    out.note = std::string("Bästa par ur ") + SeriesName(series) + ": R1 " + SiText(best.r1, "Ω", sep) + " och R2 " +
-               SiText(best.r2, "Ω", sep) + " ger " + VoltageText(best.volts, sep);
+    out.note = "Bästa par ur " + from + ": R1 " + SiText(best.r1, "Ω", sep) + " och R2 " + SiText(best.r2, "Ω", sep) +
+               " ger " + VoltageText(best.volts, sep);
     // Far beyond any Uut (1E+305 V for 1E-300 V) the deviation has no number.
     const double deviation = (best.volts - uut) / uut * 100.0;
     if (std::isfinite(deviation)) out.note += " (" + DeviationText(deviation, sep) + ")";
@@ -97,8 +94,19 @@ Outcome EvalDivider(const Inputs& in) {
         FaultGuard g;
         const double value = Fourth(g, missing, uin, r1, r2, uut);
         out.fields.push_back({missing, ResultText(g.Result(RoundHalfEven(value, kDividerDecimals)))});
+    } else if (bothVoltages && in.Count() == 2 && in.variant == kOwnPartsVariant) {
+        // Own parts: every one may be R1 or R2.
+        if (in.ownParts.empty())
+            out.messages.push_back(kNoOwnPartsMessage);
+        else
+            out = BestPair(uin, uut, in.ownParts, in.ownParts, "egna delar", in.decimalSep);
     } else if (bothVoltages && in.Count() == 2) {
-        out = BestPair(uin, uut, ChosenSeries(in.variant), in.decimalSep);
+        // R1 from 1 Ω to 10 MΩ, R2 over one decade: 10 kΩ to 91 kΩ (E24).
+        const ESeries series = ChosenSeries(in.variant);
+        std::vector<double> r2s = SeriesValues(series, 1e4, 1e5);
+        r2s.pop_back(); // 100 kΩ begins the next decade
+        out = BestPair(uin, uut, SeriesValues(series, kSmallestResistor, kLargestResistor), r2s, SeriesName(series),
+                       in.decimalSep);
     } else {
         out.messages.push_back(kDividerChoiceMessage);
     }

@@ -87,12 +87,13 @@ std::string PointToLetter(std::string s, std::string_view letters) {
 std::optional<Part> ResistorPart(const std::string& s) {
     if (s.size() == 3 && IsDigits(s)) return Part{s.substr(0, 2), s[2] - '0'};
     if (s.size() == 4 && IsDigits(s)) return Part{s.substr(0, 3), s[3] - '0'};
-    const size_t alternative = s.size() == 3 ? kEiaAlternatives.find(s[2]) : std::string_view::npos;
-    // Read only for three characters; `s` may be empty.
-    const char eia = alternative != std::string_view::npos ? kEiaAlternativeFor[alternative]
-                     : s.empty()                           ? '\0'
-                                                           : s.back();
-    const size_t letter = s.size() == 3 ? kEiaLetters.find(eia) : std::string_view::npos;
+    // An EIA-96 code: two digits and a letter (read only from three characters:
+    // an empty text has no last one).
+    size_t letter = std::string_view::npos;
+    if (s.size() == 3) {
+        const size_t alternative = kEiaAlternatives.find(s[2]);
+        letter = kEiaLetters.find(alternative == std::string_view::npos ? s[2] : kEiaAlternativeFor[alternative]);
+    }
     if (letter != std::string_view::npos && IsDigit(s[0]) && IsDigit(s[1])) {
         const int place = (s[0] - '0') * 10 + (s[1] - '0'); // 01 = 100 .. 96 = 976
         if (place < 1 || place > 96) return std::nullopt;

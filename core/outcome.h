@@ -24,10 +24,13 @@ struct Inputs {
     FieldTexts fields{};                             // by field index
     std::array<bool, kConfirmingFields> confirmed{}; // by field index
     // The form chosen beside the fields: 0 the first; 1 the astable RC
-    // network, the parallel impedance; the standard series 0 E12, 1 E24, 2 E96.
+    // network, the parallel impedance; the standard series 0 E12, 1 E24,
+    // 2 E96, or 3 the user's own parts.
     int variant = 0;
     std::string aside{};                             // a text beside the fields: the coil's wire resistance
     char decimalSep = '.';           // the locale's, for captions written with it
+    // The user's own resistors in ohms, ascending, each once, all above 0.
+    std::vector<double> ownParts{};
 
     // The selection value: the sum of the indexes of the confirmed fields.
     int32_t Selection() const {

@@ -4,6 +4,7 @@
 // nearest part.
 #pragma once
 
+#include "core/combination.h"
 #include "core/outcome.h"
 
 namespace ampero {
@@ -19,8 +20,12 @@ Outcome EvalMarking(const Inputs& in);
 
 // The combinations (EvalCombination), the nearest line followed by the
 // part's bands and SMD code ("Närmast: 680 Ω (+1,9 %)  ·  blå grå brun guld
-// ·  SMD 681"), and the nearest part's band names in caption 3 for its picture.
-inline constexpr int kCombinationPicture = 3;
+// ·  SMD 681"), and the nearest part's band names in caption 3 for its picture
+// ("" where there is no nearest part). An own part has the bands of its
+// significant digits (one or two give four bands, three five, more none) and an SMD
+// code only where it is an E24 value (three digits or the letter code) or
+// else an E96 value (EIA-96).
+inline constexpr int kCombinationPicture = CombPicture;
 Outcome EvalCombinationWithParts(const Inputs& in);
 
 } // namespace ampero

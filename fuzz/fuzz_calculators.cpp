@@ -2,13 +2,19 @@
 // Every row of the calculators table on arbitrary inputs (byte 0 the row, byte
 // 1 the confirmed flags in bits 0..3, the variant 0..3 in bits 4 and 6 and a
 // comma locale in bit 5, then the aside text and the field texts, one per line).
+// The first eight bytes of the aside are also the own parts, each byte
+// (m + 1) × 10^(e − 1) ohms with m its bits 0..4 and e its bits 5..7.
+#include <set>
+
 #include "core/calculators.h"
 #include "core/capacitive.h"
 #include "core/combination.h"
 #include "core/divider.h"
 #include "core/ne555.h"
 #include "core/ohm.h"
+#include "core/threeparts.h"
 #include "fuzz/fuzz_common.h"
+#include "tests/core/threebrute.h"
 
 using namespace ampero;
 using fuzzcheck::HasInfNan, fuzzcheck::Replaced;
@@ -43,15 +49,28 @@ void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, c
     }
     if (ne555) FUZZ_CHECK(o.Empty() || o.captions.size() == 3, what + ": captions");
     if (c.eval == EvalOhmsLaw || divider) FUZZ_CHECK(o.captions.empty(), what + ": captions");
-    // The combinations write their three lines (and what a page adds after
-    // them), and nothing else; without a nearest value there is no pair either.
+    // The combinations write their four lines and the picture, and nothing
+    // else; without a nearest value there are no two or three parts either,
+    // without own parts only the message. Of a few own parts, the three come
+    // as near as any triple does.
+    const bool ownNone = in.variant == kOwnPartsVariant && in.ownParts.empty();
     if (komb) {
-        FUZZ_CHECK(o.fields.empty() && o.messages.empty() && o.captions.size() >= 3, what + ": lines");
+        FUZZ_CHECK(o.fields.empty() && o.messages.empty() && o.captions.size() == 5, what + ": lines");
         const bool none = o.captions[0].text.starts_with("Närmast: –");
-        FUZZ_CHECK(!none || (o.captions[1].text == "I serie: –" && o.captions[2].text == "Parallellt: –"), what + ": pair without nearest");
+        FUZZ_CHECK(!none || (o.captions[1].text == "I serie: –" && o.captions[2].text == "Parallellt: –" && o.captions[4].text == "Tre delar: –"), what + ": parts without nearest");
+        FUZZ_CHECK(none || ownNone || (o.captions[4].text.starts_with("Tre delar: ") && !o.captions[4].text.ends_with("–")), what + ": three parts");
+        FUZZ_CHECK(ownNone == (o.captions[0].text == kNoOwnPartsMessage), what + ": no own parts");
+        for (size_t i = 1; i < o.captions.size(); ++i) FUZZ_CHECK(!ownNone || o.captions[i].text.empty(), what + ": a line without own parts");
+        const double target = FieldValue(in.fields, 0);
+        if (in.variant == kOwnPartsVariant && !none && !ownNone) {
+            const double want = brute::Nearest(brute::EveryTriple(in.ownParts), target).distance;
+            // The allowance, and roundings of distances far beyond the target.
+            FUZZ_CHECK(std::fabs(NearestThree(in.ownParts, target)->distance - want) <= 1e-9 * target + 1e-12 * want, what + ": three parts nearer");
+        }
     }
     // The divider answers every time: a message alone, the one field not
-    // confirmed of three, or a best pair from 1 Ω to 10 MΩ with its note.
+    // confirmed of three, or a best pair from 1 Ω to 10 MΩ (of the own parts)
+    // with its note.
     if (divider) {
         FUZZ_CHECK(o.messages.size() + (o.fields.empty() ? 0 : 1) == 1, what + ": message or result");
         for (const FieldResult& r : o.fields) FUZZ_CHECK(!in.confirmed[static_cast<size_t>(r.index)], what + ": wrote an input");
@@ -59,8 +78,11 @@ void CheckOutcome(const CalculatorInfo& c, const Inputs& in, const Outcome& o, c
             FUZZ_CHECK(o.fields.empty() || (o.fields.size() == 1 && in.Count() == 3), what + ": fourth value");
         } else {
             FUZZ_CHECK(o.fields.size() == 2 && o.fields[0].index == DividerR1 && o.fields[1].index == DividerR2, what + ": pair");
-            for (const FieldResult& r : o.fields)
-                FUZZ_CHECK(ParsePrefix(r.text) >= kSmallestResistor && ParsePrefix(r.text) <= kLargestResistor, what + ": pair value " + r.text);
+            const std::vector<double>& own = in.ownParts;
+            for (const FieldResult& r : o.fields) {
+                const double v = ParsePrefix(r.text);
+                FUZZ_CHECK(in.variant == kOwnPartsVariant ? std::ranges::find(own, v) != own.end() : v >= kSmallestResistor && v <= kLargestResistor, what + ": pair value " + r.text);
+            }
         }
     }
 }
@@ -79,6 +101,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     in.fields = bytes.Lines(static_cast<size_t>(c.fieldCount) + 1);
     in.aside = in.fields.front();
     in.fields.erase(in.fields.begin());
+    std::set<double> own;
+    for (size_t i = 0; i < std::min<size_t>(in.aside.size(), 8); ++i) {
+        const auto b = static_cast<uint8_t>(in.aside[i]);
+        own.insert(ParsePrefix(std::to_string((b & 31) + 1) + "E" + std::to_string((b >> 5) - 1)));
+    }
+    in.ownParts.assign(own.begin(), own.end());
     const std::string what = Describe(c, in);
 
     if (c.rule) {
