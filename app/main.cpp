@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QSettings>
 
 #include "ui/mainwindow.h"
 #include "ui/style.h"
@@ -11,7 +12,9 @@ int main(int argc, char** argv) {
     // Ties the window to its menu entry (se.ampero.Ampero.desktop) and icon.
     QApplication::setDesktopFileName(QStringLiteral("se.ampero.Ampero"));
     ampero::ui::SetupApplicationLook();
-    ampero::ui::MainWindow w;
+    // The one store of what is remembered: ~/.config/ampero/ampero.conf on Linux.
+    QSettings store(QStringLiteral("ampero"), QStringLiteral("ampero"));
+    ampero::ui::MainWindow w(&store);
     w.show();
     w.PlaceOnScreen();
     return app.exec();

@@ -70,6 +70,8 @@ struct Calculator {
     // is for, as long as every field and lamp is as that answer left them;
     // otherwise the captions are emptied: they always belong to the form shown.
     bool formRecomputes = false;
+    // The user's own parts go in beside the fields (the series choice "Egna").
+    bool ownParts = false;
     // The page's own part after an evaluation and after "Ny".
     std::function<void()> evaluated{};
     std::function<void()> cleared{};

@@ -34,12 +34,13 @@ Inputs Page::inputsOf(const Calculator& c) const {
     in.variant = c.variant();
     if (c.aside) in.aside = c.aside->text().toStdString();
     in.decimalSep = LocaleDecimalSeparator();
+    if (c.ownParts) in.ownParts = shell_.Remembered().Parts();
     return in;
 }
 
 void Page::evaluate(Calculator& c) { run(c, inputsOf(c)); }
 
-void Page::formChanged(Calculator& c) {
+void Page::answerAgain(Calculator& c) {
     const auto it = standing_.find(&c);
     bool stands = it != standing_.end();
     for (size_t i = 0; stands && i < c.fields.size(); ++i)

@@ -26,7 +26,7 @@ constexpr int kClientWidthTwips = 11820;
 constexpr int kClientHeightTwips = 7425;
 } // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(QSettings* store) : settings_(store) {
     InitPictures();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Ampero"));
@@ -205,7 +205,21 @@ void MainWindow::ShowMessage(const QString& text) {
     }
 }
 
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (placed_ && settings_.Position() != pos()) settings_.SetPosition(pos());
+}
+
 void MainWindow::PlaceOnScreen() {
+    placed_ = true;
+    if (const std::optional<QPoint> kept = settings_.Position()) {
+        for (QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(QRect(*kept, frameGeometry().size()))) {
+                move(*kept);
+                return;
+            }
+        }
+    }
     QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s) return;
     const QRect scr = s->geometry();

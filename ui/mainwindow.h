@@ -20,10 +20,12 @@ class Page;
 class MainWindow : public QMainWindow, public Shell {
     Q_OBJECT
 public:
-    MainWindow();
+    // Remembers in `store` (set up in main); none: remembers nothing.
+    explicit MainWindow(QSettings* store = nullptr);
     ~MainWindow() override;
 
     EntryState& State() override { return state_; }
+    Settings& Remembered() override { return settings_; }
     void Exited(Page& page) override;
     void ShowMessage(const QString& text) override;
     void ShowStandard(const QString& text, QLineEdit* result, double ohms = 0) override;
@@ -46,13 +48,15 @@ public:
     QString helpFile() const { return helpFile_; }
     void setHelpFile(const QString& f) { helpFile_ = f; }
 
-    // Centres the window on its screen.
+    // Where the window stood last, where that is on a screen; otherwise
+    // centred on its screen.
     void PlaceOnScreen();
 
 protected:
     // An access key clicks its button at once, on the page where it was
     // pressed, rather than a moment later when that page may be gone.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 public Q_SLOTS:
     void mnuEnd_Click();
@@ -66,6 +70,8 @@ private:
     void buildStartPage(QWidget* client);
 
     EntryState state_;
+    Settings settings_;
+    bool placed_ = false; // moves are remembered once the window has its place
     FitLabel* standard_ = nullptr;
     QMetaObject::Connection standardFollows_;
     double standardOhms_ = 0; // the resistance the line speaks of

@@ -130,7 +130,7 @@ Calculator& Page::addCalculator(Calculator c) {
         // One call per change: the button turned on, or the last turned off (the first form, no button of its own).
         for (QAbstractButton* b : kept.forms)
             connect(b, &QAbstractButton::toggled, this, [this, &kept](bool on) {
-                if (on || kept.variant() == 0) formChanged(kept);
+                if (on || kept.variant() == 0) answerAgain(kept);
             });
     }
     if (calcs_.size() == 1) nameHistory(kept);

@@ -93,6 +93,10 @@ protected:
 
     // The page's own part of an Exit.
     virtual void exited() {}
+    // Answers again for the values the answer on screen is for, with the
+    // form now chosen, where every field and lamp is as that answer left
+    // them; otherwise empties the captions.
+    void answerAgain(Calculator& c);
     // The history captions named by the fields of the calculator in view.
     static void nameHistory(const Calculator& c);
 
@@ -109,7 +113,6 @@ private:
     void tabChanged(int tab);
     Inputs inputsOf(const Calculator& c) const;
     void run(Calculator& c, const Inputs& in);
-    void formChanged(Calculator& c);
     void apply(const Outcome& outcome, Calculator& c);
     void clear(Calculator& c);
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "ui/entrystate.h"
+#include "ui/settings.h"
 
 namespace ampero::ui {
 
@@ -15,6 +16,8 @@ class Shell {
 public:
     virtual ~Shell() = default;
     virtual EntryState& State() = 0;
+    // What is remembered between runs.
+    virtual Settings& Remembered() = 0;
     // A page's Exit: back to the start page, clearing what that page's
     // row says.
     virtual void Exited(Page& page) = 0;

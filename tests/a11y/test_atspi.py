@@ -23,6 +23,7 @@ import re
 import shutil
 import signal
 import subprocess
+import tempfile
 import sys
 import time
 
@@ -312,7 +313,9 @@ def in_session(app_path):
         log("Xvfb on %s, session bus %s" % (display, os.environ.get("DBUS_SESSION_BUS_ADDRESS")))
         session.start([BUS_LAUNCHER, "--launch-immediately", "--a11y=1"],
                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
+        # Settings of its own, never the user's.
+        config = tempfile.mkdtemp(prefix="ampero-a11y-")
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1", XDG_CONFIG_HOME=config,
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8", LANG="C.UTF-8")
         Atspi.init()
         app = session.start([app_path], env=env)

@@ -5,6 +5,7 @@
 #include <cfloat>
 
 #include "core/calculators.h"
+#include "core/partslist.h"
 #include "tests/core/rows.h"
 
 namespace ampero {
@@ -77,6 +78,18 @@ const UnitRow kUnits[] = {
     {"BeforeTheFields", "Ohm", -1, "", 0},
 };
 
+// A list of own parts: the values kept, as they are written back, and the words named as unreadable.
+ROW(ListRow, const char* text; const char* kept; std::vector<std::string> unreadable;)
+const ListRow kLists[] = {
+    {"EachSeparatorAndForm", "4k7; 470R\n10 k, 1M\t220\r\n4,7 kΩ", "220 470 4700 10000 1000000", {}},
+    {"CommaBetweenDigitsIsDecimal", "4,7 10,5, 2", "2 4.7 10.5", {}},
+    {"UnitAndLetterJoinTheirValue", "10 k 10 kΩ 220 ohm 1 M", "220 10000 1000000", {}},
+    {"Bounds", "0.1 100M 0.09 100.1M", "0.1 100000000", {"0.09", "100.1M"}},
+    {"UnreadableNamedAsWritten", "4x7 abc 22 5V", "22", {"4x7", "abc", "5V"}},
+    {"LetterOnALineOfItsOwn", "10\nk", "10", {"k"}},
+    {"Empty", " \n; ", "", {}},
+};
+
 class Bench : public testing::TestWithParam<BenchRow> {};
 TEST_P(Bench, ReadsConfirmsAndPastes) {
     const BenchRow& r = GetParam();
@@ -90,6 +103,15 @@ TEST_P(Bench, ReadsConfirmsAndPastes) {
     EXPECT_FALSE(ReadsWhole("-" + pasted, unit, false));
 }
 ROWS(Values, Bench, kBench);
+
+class List : public testing::TestWithParam<ListRow> {};
+TEST_P(List, ReadsAndKeeps) {
+    const PartsList list = ReadPartsList(GetParam().text);
+    EXPECT_EQ(PartsListText(list.values), GetParam().kept);
+    EXPECT_EQ(list.unreadable, GetParam().unreadable);
+    EXPECT_EQ(ReadPartsList(PartsListText(list.values)).values, list.values);
+}
+ROWS(OwnParts, List, kLists);
 
 class Units : public testing::TestWithParam<UnitRow> {};
 TEST_P(Units, OfTheRow) {

@@ -4,6 +4,7 @@
 #include "core/capacitive.h"
 #include "core/colourcode.h"
 #include "core/ne555.h"
+#include "core/partslist.h"
 #include "core/values.h"
 #include "ui/twips.h"
 #include "uitest.h"
@@ -18,6 +19,19 @@ ampero::Inputs Read(Ui& ui, const QString& prefix, int count) {
     ampero::Inputs in;
     for (int i = 0; i < count; ++i) in.fields.push_back(ui.text(Name(prefix, i)).toStdString());
     return in;
+}
+// Kombination's lines and picture by the routine's caption slots; what a
+// routine gives for one field in the window's locale, caption by caption.
+QStringList Shown(Ui& ui) {
+    QStringList l;
+    for (const char* name : {"lblKomb_0", "lblKomb_1", "lblKomb_2", "imgKomb", "lblKomb_3"}) l << ui.text(name);
+    return l;
+}
+QStringList Answer(const char* calc, const QString& text, int variant, std::vector<double> parts = {}) {
+    QStringList l;
+    const ampero::Inputs in{.fields = {text.toStdString()}, .variant = variant, .decimalSep = ampero::ui::LocaleDecimalSeparator(), .ownParts = std::move(parts)};
+    for (const ampero::CaptionResult& c : ampero::FindCalculator(calc).eval(in).captions) l << QString::fromStdString(c.text);
+    return l;
 }
 } // namespace
 
@@ -153,21 +167,12 @@ private Q_SLOTS:
     // Märkning reads on Enter and on the other option, "Ny" empties it.
     void tools() {
         ui->run({"click:cmdVerktyg", "Tab:TabVerktyg:1", "type:Komb_0:667"}), ui->enter();
-        const auto lines = [&](const QString& prefix, int n) {
-            QStringList l;
-            for (int k = 0; k < n; ++k) l << ui->get(Name(prefix, k))->property("text").toString();
-            return l;
-        };
-        const auto row = [&](const char* calc, const char* text, int variant) {
-            QStringList l;
-            for (const ampero::CaptionResult& c : ampero::FindCalculator(calc).eval({.fields = {text}, .variant = variant}).captions) l << QString::fromStdString(c.text);
-            return l;
-        };
-        QCOMPARE(lines("lblKomb", 3) << ui->text("imgKomb"), row("Komb", "667", 1));
+        const auto row = [&](const char* calc, const char* text, int variant) { return Answer(calc, text, variant); };
+        QCOMPARE(Shown(*ui), row("Komb", "667", 1));
         ui->click("optKomb_2");
-        QCOMPARE(lines("lblKomb", 3) << ui->text("imgKomb"), row("Komb", "667", 2));
+        QCOMPARE(Shown(*ui), row("Komb", "667", 2));
         ui->run({"BS:Komb_0"});
-        QCOMPARE(lines("lblKomb", 3) << ui->text("imgKomb"), QStringList(4, ""));
+        QCOMPARE(Shown(*ui), QStringList(5, ""));
         ui->run({"Tab:TabVerktyg:2", "type:txtMark:1 0-4k"}), ui->enter();
         QCOMPARE(ui->text("txtMark"), "104k"); // the blank and the minus not taken
         QCOMPARE((QStringList{ui->text("lblMark"), ui->text("imgMark")}), row("Mark", "104k", 0));
@@ -199,20 +204,93 @@ private Q_SLOTS:
         const int variant = expect.section(' ', 1).toInt();
         QStringList shown, want;
         if (expect.startsWith("Komb")) {
-            for (int k = 0; k < 3; ++k) shown << ui->text(Name("lblKomb", k));
-            shown << ui->text("imgKomb");
-            for (const ampero::CaptionResult& c : ampero::FindCalculator("Komb").eval({.fields = {ui->text("Komb_0").toStdString()}, .variant = variant, .decimalSep = ampero::ui::LocaleDecimalSeparator()}).captions) want << QString::fromStdString(c.text);
+            shown = Shown(*ui), want = Answer("Komb", ui->text("Komb_0"), variant);
         } else if (expect.startsWith("Div")) {
             shown << ui->text("Div_1") << ui->text("Div_2") << ui->text("lblStandard");
             const ampero::Outcome o = ampero::FindCalculator("Div").eval({.fields = {"5", "", "", "3.3"}, .confirmed = {true, false, false, true}, .variant = variant, .decimalSep = ampero::ui::LocaleDecimalSeparator()});
             for (const ampero::FieldResult& f : o.fields) want << QString::fromStdString(f.text);
             want << QString::fromStdString(o.note);
         } else {
-            for (const char* name : {"lblKomb_0", "lblKomb_1", "lblKomb_2", "imgKomb", "txtMark", "lblMark", "imgMark"}) shown << ui->text(name);
+            shown = Shown(*ui) << ui->text("txtMark") << ui->text("lblMark") << ui->text("imgMark");
             want = QStringList(int(shown.size()), "");
         }
         QCOMPARE(shown, want);
         QCOMPARE(ui->messages, QStringList{});
+    }
+
+    // "Egna delar": the list read as it is typed, OK refused while a word
+    // cannot be read, Avbryt keeping the list; the parts then answer on both tabs.
+    void ownParts_data() {
+        Columns<QString, QString, QString, QString>("typed", "line", "button", "kept");
+        QTest::newRow("each separator and form") << "4k7; 470R\n10 k, 1M 4,7 kΩ\t220" << "5 värden" << "cmdEgnaOK" << "220 470 4700 10000 1000000";
+        QTest::newRow("one value") << "1 MΩ" << "1 värde" << "cmdEgnaOK" << "1000000";
+        QTest::newRow("unreadable words named") << "4x7 100 abc 0.05 200M" << "Kan inte läsa: 4x7, abc, 0.05, 200M" << "cmdEgnaOK" << "100 330";
+        QTest::newRow("Avbryt keeps the list") << "4k7" << "1 värde" << "cmdEgnaAvbryt" << "100 330";
+        QTest::newRow("an empty list") << "" << "0 värden" << "cmdEgnaOK" << "";
+    }
+    void ownParts() {
+        QFETCH(QString, typed); QFETCH(QString, line); QFETCH(QString, button); QFETCH(QString, kept);
+        QSettings store(QStringLiteral("ampero"), QStringLiteral("ampero"));
+        store.setValue("tools/ownParts", "100 330");
+        ui.reset(), ui = std::make_unique<Ui>(&store); // remembering, in the test's own folder
+        QString shown;
+        ui->onDialog = [&](QDialog* d) {
+            QCOMPARE(d->windowTitle(), QString("Egna delar"));
+            auto* text = d->findChild<QPlainTextEdit*>("txtEgna");
+            QCOMPARE(text->toPlainText(), QString("100\n330"));
+            text->setPlainText(typed), shown = d->findChild<QLabel*>("lblEgna")->text();
+            QTest::mouseClick(d->findChild<QPushButton*>(button), Qt::LeftButton);
+            if (d->isVisible()) d->reject(); // OK refused
+        };
+        for (const QStringList& steps : {QStringList{"click:cmdVerktyg", "click:optDiv_3", "click:cmdEgna_0"}, {"Div_0=5", "Div_3=3.3", "F12"}, {"Tab:TabVerktyg:1", "click:optKomb_3", "Komb_0=667"}})
+            ui->run(steps), QApplication::setActiveWindow(ui->w.get()); // as the window system does after a dialog or a message
+        QCOMPARE(shown, line);
+        QCOMPARE(store.value("tools/ownParts").toString(), kept);
+        const ampero::PartsList parts = ampero::ReadPartsList(kept.toStdString());
+        const ampero::Outcome div = ampero::FindCalculator("Div").eval({.fields = {"5", "", "", "3.3"}, .confirmed = {true, false, false, true}, .variant = 3, .decimalSep = ampero::ui::LocaleDecimalSeparator(), .ownParts = parts.values});
+        QCOMPARE(ui->messages, div.messages.empty() ? QStringList{} : QStringList{QString::fromStdString(div.messages[0])});
+        QCOMPARE(ui->text("Div_1"), div.fields.empty() ? "" : QString::fromStdString(div.fields[0].text));
+        QCOMPARE(Shown(*ui), Answer("Komb", "667", 3, parts.values));
+    }
+
+    // The choices and the parts are kept where a second window finds them; a
+    // list that cannot be read back leaves the file as it is and says so once.
+    void remembered_data() {
+        Columns<QByteArray, QString>("file", "message");
+        QTest::newRow("kept and read back") << QByteArray() << "";
+        QTest::newRow("parts unreadable") << QByteArray("[tools]\nownParts=4x7 100\ncombinationSeries=3\n") << "Kunde inte läsa egna delar";
+        QTest::newRow("a file Qt cannot read") << QByteArray("[tools\nownParts=\"100\n\x01\n") << "Kunde inte läsa egna delar";
+    }
+    void remembered() {
+        QFETCH(QByteArray, file); QFETCH(QString, message);
+        const QString path = QSettings(QStringLiteral("ampero"), QStringLiteral("ampero")).fileName();
+        QFile::remove(path);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        if (!file.isEmpty()) {
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+            f.close();
+        }
+        {
+            QSettings store(QStringLiteral("ampero"), QStringLiteral("ampero"));
+            ui.reset(), ui = std::make_unique<Ui>(&store);
+            ui->w->PlaceOnScreen();
+            ui->run({"click:cmdVerktyg", "click:optDiv_2", "Tab:TabVerktyg:1", "click:optKomb_0", "Tab:TabVerktyg:2", "click:optMark_1"});
+            ui->w->move(5, 7);
+            QTRY_COMPARE(ui->messages, message.isEmpty() ? QStringList{} : QStringList{message});
+            ui.reset();
+        }
+        QSettings store(QStringLiteral("ampero"), QStringLiteral("ampero"));
+        Ui second(&store);
+        second.w->PlaceOnScreen();
+        second.run({"click:cmdVerktyg"});
+        if (!file.isEmpty()) { // untouched, and the choices as they were
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), file);
+            return;
+        }
+        QVERIFY(second.get<QRadioButton>("optDiv_2")->isChecked() && second.get<QRadioButton>("optKomb_0")->isChecked() && second.get<QRadioButton>("optMark_1")->isChecked());
+        QCOMPARE(second.w->pos(), QPoint(5, 7));
     }
 
     // A line that speaks of a resistance takes its value to Kombination.

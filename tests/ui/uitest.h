@@ -17,12 +17,14 @@ inline const QColor kGrey(128, 128, 128), kRed(255, 0, 0), kGreen(0, 255, 0);
 template <class... T> void Columns(std::enable_if_t<sizeof(T) != 0, const char*>... names) { (QTest::addColumn<T>(names), ...); }
 
 struct Ui {
-    Ui() : w(std::make_unique<MainWindow>()) {
+    explicit Ui(QSettings* store = nullptr) : w(std::make_unique<MainWindow>(store)) {
         QObject::connect(&boxes, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
                 messages << box->text();
                 plainBoxes = plainBoxes && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
                 QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && dialog->isVisible()) {
+                onDialog ? onDialog(dialog) : dialog->reject(); // any other dialog: as the test says, else closed
             }
         });
         boxes.start(5), w->show();
@@ -75,15 +77,19 @@ struct Ui {
     }
     std::unique_ptr<MainWindow> w;
     QStringList messages;
+    std::function<void(QDialog*)> onDialog; // what is done in a dialog once it is up
     bool plainBoxes = true; // every box without icon, with one OK button
     QTimer boxes;
 };
 } // namespace uitest
 
-// Offscreen unless told otherwise, with the look of the application.
+// Offscreen unless told otherwise, with the look of the application, and
+// settings of its own in a folder that goes with the test: never the user's.
 #define AMPERO_UI_TEST_MAIN(TestClass)                                                                                 \
     int main(int argc, char** argv) {                                                                                  \
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");                    \
+        QTemporaryDir config;                                                                                          \
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                                       \
         QApplication app(argc, argv);                                                                                  \
         ampero::ui::SetupApplicationLook();                                                                            \
         TestClass tc;                                                                                                  \

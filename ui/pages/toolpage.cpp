@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/toolpage.h"
 
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "core/marking.h"
 #include "core/numrules.h"
+#include "core/partmarks.h"
 #include "ui/colors.h"
+#include "ui/pages/ownparts.h"
 #include "ui/twips.h"
 
 namespace ampero::ui {
@@ -62,18 +66,45 @@ ToolPage::ToolPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(par
     // After the last field of a tab the page's own buttons follow.
     QWidget::setTabOrder(eval_, new_);
     QWidget::setTabOrder(new_, exit_);
+    // Own parts that could not be read back are left in the file; said once.
+    if (shell_.Remembered().PartsDamaged())
+        QTimer::singleShot(0, this, [this] { shell_.ShowMessage(tr("Kunde inte läsa egna delar")); });
 }
 
-std::vector<QAbstractButton*> ToolPage::seriesChoice(QWidget* tab, const QString& prefix, int left, int top) {
+std::vector<QAbstractButton*> ToolPage::seriesChoice(QWidget* tab, const QString& prefix, int index, const QString& key,
+                                                     const std::array<QPoint, 5>& places) {
+    Settings& settings = shell_.Remembered();
+    const int chosen = settings.Choice(key, 4, 1);
     std::vector<QAbstractButton*> later;
-    for (int k = 0; k < 3; ++k) {
-        auto* b = new QRadioButton(QStringList{"E12", "E24", "E96"}[k], tab);
+    for (int k = 0; k < 4; ++k) {
+        auto* b = new QRadioButton(k < 3 ? QStringList{"E12", "E24", "E96"}[k] : tr("Egna"), tab);
         b->setObjectName(QStringLiteral("%1_%2").arg(prefix).arg(k));
-        b->setGeometry(Tw(left + 900 * k, top, 840, 300));
-        b->setChecked(k == 1);
+        b->setGeometry(Tw(places[size_t(k)].x(), places[size_t(k)].y(), 840, 300));
+        b->setChecked(k == chosen);
+        connect(b, &QAbstractButton::toggled, this, [&settings, key, k](bool on) {
+            if (on) settings.SetChoice(key, k);
+        });
         if (k > 0) later.push_back(b);
     }
+    auto* edit = new QPushButton(tr("Ändra…"), tab);
+    edit->setObjectName(QStringLiteral("cmdEgna_%1").arg(index));
+    edit->setAccessibleName(tr("Ändra egna delar"));
+    edit->setGeometry(Tw(places[4].x(), places[4].y(), 1050, 360));
+    connect(edit, &QPushButton::clicked, this, &ToolPage::editOwnParts);
     return later;
+}
+
+void ToolPage::editOwnParts() {
+    Settings& settings = shell_.Remembered();
+    OwnPartsDialog dialog(this, settings.Parts());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The keyboard goes back to the button, also where no window manager hands the activation back.
+    window()->activateWindow();
+    if (QWidget* button = qobject_cast<QWidget*>(sender())) button->setFocus(Qt::OtherFocusReason);
+    if (!accepted) return;
+    settings.SetParts(dialog.parts());
+    for (Calculator* c : {divider_, combination_})
+        if (c->variant() == kOwnPartsVariant) answerAgain(*c);
 }
 
 void ToolPage::buildDividerTab(QWidget* tab) {
@@ -85,38 +116,43 @@ void ToolPage::buildDividerTab(QWidget* tab) {
                   {450, 3120, 2160, 2760, "R2  Ohm", 1755, "R2 Ohm"},
                   {3570, 3120, 5280, 2760, "Uut  V", 1755, "Uut Volt"}},
                  div_, divLamps_);
-    const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optDiv"), 3000, 3900);
-    addCalculator({.info = &FindCalculator("Div"),
+    // The series in a column right of the picture.
+    const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optDiv"), 0, QStringLiteral("tools/dividerSeries"),
+                                                             {{{4050, 1260}, {4050, 1560}, {4050, 1860}, {4050, 2160}, {4050, 2490}}});
+    divider_ = &addCalculator({.info = &FindCalculator("Div"),
                    .fields = div_,
                    .lamps = divLamps_,
                    .history = history_,
                    .forms = forms,
-                   .formRecomputes = true});
+                   .formRecomputes = true,
+                   .ownParts = true});
 }
 
 void ToolPage::buildCombinationTab(QWidget* tab) {
     addFrame(tab, QStringLiteral("fraKomb"), QStringLiteral("Två motstånd för ett värde"));
     makeFieldRow(tab, QStringLiteral("Komb"), QStringLiteral("sKomb"), {{450, 600, 2160, 255, "Mål  Ohm", 1755, "Mål Ohm"}},
                  komb_, kombLamps_);
-    const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optKomb"), 3000, 660);
-    const char* const names[3] = {"Närmast", "I serie", "Parallellt"};
-    for (int k = 0; k < 3; ++k) {
-        FitLabel* l = MakeValuePanel(tab, QStringLiteral("lblKomb_%1").arg(k), Tw(450, 1440 + 660 * k, 5040, 540), 4);
-        l->setAccessibleName(QString::fromUtf8(names[k]));
+    const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optKomb"), 1, QStringLiteral("tools/combinationSeries"),
+                                                             {{{3000, 540}, {3900, 540}, {4800, 540}, {3000, 900}, {3900, 870}}});
+    // The nearest value, two in series, two in parallel, three; the nearest part under them.
+    const char* const names[4] = {"Närmast", "I serie", "Parallellt", "Tre delar"};
+    for (int k = 0; k < 4; ++k) {
+        FitLabel* l = MakeValuePanel(tab, QStringLiteral("lblKomb_%1").arg(k), Tw(450, 1440 + 540 * k, 5040, 480), 4);
+        l->setAccessibleName(tr(names[k]));
         kombRows_.push_back(l);
     }
-    // The nearest part as it lies in the drawer, under its line.
-    auto* picture = new PartPicture(tab, QStringLiteral("imgKomb"), Tw(1800, 3450, 2340, 900));
-    picture->setAccessibleName(QStringLiteral("Närmaste motstånd"));
-    kombRows_.push_back(picture);
-    Calculator& c = addCalculator({.info = &FindCalculator("Komb"),
+    auto* picture = new PartPicture(tab, QStringLiteral("imgKomb"), Tw(1800, 3600, 2340, 750));
+    picture->setAccessibleName(tr("Närmaste motstånd"));
+    kombRows_.insert(kombRows_.begin() + kCombinationPicture, picture); // the captions by their slots
+    Calculator& c = *(combination_ = &addCalculator({.info = &FindCalculator("Komb"),
                                    .tab = 1,
                                    .fields = komb_,
                                    .lamps = kombLamps_,
                                    .history = {history_[0]},
                                    .captions = kombRows_,
                                    .forms = forms,
-                                   .formRecomputes = true});
+                                   .formRecomputes = true,
+                                   .ownParts = true}));
     // Enter computes at once; a withdrawal empties the lines.
     c.onConfirmed = [this, &c](int) { evaluate(c); };
     c.onWithdrawn = [this](int) { clearLines(kombRows_); };
@@ -138,10 +174,12 @@ void ToolPage::buildMarkingTab(QWidget* tab) {
     auto* type = new QRadioButton(QStringLiteral("Motstånd"), tab);
     type->setObjectName(QStringLiteral("optMark_0"));
     type->setGeometry(Tw(3570, 540, 1800, 300));
-    type->setChecked(true);
     auto* capacitor = new QRadioButton(QStringLiteral("Kondensator"), tab);
     capacitor->setObjectName(QStringLiteral("optMark_1"));
     capacitor->setGeometry(Tw(3570, 900, 1800, 300));
+    // The kind of part is remembered.
+    const QString kind = QStringLiteral("tools/markingKind");
+    (shell_.Remembered().Choice(kind, 2, 0) ? capacitor : type)->setChecked(true);
     auto* label = MakeValuePanel(tab, QStringLiteral("lblMark"), Tw(450, 1560, 5040, 540), 4);
     label->setAccessibleName(QStringLiteral("Värde"));
     auto* picture = new PartPicture(tab, QStringLiteral("imgMark"), Tw(1800, 2400, 2340, 1140));
@@ -156,7 +194,10 @@ void ToolPage::buildMarkingTab(QWidget* tab) {
     mark_ = {field};
     marking_ = &addCalculator(
         {.info = &FindCalculator("Mark"), .tab = 2, .fields = mark_, .captions = markShown_, .forms = {capacitor}});
-    connect(capacitor, &QAbstractButton::toggled, this, [this] { evaluate(*marking_); });
+    connect(capacitor, &QAbstractButton::toggled, this, [this, kind](bool on) {
+        shell_.Remembered().SetChoice(kind, on ? 1 : 0);
+        evaluate(*marking_);
+    });
     QWidget::setTabOrder(field, type);
     QWidget::setTabOrder(type, capacitor);
 }

@@ -3,6 +3,7 @@
 // standard resistors for one value, reading a part's marking, and an Info tab.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "ui/page.h"
@@ -30,8 +31,13 @@ private:
     void buildCombinationTab(QWidget* tab);
     void buildMarkingTab(QWidget* tab);
     void buildInfoTab(QWidget* tab);
-    // Three option buttons "E12", "E24", "E96", E24 chosen; returns E24 and E96.
-    std::vector<QAbstractButton*> seriesChoice(QWidget* tab, const QString& prefix, int left, int top);
+    // The option buttons "E12", "E24", "E96" and "Egna" at the first four
+    // places (twips), the one remembered under `key` chosen (E24 at first),
+    // and "Ändra…" (cmdEgna_<index>) at the fifth; returns all but E12.
+    std::vector<QAbstractButton*> seriesChoice(QWidget* tab, const QString& prefix, int index, const QString& key,
+                                               const std::array<QPoint, 5>& places);
+    // "Ändra…": the own parts in their dialog; what the list answers is answered again.
+    void editOwnParts();
 
     std::vector<QLabel*> history_;
     std::vector<EntryField*> div_;
@@ -43,6 +49,8 @@ private:
     std::vector<QWidget*> markShown_;
     std::unique_ptr<KeyHandler> markKeys_;
     Calculator* marking_ = nullptr;
+    Calculator* divider_ = nullptr;
+    Calculator* combination_ = nullptr;
 };
 
 } // namespace ampero::ui
