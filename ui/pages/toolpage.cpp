@@ -39,17 +39,17 @@ private:
 };
 
 const char* const kInfo =
-    "Spänningsdelare: bekräfta tre av Uin, R1, R2 och Uut med <Enter> så räknas den fjärde ut. "
-    "Bekräfta bara Uin och Uut så föreslås det bästa paret standardmotstånd ur vald serie, "
-    "R2 från 10 kΩ till under 100 kΩ. Byt serie så räknas paret om direkt. Exempel: 5 V till 3,3 V ur E24 ger R1 47 kΩ och R2 91 kΩ, 3,297 V.\n\n"
-    "Kombination: skriv ett motståndsvärde och tryck <Enter>. Du får närmaste standardvärde, "
-    "och två standardmotstånd i serie eller parallellt som kommer närmare. Exempel: 667 Ω ur E12 "
-    "ger 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω. Klicka på raden med standardvärden under en sida för att "
-    "komma hit med det värdet.\n\n"
-    "Märkning: skriv koden som står på delen, t.ex. 472, 4702, 01C eller 4R7 för motstånd och "
-    "104, 4n7 eller 104K för kondensatorer, och tryck <Enter>.\n\n"
-    "Värden kan skrivas som på komponenterna, i alla fält med enhet: 4k7 = 4700 Ω, 2M2, R47 = 0,47 Ω, "
-    "10k, 4,7 kΩ inklistrat. Lilla m är milli, stora M mega.";
+    "Spänningsdelare: bekräfta tre av Uin, R1, R2 och Uut med <Enter> så räknas den fjärde ut. Bara Uin och "
+    "Uut ger det bästa paret ur vald serie (R2 från 10 kΩ till under 100 kΩ); byt serie så räknas paret om. "
+    "5 V till 3,3 V ur E24: R1 47 kΩ och R2 91 kΩ, 3,297 V.\n\n"
+    "Kombination: skriv ett motståndsvärde och tryck <Enter>: närmaste värde, två i serie eller parallellt och "
+    "den bästa kopplingen av tre. 667 Ω ur E12: 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω. Klicka på raden med "
+    "standardvärden under en sida för att komma hit med värdet.\n\n"
+    "Egna: dina egna motstånd i stället för en serie, listan skrivs under Ändra…, t.ex. 100 220 470 1k 4k7 10k. "
+    "Ur dem ger 667 Ω: 1 kΩ ∥ (1 kΩ + 1 kΩ). Listan och valen sparas till nästa gång.\n\n"
+    "Märkning: skriv koden på delen (472, 4702, 01C, 4R7; 104, 4n7, 104K) och tryck <Enter>.\n\n"
+    "Värden kan skrivas som på komponenterna i alla fält med enhet: 4k7 = 4700 Ω, R47 = 0,47 Ω, 2M2, "
+    "4,7 kΩ inklistrat. Lilla m är milli, stora M mega.";
 
 } // namespace
 
@@ -129,7 +129,7 @@ void ToolPage::buildDividerTab(QWidget* tab) {
 }
 
 void ToolPage::buildCombinationTab(QWidget* tab) {
-    addFrame(tab, QStringLiteral("fraKomb"), QStringLiteral("Två motstånd för ett värde"));
+    addFrame(tab, QStringLiteral("fraKomb"), tr("Två eller tre motstånd för ett värde"));
     makeFieldRow(tab, QStringLiteral("Komb"), QStringLiteral("sKomb"), {{450, 600, 2160, 255, "Mål  Ohm", 1755, "Mål Ohm"}},
                  komb_, kombLamps_);
     const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optKomb"), 1, QStringLiteral("tools/combinationSeries"),
