@@ -39,17 +39,15 @@ private:
 };
 
 const char* const kInfo =
-    "Spänningsdelare: bekräfta tre av Uin, R1, R2 och Uut med <Enter> så räknas den fjärde ut. Bara Uin och "
-    "Uut ger det bästa paret ur vald serie (R2 från 10 kΩ till under 100 kΩ); byt serie så räknas paret om. "
+    "Spänningsdelare: tre av Uin, R1, R2 och Uut bekräftade med <Enter> ger den fjärde. Bara Uin och Uut ger "
+    "det bästa paret ur vald serie (R2 från 10 kΩ till under 100 kΩ), som räknas om när du byter serie. "
     "5 V till 3,3 V ur E24: R1 47 kΩ och R2 91 kΩ, 3,297 V.\n\n"
     "Kombination: skriv ett motståndsvärde och tryck <Enter>: närmaste värde, två i serie eller parallellt och "
-    "den bästa kopplingen av tre. 667 Ω ur E12: 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω. Klicka på raden med "
-    "standardvärden under en sida för att komma hit med värdet.\n\n"
+    "den bästa kopplingen av tre. 667 Ω ur E12: 1,2 kΩ ∥ 1,5 kΩ = 666,667 Ω.\n\n"
     "Egna: dina egna motstånd i stället för en serie, listan skrivs under Ändra…, t.ex. 100 220 470 1k 4k7 10k. "
     "Ur dem ger 667 Ω: 1 kΩ ∥ (1 kΩ + 1 kΩ). Listan och valen sparas till nästa gång.\n\n"
     "Märkning: skriv koden på delen (472, 4702, 01C, 4R7; 104, 4n7, 104K) och tryck <Enter>.\n\n"
-    "Värden kan skrivas som på komponenterna i alla fält med enhet: 4k7 = 4700 Ω, R47 = 0,47 Ω, 2M2, "
-    "4,7 kΩ inklistrat. Lilla m är milli, stora M mega.";
+    "Alla fält med enhet tar värden som på delarna: 4k7 = 4700 Ω, R47 = 0,47 Ω, 2M2 (m milli, M mega).";
 
 } // namespace
 
