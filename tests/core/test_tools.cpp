@@ -28,6 +28,7 @@ const CombRow kComb[] = {
     {"E24_1OhmExactParallel", "1", 1, {"Närmast: 1 Ω (+0,0 %)", "I serie: –", "Parallellt: 1,1 Ω ∥ 11 Ω = 1 Ω (+0,0 %)", "Tre delar: 1,5 Ω ∥ (1,5 Ω + 1,5 Ω) = 1 Ω (+0,0 %)"}},
     {"E12_HalfOhmInOhms", "0.5", 0, {"Närmast: 0,47 Ω (−6,0 %)", "I serie: –", "Parallellt: 1 Ω ∥ 1 Ω = 0,5 Ω (+0,0 %)", "Tre delar: 1,5 Ω ∥ 1,5 Ω ∥ 1,5 Ω = 0,5 Ω (+0,0 %)"}},
     {"E12_2500FewerDistinctThenSmallerLargest", "2500", 0, {"Närmast: 2,7 kΩ (+8,0 %)", "I serie: 1,5 kΩ + 1 kΩ = 2,5 kΩ (+0,0 %)", "Parallellt: 2,7 kΩ ∥ 33 kΩ = 2,4958 kΩ (−0,2 %)", "Tre delar: 1,2 kΩ + 1,2 kΩ + 100 Ω = 2,5 kΩ (+0,0 %)"}},
+    {"E12_100kOneValueWithinRounding", "100000", 0, {"Närmast: 100 kΩ (+0,0 %)", "I serie: 82 kΩ + 18 kΩ = 100 kΩ (+0,0 %)", "Parallellt: –", "Tre delar: 150 kΩ ∥ (150 kΩ + 150 kΩ) = 100 kΩ (+0,0 %)"}},
     {"OwnEmpty", "667", 3, {"Inga egna delar – välj Ändra…", "", "", ""}},
     {"OwnOneValueTwiceAndThrice", "1500", 3, {"Närmast: 1 kΩ (−33,3 %)", "I serie: 1 kΩ + 1 kΩ = 2 kΩ (+33,3 %)", "Parallellt: –", "Tre delar: 1 kΩ + (1 kΩ ∥ 1 kΩ) = 1,5 kΩ (+0,0 %)"}, {1000}},
     {"OwnLogTieToHigher", "200", 3, {"Närmast: 400 Ω (+100,0 %)", "I serie: 100 Ω + 100 Ω = 200 Ω (+0,0 %)", "Parallellt: 400 Ω ∥ 400 Ω = 200 Ω (+0,0 %)", "Tre delar: 100 Ω + (100 Ω ∥ 400 Ω) = 180 Ω (−10,0 %)"}, {100, 400}},

@@ -27,11 +27,13 @@ inline std::vector<ThreeParts> EveryTriple(const std::vector<double>& v) {
     return all;
 }
 
-inline ThreeParts Nearest(std::vector<ThreeParts> all, double target) {
-    for (ThreeParts& t : all) t.distance = std::fabs(t.value - target);
-    const double nearest = std::ranges::min(all, {}, &ThreeParts::distance).distance;
-    std::erase_if(all, [&](const ThreeParts& t) { return t.distance > nearest + 1e-9 * target; });
-    return std::ranges::min(all, {}, [](const ThreeParts& t) {
+inline ThreeParts Nearest(const std::vector<ThreeParts>& all, double target) {
+    double nearest = INFINITY;
+    for (const ThreeParts& t : all) nearest = std::min(nearest, std::fabs(t.value - target));
+    std::vector<ThreeParts> near;
+    for (ThreeParts t : all)
+        if ((t.distance = std::fabs(t.value - target)) <= nearest + 1e-9 * target) near.push_back(t);
+    return std::ranges::min(near, {}, [](const ThreeParts& t) {
         return std::tuple(std::set(t.parts.begin(), t.parts.end()).size(), std::ranges::max(t.parts), t.joint, t.parts);
     });
 }
