@@ -34,7 +34,6 @@ const CombRow kComb[] = {
     {"OwnLogTieToHigher", "200", 3, {"Närmast: 400 Ω (+100,0 %)", "I serie: 100 Ω + 100 Ω = 200 Ω (+0,0 %)", "Parallellt: 400 Ω ∥ 400 Ω = 200 Ω (+0,0 %)", "Tre delar: 100 Ω + (100 Ω ∥ 400 Ω) = 180 Ω (−10,0 %)"}, {100, 400}},
     {"OwnFewerDistinctBeforeSmallerLargest", "11", 3, {"Närmast: 7 Ω (−36,4 %)", "I serie: 7 Ω + 4 Ω = 11 Ω (+0,0 %)", "Parallellt: –", "Tre delar: 7 Ω + 2 Ω + 2 Ω = 11 Ω (+0,0 %)"}, {2, 4, 5, 7}},
     {"OwnTiesLargerFirstSmallerLargest", "50", 3, {"Närmast: 40 Ω (−20,0 %)", "I serie: 40 Ω + 10 Ω = 50 Ω (+0,0 %)", "Parallellt: –", "Tre delar: 20 Ω + 20 Ω + 10 Ω = 50 Ω (+0,0 %)"}, {10, 20, 30, 40}},
-    {"OwnZeroNoNearest", "0", 3, {"Närmast: –", "I serie: –", "Parallellt: –", "Tre delar: –"}, {100}},
     {"ZeroNoNearest", "0", 1, {"Närmast: –", "I serie: –", "Parallellt: –", "Tre delar: –"}},
 };
 
