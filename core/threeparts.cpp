@@ -89,7 +89,7 @@ private:
     const std::vector<double>& v_;
     double target_, noise_;
     double nearest_ = INFINITY;
-    std::vector<ThreeParts> near_{}; // every combination equally near as the nearest so far
+    std::vector<ThreeParts> near_{}; // every combination within the allowance of the nearest so far
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The standard series, the hint line and the LED resistor's power.
+// The standard series, the hint line, the LED resistor's power, SI prefixes.
 #include <cmath>
 #include <limits>
 
@@ -42,48 +42,51 @@ TEST_P(Nearest, Value) {
 }
 ROWS(ESeries, Nearest, kNearCases);
 
-ROW(LineCase, const char* text; Quantity q; char sep; const char* expected; )
-
-const LineCase kLineCases[] = {
-    {"Ohms", "667", Quantity::Resistance, ',', "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1,9 %)  ·  E24 680 Ω (+1,9 %)  ·  E96 665 Ω (−0,3 %)"},
-    {"OhmsPoint", "667", Quantity::Resistance, '.', "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1.9 %)  ·  E24 680 Ω (+1.9 %)  ·  E96 665 Ω (−0.3 %)"},
-    {"Nano", "99.972", Quantity::CapacitanceNano, ',', "Närmast i standardserierna för 99,972 nF:  E6 100 nF (+0,0 %)  ·  E12 100 nF (+0,0 %)  ·  E24 100 nF (+0,0 %)"},
-    {"KiloFromOhms", "4700", Quantity::Resistance, ',', "Närmast i standardserierna för 4700 Ω:  E12 4,7 kΩ (+0,0 %)  ·  E24 4,7 kΩ (+0,0 %)  ·  E96 4,75 kΩ (+1,1 %)"},
-    {"NanoFromPico", "1500", Quantity::CapacitancePico, ',', "Närmast i standardserierna för 1500 pF:  E6 1,5 nF (+0,0 %)  ·  E12 1,5 nF (+0,0 %)  ·  E24 1,5 nF (+0,0 %)"},
-    {"MicroFromPico", "3900000", Quantity::CapacitancePico, ',', "Närmast i standardserierna för 3900000 pF:  E6 3,3 µF (−15,4 %)  ·  E12 3,9 µF (+0,0 %)  ·  E24 3,9 µF (+0,0 %)"},
-    {"Plain", "0.5", Quantity::Plain, ',', "Närmast i standardserierna för 0,5:  E6 0,47 (−6,0 %)  ·  E12 0,47 (−6,0 %)  ·  E24 0,51 (+2,0 %)"},
-    {"NegativeIsEmpty", "-67", Quantity::Resistance, ',', ""},
-    {"OutOfRangeIsEmpty", "1E+16", Quantity::Plain, ',', ""},
+const TextRow kLineCases[] = {
+    {"Ohms", [] { return StandardValuesLine("667", Quantity::Resistance, ','); }, "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1,9 %)  ·  E24 680 Ω (+1,9 %)  ·  E96 665 Ω (−0,3 %)"},
+    {"OhmsPoint", [] { return StandardValuesLine("667", Quantity::Resistance, '.'); }, "Närmast i standardserierna för 667 Ω:  E12 680 Ω (+1.9 %)  ·  E24 680 Ω (+1.9 %)  ·  E96 665 Ω (−0.3 %)"},
+    {"Nano", [] { return StandardValuesLine("99.972", Quantity::CapacitanceNano, ','); }, "Närmast i standardserierna för 99,972 nF:  E6 100 nF (+0,0 %)  ·  E12 100 nF (+0,0 %)  ·  E24 100 nF (+0,0 %)"},
+    {"KiloFromOhms", [] { return StandardValuesLine("4700", Quantity::Resistance, ','); }, "Närmast i standardserierna för 4700 Ω:  E12 4,7 kΩ (+0,0 %)  ·  E24 4,7 kΩ (+0,0 %)  ·  E96 4,75 kΩ (+1,1 %)"},
+    {"NanoFromPico", [] { return StandardValuesLine("1500", Quantity::CapacitancePico, ','); }, "Närmast i standardserierna för 1500 pF:  E6 1,5 nF (+0,0 %)  ·  E12 1,5 nF (+0,0 %)  ·  E24 1,5 nF (+0,0 %)"},
+    {"MicroFromPico", [] { return StandardValuesLine("3900000", Quantity::CapacitancePico, ','); }, "Närmast i standardserierna för 3900000 pF:  E6 3,3 µF (−15,4 %)  ·  E12 3,9 µF (+0,0 %)  ·  E24 3,9 µF (+0,0 %)"},
+    {"Plain", [] { return StandardValuesLine("0.5", Quantity::Plain, ','); }, "Närmast i standardserierna för 0,5:  E6 0,47 (−6,0 %)  ·  E12 0,47 (−6,0 %)  ·  E24 0,51 (+2,0 %)"},
+    {"NegativeIsEmpty", [] { return StandardValuesLine("-67", Quantity::Resistance, ','); }, ""},
+    {"OutOfRangeIsEmpty", [] { return StandardValuesLine("1E+16", Quantity::Plain, ','); }, ""},
 };
 
-class Line : public ::testing::TestWithParam<LineCase> {};
-TEST_P(Line, Text) { EXPECT_EQ(StandardValuesLine(GetParam().text, GetParam().q, GetParam().sep), GetParam().expected); }
-ROWS(ESeries, Line, kLineCases);
 
-ROW(PowerCase, double milliamp; double ohms; char sep; const char* expected; )
-
-const PowerCase kPowerCases[] = {
-    {"QuarterWatt", 15, 333, ',', "Effekt 0,07 W – välj minst 0,25 W"},
-    {"HalfWatt", 25, 240, ',', "Effekt 0,15 W – välj minst 0,5 W"},
-    {"ExactlyTwiceIsEnough", 50, 100, ',', "Effekt 0,25 W – välj minst 0,5 W"},
-    {"OneWatt", 100, 40, ',', "Effekt 0,40 W – välj minst 1 W"},
-    {"FiveWattsExactly", 500, 10, ',', "Effekt 2,50 W – välj minst 5 W"},
-    {"AboveFiveWatts", 400, 20, ',', "Effekt 3,20 W – välj en effektresistor"},
-    {"TinyTwoDigits", 1, 2400, ',', "Effekt 0,0024 W – välj minst 0,125 W"},
-    {"HundredthTwoDecimals", 10, 100, ',', "Effekt 0,01 W – välj minst 0,125 W"},
-    {"PointSeparator", 25, 240, '.', "Effekt 0.15 W – välj minst 0.5 W"},
-    {"JustBelowAMegawatt", 1e6, 0.999999, ',', "Effekt 999999,00 W – välj en effektresistor"},
-    {"ExactlyAMegawatt", 1e3, 1e6, ',', "Effekt 1E+06 W – välj en effektresistor"},
-    {"MegawattWithExponent", 1e6, 1.5, ',', "Effekt 1,5E+06 W – välj en effektresistor"},
-    {"HugeWithoutNoise", 1e22, 1000, ',', "Effekt 1E+41 W – välj en effektresistor"},
-    {"ExponentRoundedUp", 1e6, 9.999, '.', "Effekt 1E+07 W – välj en effektresistor"},
-    {"NoCurrent", 0, 667, ',', ""},
-    {"NegativeResistor", 15, -67, ',', ""},
+const TextRow kPowerCases[] = {
+    {"QuarterWatt", [] { return LedPowerText(15, 333, ','); }, "Effekt 0,07 W – välj minst 0,25 W"},
+    {"HalfWatt", [] { return LedPowerText(25, 240, ','); }, "Effekt 0,15 W – välj minst 0,5 W"},
+    {"ExactlyTwiceIsEnough", [] { return LedPowerText(50, 100, ','); }, "Effekt 0,25 W – välj minst 0,5 W"},
+    {"OneWatt", [] { return LedPowerText(100, 40, ','); }, "Effekt 0,40 W – välj minst 1 W"},
+    {"FiveWattsExactly", [] { return LedPowerText(500, 10, ','); }, "Effekt 2,50 W – välj minst 5 W"},
+    {"AboveFiveWatts", [] { return LedPowerText(400, 20, ','); }, "Effekt 3,20 W – välj en effektresistor"},
+    {"TinyTwoDigits", [] { return LedPowerText(1, 2400, ','); }, "Effekt 0,0024 W – välj minst 0,125 W"},
+    {"HundredthTwoDecimals", [] { return LedPowerText(10, 100, ','); }, "Effekt 0,01 W – välj minst 0,125 W"},
+    {"PointSeparator", [] { return LedPowerText(25, 240, '.'); }, "Effekt 0.15 W – välj minst 0.5 W"},
+    {"JustBelowAMegawatt", [] { return LedPowerText(1e6, 0.999999, ','); }, "Effekt 999999,00 W – välj en effektresistor"},
+    {"ExactlyAMegawatt", [] { return LedPowerText(1e3, 1e6, ','); }, "Effekt 1E+06 W – välj en effektresistor"},
+    {"MegawattWithExponent", [] { return LedPowerText(1e6, 1.5, ','); }, "Effekt 1,5E+06 W – välj en effektresistor"},
+    {"HugeWithoutNoise", [] { return LedPowerText(1e22, 1000, ','); }, "Effekt 1E+41 W – välj en effektresistor"},
+    {"ExponentRoundedUp", [] { return LedPowerText(1e6, 9.999, '.'); }, "Effekt 1E+07 W – välj en effektresistor"},
+    {"NoCurrent", [] { return LedPowerText(0, 667, ','); }, ""},
+    {"NegativeResistor", [] { return LedPowerText(15, -67, ','); }, ""},
 };
 
-class Power : public ::testing::TestWithParam<PowerCase> {};
-TEST_P(Power, Text) { EXPECT_EQ(LedPowerText(GetParam().milliamp, GetParam().ohms, GetParam().sep), GetParam().expected); }
-ROWS(LedPower, Power, kPowerCases);
+const TextRow kSi[] = {
+    {"Kilo", [] { return SiText(4700, "Ω", ','); }, "4,7 kΩ"},
+    {"SixDigits", [] { return SiText(666.6667, "Ω", ','); }, "666,667 Ω"},
+    {"RoundsUpToMega", [] { return SiText(999999.7, "Ω", ','); }, "1 MΩ"},
+    {"Zero", [] { return SiText(0, "F", ','); }, "0 F"},
+    {"NegativeMilli", [] { return SiText(-0.0022, "F", '.'); }, "-2.2 mF"},
+};
+
+class Text : public ::testing::TestWithParam<TextRow> {};
+TEST_P(Text, Written) { EXPECT_EQ(GetParam().compute(), GetParam().expected); }
+ROWS(ESeries, Text, kLineCases);
+ROWS(LedPower, Text, kPowerCases);
+ROWS(SiPrefix, Text, kSi);
 
 // Every value IEC 60063 lists (E96: 100 · 10^(i/96), rounded) is its own nearest.
 const int kE24[] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30, 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
