@@ -13,6 +13,8 @@ runs="${2:-20}"
 b="$build/bench"
 export QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu LC_ALL=C.UTF-8
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+# Settings of the benchmark's own, never the user's.
+export XDG_CONFIG_HOME="$(mktemp -d)"
 
 echo "== start-up"
 QT_QPA_PLATFORM=offscreen "$b/startup_driver" "$runs" "$b/ampero_startup" "$b/bare_window" "$b/bare_text_window"

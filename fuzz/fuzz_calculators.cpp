@@ -117,8 +117,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Outcome p = c.eval(other);
     FUZZ_CHECK(p.fields == o.fields && p.messages == o.messages && p.captions.size() == o.captions.size(), what + ": locale");
     FUZZ_CHECK(Replaced(o.note, in.decimalSep, '.') == Replaced(p.note, other.decimalSep, '.'), what + ": note " + o.note + " against " + p.note);
+    // A caption may repeat what was typed (a marking: ",4K = 400 Ω"), whose comma is no separator.
     for (size_t i = 0; i < o.captions.size(); ++i)
-        FUZZ_CHECK(Replaced(o.captions[i].text, in.decimalSep, '.') == Replaced(p.captions[i].text, other.decimalSep, '.'), what + ": caption " + o.captions[i].text + " against " + p.captions[i].text);
+        FUZZ_CHECK(Replaced(o.captions[i].text, ',', '.') == Replaced(p.captions[i].text, ',', '.'), what + ": caption " + o.captions[i].text + " against " + p.captions[i].text);
 
     // The NE 555 field acceptance and the microfarad caption on the same texts.
     for (int i = 0; i < 4; ++i) {
