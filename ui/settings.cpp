@@ -31,10 +31,10 @@ int Settings::Choice(const QString& key, int count, int fallback) const {
     return ok && index >= 0 && index < count ? index : fallback;
 }
 
-void Settings::write(const QString& key, const QVariant& value) {
+void Settings::write(const QString& key, const QVariant& value, bool now) {
     if (!store_ || readOnly_) return;
     store_->setValue(key, value);
-    store_->sync();
+    if (now) store_->sync();
 }
 
 void Settings::SetChoice(const QString& key, int index) { write(key, QString::number(index)); }
@@ -52,6 +52,7 @@ std::optional<QPoint> Settings::Position() const {
     return kept.toPoint();
 }
 
-void Settings::SetPosition(QPoint p) { write(kPosition, p); }
+// A window dragged moves many times a second: Qt writes the last place soon after.
+void Settings::SetPosition(QPoint p) { write(kPosition, p, false); }
 
 } // namespace ampero::ui

@@ -37,7 +37,7 @@ public:
     void SetPosition(QPoint p);
 
 private:
-    void write(const QString& key, const QVariant& value);
+    void write(const QString& key, const QVariant& value, bool now = true);
 
     QSettings* store_;
     bool readOnly_ = false;
