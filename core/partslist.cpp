@@ -71,7 +71,10 @@ PartsList ReadPartsList(std::string_view utf8) {
 
 std::string PartsListText(const std::vector<double>& values) {
     std::string text;
-    for (const double v : values) text += (text.empty() ? "" : " ") + ResultText(v);
+    for (const double v : values) {
+        if (!text.empty()) text += ' ';
+        text += ResultText(v);
+    }
     return text;
 }
 
