@@ -170,9 +170,14 @@ std::string ConfirmedText(std::string_view utf8, const FieldUnit& unit) {
 }
 
 std::string CleanPaste(std::string_view utf8Clip, const FieldUnit& unit) {
+    // A value copied from a web page or a catalogue has no-break spaces ("4,7 kΩ").
+    std::string clip(utf8Clip);
+    for (const std::string_view noBreak : {"\xC2\xA0", "\xE2\x80\xAF"})
+        for (size_t at = clip.find(noBreak); at != std::string::npos; at = clip.find(noBreak, at))
+            clip.replace(at, noBreak.size(), " ");
     const std::string_view blanks = " \t\r\n";
-    const size_t first = std::min(utf8Clip.find_first_not_of(blanks), utf8Clip.size());
-    std::string t(utf8Clip.substr(first, utf8Clip.find_last_not_of(blanks) + 1 - first));
+    const size_t first = std::min(clip.find_first_not_of(blanks), clip.size());
+    std::string t(clip.substr(first, clip.find_last_not_of(blanks) + 1 - first));
     std::replace(t.begin(), t.end(), ',', '.');
     if (!unit.HasUnit()) return t;
     const size_t symbol = FinalSymbol(t, unit);

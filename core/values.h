@@ -51,8 +51,8 @@ double ReadValue(std::string_view utf8, const FieldUnit& unit);
 // "100n" in an nF field -> "100"); any other text stays exactly as typed.
 std::string ConfirmedText(std::string_view utf8, const FieldUnit& unit);
 
-// A paste made ready for the field: blanks and line breaks at its ends
-// dropped, "," read as ".", a trailing symbol of the field's own quantity
+// A paste made ready for the field: no-break spaces read as blanks, blanks
+// and line breaks at its ends dropped, "," read as ".", a trailing symbol of the field's own quantity
 // dropped (Ω, "ohm" in any case, F, H, Hz, V, A, W), and one blank between
 // the number and its prefix letter or that symbol: "4,7 kΩ" -> "4.7k",
 // "100 nF" -> "100n", "470 ohm" -> "470". Nothing else is changed: whether

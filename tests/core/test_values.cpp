@@ -49,6 +49,7 @@ const BenchRow kBench[] = {
     {"PasteKiloOhm", " 4,7 kΩ\r\n", "Ω", 4, "4", "4.7k", true},
     {"PasteOhmSign", "4k7\u2126", "kΩ", 4.7, "4.7", "4k7", true},
     {"PasteNanoFarad", "100 nF", "nF", 100, "100", "100n", true},
+    {"PasteNoBreakSpaces", "\u00A04,7\u202FkΩ", "Ω", 0, "0", "4.7k", true},
     {"PasteFaradTight", "100nF", "pF", 100000, "100000", "100n", true},
     {"PasteMicroHenry", "\t2,2 µH", "µH", 2, "2", "2.2µ", true},
     {"PasteKiloHertz", "10 kHz", "Hz", 10, "10", "10k", true},
