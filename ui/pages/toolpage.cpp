@@ -116,7 +116,7 @@ void ToolPage::buildDividerTab(QWidget* tab) {
                  div_, divLamps_);
     // The series in a column right of the picture.
     const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optDiv"), 0, QStringLiteral("tools/dividerSeries"),
-                                                             {{{4050, 1260}, {4050, 1560}, {4050, 1860}, {4050, 2160}, {4050, 2490}}});
+                                                             {{{4050, 1320}, {4050, 1620}, {4050, 1920}, {4050, 2220}, {4050, 2550}}});
     divider_ = &addCalculator({.info = &FindCalculator("Div"),
                    .fields = div_,
                    .lamps = divLamps_,
