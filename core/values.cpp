@@ -171,10 +171,12 @@ std::string ConfirmedText(std::string_view utf8, const FieldUnit& unit) {
 
 std::string CleanPaste(std::string_view utf8Clip, const FieldUnit& unit) {
     // A value copied from a web page or a catalogue has no-break spaces ("4,7 kΩ").
-    std::string clip(utf8Clip);
-    for (const std::string_view noBreak : {"\xC2\xA0", "\xE2\x80\xAF"})
-        for (size_t at = clip.find(noBreak); at != std::string::npos; at = clip.find(noBreak, at))
-            clip.replace(at, noBreak.size(), " ");
+    std::string clip;
+    for (size_t i = 0; i < utf8Clip.size(); ++i) {
+        const size_t noBreak = utf8Clip.substr(i, 2) == "\xC2\xA0" ? 2 : utf8Clip.substr(i, 3) == "\xE2\x80\xAF" ? 3 : 0;
+        clip += noBreak ? ' ' : utf8Clip[i];
+        if (noBreak) i += noBreak - 1;
+    }
     const std::string_view blanks = " \t\r\n";
     const size_t first = std::min(clip.find_first_not_of(blanks), clip.size());
     std::string t(clip.substr(first, clip.find_last_not_of(blanks) + 1 - first));
