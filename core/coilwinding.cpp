@@ -107,12 +107,12 @@ Outcome EvalCoilFromAL(const Inputs& in) {
 
 std::optional<Stop> CoilDimensionsRule(const Inputs& in) {
     if (FieldText(in.fields, CoilLength).empty() || FieldText(in.fields, CoilDiameter).empty())
-        return Stop{kDimensionsMissingMessage, false};
+        return Stop{Say(kDimensionsMissingMessage), false};
     return std::nullopt;
 }
 
 std::optional<Stop> CoilALRule(const Inputs& in) {
-    if (FieldText(in.fields, CoilAL).empty()) return Stop{kALMissingMessage, true};
+    if (FieldText(in.fields, CoilAL).empty()) return Stop{Say(kALMissingMessage), true};
     return std::nullopt;
 }
 

@@ -5,13 +5,16 @@
 
 
 #include "core/outcome.h"
+#include "core/wording.h"
 
 namespace ampero {
 
 enum CoilField { CoilLength = 0, CoilAL = 0, CoilDiameter = 1, CoilL = 2, CoilN = 3 };
 
-inline constexpr const char* kALMissingMessage = "AL värdet måste vara ifyllt";
-inline constexpr const char* kDimensionsMissingMessage = " Längd och Diameter måste vara ifyllda";
+inline constexpr const char* kALMissingMessage =
+    QT_TRANSLATE_NOOP("Ampero", "AL värdet måste vara ifyllt");
+inline constexpr const char* kDimensionsMissingMessage =
+    QT_TRANSLATE_NOOP("Ampero", " Längd och Diameter måste vara ifyllda");
 
 float CalcCoilInductance(float l, float d, float n);     // 3 decimals
 float CalcCoilTurns(float l, float d, float inductance); // 1 decimal

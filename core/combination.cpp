@@ -10,6 +10,7 @@
 
 #include "core/numrules.h"
 #include "core/threeparts.h"
+#include "core/wording.h"
 
 namespace ampero {
 
@@ -20,6 +21,12 @@ namespace {
 constexpr double kEquallyNear = 1e-9;
 
 constexpr const char* kNone = "–";
+
+// The four lines, each with its value or "–".
+constexpr const char* kNearestLine = QT_TRANSLATE_NOOP("Ampero", "Närmast: %1");
+constexpr const char* kSeriesLine = QT_TRANSLATE_NOOP("Ampero", "I serie: %1");
+constexpr const char* kParallelLine = QT_TRANSLATE_NOOP("Ampero", "Parallellt: %1");
+constexpr const char* kThreeLine = QT_TRANSLATE_NOOP("Ampero", "Tre delar: %1");
 
 // Two ratios closer than this count as equal on the logarithmic scale, as
 // NearestStandard weighs them.
@@ -92,8 +99,9 @@ std::string Deviation(double value, double target, char sep) {
 // The line of a pair, or "–" when the single value comes nearer. The same
 // allowance as between pairs: 2,7 Ω + 1,2 Ω is 3,9 Ω as 27 Ω + 12 Ω is 39 Ω.
 std::string PairLine(const char* head, const Pair& p, const char* joint, double target, double single, char sep) {
-    if (!(p.distance <= single + kEquallyNear * target)) return std::string(head) + kNone;
-    return head + Ohms(p.first, sep) + joint + Ohms(p.second, sep) + " = " + Ohms(p.value, sep) + Deviation(p.value, target, sep);
+    if (!(p.distance <= single + kEquallyNear * target)) return Say(head, {kNone});
+    return Say(head, {Ohms(p.first, sep) + joint + Ohms(p.second, sep) + " = " + Ohms(p.value, sep) +
+                      Deviation(p.value, target, sep)});
 }
 
 } // namespace
@@ -141,7 +149,7 @@ Outcome EvalCombination(const Inputs& in) {
     const bool own = in.variant == kOwnPartsVariant;
     Outcome out;
     if (own && in.ownParts.empty()) {
-        out.captions = {{CombNearest, kNoOwnPartsMessage}, {CombSeries, ""}, {CombParallel, ""}, {CombThree, ""}};
+        out.captions = {{CombNearest, Say(kNoOwnPartsMessage)}, {CombSeries, ""}, {CombParallel, ""}, {CombThree, ""}};
         return out;
     }
     std::optional<double> nearest;
@@ -154,21 +162,21 @@ Outcome EvalCombination(const Inputs& in) {
         deviation = s->deviationPercent;
     }
     if (!nearest) {
-        out.captions = {{CombNearest, std::string("Närmast: ") + kNone},
-                        {CombSeries, std::string("I serie: ") + kNone},
-                        {CombParallel, std::string("Parallellt: ") + kNone},
-                        {CombThree, std::string("Tre delar: ") + kNone}};
+        out.captions = {{CombNearest, Say(kNearestLine, {kNone})},
+                        {CombSeries, Say(kSeriesLine, {kNone})},
+                        {CombParallel, Say(kParallelLine, {kNone})},
+                        {CombThree, Say(kThreeLine, {kNone})}};
         return out;
     }
     const double single = std::fabs(*nearest - target);
     const std::vector<double> values = ChosenValues(in);
     const std::optional<ThreeParts> three = NearestThree(values, target);
     out.captions = {
-        {CombNearest, "Närmast: " + Ohms(*nearest, sep) + " (" + DeviationText(deviation, sep) + ")"},
-        {CombSeries, PairLine("I serie: ", NearestSum(values, target), " + ", target, single, sep)},
-        {CombParallel, PairLine("Parallellt: ", NearestParallel(values, target), " ∥ ", target, single, sep)},
+        {CombNearest, Say(kNearestLine, {Ohms(*nearest, sep) + " (" + DeviationText(deviation, sep) + ")"})},
+        {CombSeries, PairLine(kSeriesLine, NearestSum(values, target), " + ", target, single, sep)},
+        {CombParallel, PairLine(kParallelLine, NearestParallel(values, target), " ∥ ", target, single, sep)},
         {CombThree,
-         "Tre delar: " + (three ? ThreePartsText(*three, sep) + Deviation(three->value, target, sep) : kNone)}};
+         Say(kThreeLine, {three ? ThreePartsText(*three, sep) + Deviation(three->value, target, sep) : kNone})}};
     return out;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/eseries.h"
 #include "core/outcome.h"
+#include "core/wording.h"
 
 namespace ampero {
 
@@ -22,7 +23,7 @@ ESeries ChosenSeries(int variant);
 // The variant that draws from Inputs::ownParts instead of a series, and what
 // it answers while that list is empty.
 inline constexpr int kOwnPartsVariant = 3;
-inline constexpr const char* kNoOwnPartsMessage = "Inga egna delar – välj Ändra…";
+inline constexpr const char* kNoOwnPartsMessage = QT_TRANSLATE_NOOP("Ampero", "Inga egna delar – välj Ändra…");
 
 // Every value of the series from `from` up to `to`, both included, ascending
 // (E12 from 1 to 10: 1, 1.2, 1.5 … 8.2, 10), each the double nearest to

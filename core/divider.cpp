@@ -63,11 +63,12 @@ Outcome BestPair(double uin, double uut, const std::vector<double>& r1s, const s
     }
     Outcome out;
     out.fields = {{DividerR1, ResultText(best.r1)}, {DividerR2, ResultText(best.r2)}};
-    out.note = "Bästa par ur " + from + ": R1 " + SiText(best.r1, "Ω", sep) + " och R2 " + SiText(best.r2, "Ω", sep) +
-               " ger " + VoltageText(best.volts, sep);
     // Far beyond any Uut (1E+305 V for 1E-300 V) the deviation has no number.
     const double deviation = (best.volts - uut) / uut * 100.0;
-    if (std::isfinite(deviation)) out.note += " (" + DeviationText(deviation, sep) + ")";
+    out.note = Say(QT_TRANSLATE_NOOP("Ampero", "Bästa par ur %1: R1 %2 och R2 %3 ger %4"),
+                   {from, SiText(best.r1, "Ω", sep), SiText(best.r2, "Ω", sep),
+                    VoltageText(best.volts, sep) +
+                        (std::isfinite(deviation) ? " (" + DeviationText(deviation, sep) + ")" : std::string())});
     return out;
 }
 
@@ -82,12 +83,12 @@ Outcome EvalDivider(const Inputs& in) {
     Outcome out;
     for (const DividerField f : {DividerUin, DividerR1, DividerR2, DividerUut}) {
         if (in.confirmed[f] && !(FieldValue(in.fields, f) > 0.0)) {
-            out.messages.push_back(kDividerPositiveMessage);
+            out.messages.push_back(Say(kDividerPositiveMessage));
             return out;
         }
     }
     if (bothVoltages && !(uut < uin)) {
-        out.messages.push_back(kDividerOrderMessage);
+        out.messages.push_back(Say(kDividerOrderMessage));
     } else if (in.Count() == 3) {
         // The indexes of all four add up to 6: the one not confirmed is the rest.
         const int missing = 6 - in.Selection();
@@ -97,9 +98,10 @@ Outcome EvalDivider(const Inputs& in) {
     } else if (bothVoltages && in.Count() == 2 && in.variant == kOwnPartsVariant) {
         // Own parts: every one may be R1 or R2.
         if (in.ownParts.empty())
-            out.messages.push_back(kNoOwnPartsMessage);
+            out.messages.push_back(Say(kNoOwnPartsMessage));
         else
-            out = BestPair(uin, uut, in.ownParts, in.ownParts, "egna delar", in.decimalSep);
+            out = BestPair(uin, uut, in.ownParts, in.ownParts, Say(QT_TRANSLATE_NOOP("Ampero", "egna delar")),
+                           in.decimalSep);
     } else if (bothVoltages && in.Count() == 2) {
         // R1 from 1 Ω to 10 MΩ, R2 over one decade: 10 kΩ to 91 kΩ (E24).
         const ESeries series = ChosenSeries(in.variant);
@@ -108,7 +110,7 @@ Outcome EvalDivider(const Inputs& in) {
         out = BestPair(uin, uut, SeriesValues(series, kSmallestResistor, kLargestResistor), r2s, SeriesName(series),
                        in.decimalSep);
     } else {
-        out.messages.push_back(kDividerChoiceMessage);
+        out.messages.push_back(Say(kDividerChoiceMessage));
     }
     return out;
 }

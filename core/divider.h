@@ -3,14 +3,18 @@
 #pragma once
 
 #include "core/outcome.h"
+#include "core/wording.h"
 
 namespace ampero {
 
 enum DividerField { DividerUin = 0, DividerR1 = 1, DividerR2 = 2, DividerUut = 3 };
 
-inline constexpr const char* kDividerPositiveMessage = "Alla värden måste vara större än noll";
-inline constexpr const char* kDividerOrderMessage = "Uut måste vara mindre än Uin";
-inline constexpr const char* kDividerChoiceMessage = "Bekräfta tre värden, eller Uin och Uut för bästa par";
+inline constexpr const char* kDividerPositiveMessage =
+    QT_TRANSLATE_NOOP("Ampero", "Alla värden måste vara större än noll");
+inline constexpr const char* kDividerOrderMessage =
+    QT_TRANSLATE_NOOP("Ampero", "Uut måste vara mindre än Uin");
+inline constexpr const char* kDividerChoiceMessage =
+    QT_TRANSLATE_NOOP("Ampero", "Bekräfta tre värden, eller Uin och Uut för bästa par");
 
 // Three confirmed values give the fourth (6 decimals, 0 on a fault). Uin and
 // Uut alone give the best pair of the series the variant chooses (0 E12,

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "core/numrules.h"
+#include "core/wording.h"
 
 namespace ampero {
 
@@ -187,9 +188,8 @@ std::string StandardValuesLine(const std::string& resultText, Quantity q, char d
 
     std::string shown = resultText;
     std::replace(shown.begin(), shown.end(), '.', decimalSep);
-    std::string line = "Närmast i standardserierna för " + shown;
-    if (*unit.shown != '\0') line += std::string(" ") + unit.shown;
-    line += ":  ";
+    if (*unit.shown != '\0') shown += std::string(" ") + unit.shown;
+    std::string line;
     for (size_t k = 0; k < series.size(); ++k) {
         const std::optional<Standard> s = NearestStandard(value, series[k]);
         if (!s) return "";
@@ -201,7 +201,7 @@ std::string StandardValuesLine(const std::string& resultText, Quantity q, char d
             line += WithPrefix(s->mantissa, s->exponent + unit.baseExponent, unit.base, decimalSep);
         line += " (" + DeviationText(s->deviationPercent, decimalSep) + ")";
     }
-    return line;
+    return Say(QT_TRANSLATE_NOOP("Ampero", "Närmast i standardserierna för %1:  %2"), {shown, line});
 }
 
 std::string LedPowerText(double currentMilliamp, double ohms, char decimalSep) {
@@ -233,7 +233,7 @@ std::string LedPowerText(double currentMilliamp, double ohms, char decimalSep) {
         const int lead = std::stoi(sci.substr(sci.find('e') + 1));
         p = Fixed(watts, 1 - lead, decimalSep);
     }
-    std::string text = "Effekt " + p + " W – ";
+    const std::string power = p + " W";
 
     // A resistor near its rated power runs hot: ask for twice the power.
     static const std::array<std::pair<double, const char*>, 6> kRatings = {
@@ -242,10 +242,10 @@ std::string LedPowerText(double currentMilliamp, double ohms, char decimalSep) {
         if (rating >= 2.0 * watts) {
             std::string r = written;
             std::replace(r.begin(), r.end(), '.', decimalSep);
-            return text + "välj minst " + r + " W";
+            return Say(QT_TRANSLATE_NOOP("Ampero", "Effekt %1 – välj minst %2"), {power, r + " W"});
         }
     }
-    return text + "välj en effektresistor";
+    return Say(QT_TRANSLATE_NOOP("Ampero", "Effekt %1 – välj en effektresistor"), {power});
 }
 
 } // namespace ampero

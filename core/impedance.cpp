@@ -121,7 +121,7 @@ Outcome EvalImpedance(const Inputs& in) {
 }
 
 std::optional<Stop> ImpedanceRule(const Inputs& in) {
-    if (FieldText(in.fields, ImpF).empty()) return Stop{kFrequencyMissingMessage, true};
+    if (FieldText(in.fields, ImpF).empty()) return Stop{Say(kFrequencyMissingMessage), true};
     return std::nullopt;
 }
 

@@ -5,12 +5,14 @@
 
 
 #include "core/outcome.h"
+#include "core/wording.h"
 
 namespace ampero {
 
 enum ImpField { ImpC = 0, ImpF = 1, ImpL = 2, ImpZ = 3 };
 
-inline constexpr const char* kFrequencyMissingMessage = "Frekvens måste vara ifylld";
+inline constexpr const char* kFrequencyMissingMessage =
+    QT_TRANSLATE_NOOP("Ampero", "Frekvens måste vara ifylld");
 
 // Parallel routines use 1/Z = 1/XL - 1/XC throughout.
 double CalcParallelImpedance(double xc, double xl);

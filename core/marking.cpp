@@ -12,8 +12,20 @@ namespace ampero {
 
 namespace {
 
-constexpr std::array<const char*, 12> kColourNames = {"svart", "brun",    "röd", "orange", "gul",  "grön",
-                                                      "blå",   "violett", "grå", "vit",    "guld", "silver"};
+constexpr std::array<const char*, 12> kColourNames = {
+    QT_TRANSLATE_NOOP("Ampero", "svart"),
+    QT_TRANSLATE_NOOP("Ampero", "brun"),
+    QT_TRANSLATE_NOOP("Ampero", "röd"),
+    QT_TRANSLATE_NOOP("Ampero", "orange"),
+    QT_TRANSLATE_NOOP("Ampero", "gul"),
+    QT_TRANSLATE_NOOP("Ampero", "grön"),
+    QT_TRANSLATE_NOOP("Ampero", "blå"),
+    QT_TRANSLATE_NOOP("Ampero", "violett"),
+    QT_TRANSLATE_NOOP("Ampero", "grå"),
+    QT_TRANSLATE_NOOP("Ampero", "vit"),
+    QT_TRANSLATE_NOOP("Ampero", "guld"),
+    QT_TRANSLATE_NOOP("Ampero", "silver"),
+};
 
 constexpr std::string_view kMicro = "\xC2\xB5";   // µ, U+00B5
 constexpr std::string_view kGreekMu = "\xCE\xBC"; // μ, U+03BC
@@ -184,7 +196,7 @@ std::string BandNames(const std::vector<int>& bands) {
     std::string names;
     for (size_t i = 0; i < bands.size(); ++i) {
         if (i > 0) names += ' ';
-        names += ColourName(bands[i]);
+        names += Say(ColourName(bands[i]));
     }
     return names;
 }
@@ -206,6 +218,7 @@ std::vector<int> Bands(std::string_view digits, int exponent) {
 
 MarkingReading ReadMarking(std::string_view utf8Text, bool capacitor, char decimalSep) {
     MarkingReading r;
+    r.label = Say(QT_TRANSLATE_NOOP("Ampero", "Okänd märkning"));
     const std::string_view typed = Trimmed(utf8Text);
     const std::string s = Normalised(typed);
     int tolerance = 0;
@@ -232,7 +245,7 @@ MarkingReading ReadMarking(std::string_view utf8Text, bool capacitor, char decim
     }
     r.bands = Bands(digits, exponent);
     r.bandNames = BandNames(r.bands);
-    r.label += SiText(value, "Ω", decimalSep) + "  ·  " + (r.bands.empty() ? "inga färgband" : r.bandNames);
+    r.label += SiText(value, "Ω", decimalSep) + "  ·  " + (r.bands.empty() ? Say(kNoBands) : r.bandNames);
     return r;
 }
 

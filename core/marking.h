@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/eseries.h"
+#include "core/wording.h"
 
 namespace ampero {
 
@@ -20,7 +21,10 @@ inline constexpr int kSilver = 11; // ×0,01
 
 // The Swedish name of a band colour, "svart" .. "silver"; "" outside 0..11.
 const char* ColourName(int colour);
-// The names of the bands joined by single blanks: "gul violett röd guld".
+// What a resistor shows that no bands can carry.
+inline constexpr const char* kNoBands = QT_TRANSLATE_NOOP("Ampero", "inga färgband");
+// The names of the bands in the chosen language, joined by single blanks:
+// "gul violett röd guld".
 std::string BandNames(const std::vector<int>& bands);
 
 // The bands of digits × 10^exponent, `digits` the significant digits (0-9
@@ -34,7 +38,7 @@ std::vector<int> Bands(std::string_view digits, int exponent);
 struct MarkingReading {
     bool known = false;
     double value = 0;                     // ohms or farads; 0 when not known
-    std::string label = "Okänd märkning"; // "472 = 4,7 kΩ  ·  gul violett röd guld"
+    std::string label; // "Okänd märkning" or "472 = 4,7 kΩ  ·  gul violett röd guld"
     std::vector<int> bands;               // a resistor's bands; empty for a capacitor
     std::string bandNames;                // BandNames(bands)
 };

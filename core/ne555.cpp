@@ -150,7 +150,7 @@ Outcome EvalNE555(const Inputs& in) {
     case NE555Ra: text = ResultText(CalcNE555Ra(read(NE555Rb), read(NE555C), read(NE555F), negative)); break;
     default: break;
     }
-    if (negative) out.messages.push_back(kNegativeResultMessage);
+    if (negative) out.messages.push_back(Say(kNegativeResultMessage));
     out.fields.push_back({computed, text});
 
     // The times use Ra, Rb and C as the fields now hold them, a computed one
@@ -172,13 +172,13 @@ std::optional<std::string> NE555Refusal(int index, const std::string& text) {
     switch (index) {
     case NE555Ra:
     case NE555Rb:
-        if (!(x >= 1.0 && x <= 3300.0)) return std::string("Endast heltal 1 - 3300 tillåtet");
+        if (!(x >= 1.0 && x <= 3300.0)) return Say(QT_TRANSLATE_NOOP("Ampero", "Endast heltal 1 - 3300 tillåtet"));
         break;
     case NE555C:
-        if (!(x >= 1.0)) return std::string("Endast heltal >= 1 tillåtet");
+        if (!(x >= 1.0)) return Say(QT_TRANSLATE_NOOP("Ampero", "Endast heltal >= 1 tillåtet"));
         break;
     case NE555F:
-        if (!(std::floor(x) <= 300000.0)) return std::string("300000 är max tillåtet");
+        if (!(std::floor(x) <= 300000.0)) return Say(QT_TRANSLATE_NOOP("Ampero", "300000 är max tillåtet"));
         break;
     default: break;
     }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/outcome.h"
+#include "core/wording.h"
 
 namespace ampero {
 
@@ -14,7 +15,8 @@ enum NE555Field { NE555Ra = 0, NE555Rb = 1, NE555C = 2, NE555F = 3 };
 // The result captions: high time, low time and the on/off split.
 enum NE555Caption { NE555HighTime = 0, NE555LowTime = 1, NE555Split = 2 };
 
-inline constexpr const char* kNegativeResultMessage = "Negativt resultat fungerar inte";
+inline constexpr const char* kNegativeResultMessage =
+    QT_TRANSLATE_NOOP("Ampero", "Negativt resultat fungerar inte");
 
 double CalcNE555Frequency(double ra, double rb, double c);
 double CalcNE555Capacitance(double ra, double rb, double f);

@@ -53,7 +53,7 @@ Outcome EvalMarking(const Inputs& in) {
     }
     const MarkingReading r = ReadMarking(typed, capacitor, in.decimalSep);
     out.captions.push_back({MarkingLine, r.label});
-    std::string picture = r.bandNames.empty() ? "inga färgband" : r.bandNames;
+    std::string picture = r.bandNames.empty() ? Say(kNoBands) : r.bandNames;
     if (capacitor) picture = kCapacitorPicture + (r.known ? Trimmed(typed) : "");
     out.captions.push_back({MarkingPicture, picture});
     return out;
@@ -71,7 +71,7 @@ Outcome EvalCombinationWithParts(const Inputs& in) {
     }
     std::string picture;
     if (marks) {
-        picture = marks->first.empty() ? "inga färgband" : BandNames(marks->first);
+        picture = marks->first.empty() ? Say(kNoBands) : BandNames(marks->first);
         std::string& line = out.captions.front().text;
         line += "  ·  " + picture;
         if (!marks->second.empty()) line += "  ·  SMD " + marks->second;
