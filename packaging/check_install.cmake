@@ -25,6 +25,7 @@ endif()
 set(expected
   bin/ampero
   share/ampero/Info.html
+  share/ampero/Info.en.html
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/man/man1/ampero.1.gz
