@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev googletest
   fonts-dejavu-core
 )

@@ -33,7 +33,7 @@ Inputs Page::inputsOf(const Calculator& c) const {
             in.confirmed[static_cast<size_t>(i)] = state_.EntryConfirmed[static_cast<size_t>(i)];
     in.variant = c.variant();
     if (c.aside) in.aside = c.aside->text().toStdString();
-    in.decimalSep = LocaleDecimalSeparator();
+    in.decimalSep = ReadingSeparator();
     if (c.ownParts) in.ownParts = shell_.Remembered().Parts();
     return in;
 }
@@ -67,9 +67,11 @@ void Page::run(Calculator& c, const Inputs& in) {
     if (in.Count() < c.info->minConfirmed) return;
     const Outcome outcome = c.info->eval(in);
     apply(outcome, c);
-    const StandardHint hint = StandardHintFor(*c.info, in, outcome);
-    shell_.ShowStandard(QString::fromStdString(hint.text),
-                        hint.field >= 0 ? c.fields[static_cast<size_t>(hint.field)] : nullptr, hint.ohms);
+    Told& told = told_[&c];
+    told.in = in, told.lines.clear();
+    for (const CaptionResult& r : outcome.captions) told.lines[r.slot] = QString::fromStdString(r.text);
+    hinted_ = &c;
+    showHint(c, in, outcome);
     for (QWidget* w : c.shownAfter) {
         w->show();
         w->raise();
@@ -84,6 +86,33 @@ void Page::run(Calculator& c, const Inputs& in) {
         for (Lamp* l : c.lamps) s.lamps.push_back(l->state());
         s.confirmed = in.confirmed;
     }
+}
+
+void Page::showHint(Calculator& c, const Inputs& in, const Outcome& outcome) {
+    const StandardHint hint = StandardHintFor(*c.info, in, outcome);
+    shell_.ShowStandard(QString::fromStdString(hint.text),
+                        hint.field >= 0 ? c.fields[static_cast<size_t>(hint.field)] : nullptr, hint.ohms);
+}
+
+void Page::LanguageChanged() {
+    // The lines still on screen, from the values they were computed from.
+    const bool hintShown = shell_.StandardShown();
+    for (auto& [c, told] : told_) {
+        told.in.decimalSep = ReadingSeparator();
+        if (c->info->rule && c->info->rule(told.in)) continue;
+        const Outcome outcome = c->info->eval(told.in);
+        for (const CaptionResult& r : outcome.captions) {
+            QWidget* line = static_cast<size_t>(r.slot) < c->captions.size() ? c->captions[static_cast<size_t>(r.slot)] : nullptr;
+            const auto was = told.lines.find(r.slot);
+            if (!line || was == told.lines.end() || line->property("text").toString() != was->second) continue;
+            was->second = QString::fromStdString(r.text);
+            line->setProperty("text", was->second);
+        }
+        if (c == hinted_ && hintShown && isVisible()) showHint(*c, told.in, outcome);
+    }
+    for (const auto& [caption, field] : historyNames_)
+        caption->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Ampero", "Historia %1")).arg(field->accessibleName()));
+    retold();
 }
 
 void Page::apply(const Outcome& outcome, Calculator& c) {
@@ -145,6 +174,7 @@ void Page::turnTab(int step) {
 void Page::tabChanged(int tab) {
     if (tabChangeResets_) state_.ResetEntryState();
     shell_.ShowStandard({}, nullptr);
+    hinted_ = nullptr;
     if (Calculator* c = calculatorOn(tab)) {
         if (c->confirms()) nameHistory(*c);
         c->fields.front()->setFocus(Qt::OtherFocusReason);
@@ -154,8 +184,11 @@ void Page::tabChanged(int tab) {
 void Page::nameHistory(const Calculator& c) {
     for (size_t j = 0; j < c.history.size(); ++j) {
         const size_t field = j < c.historySource.size() ? static_cast<size_t>(c.historySource[j]) : j;
-        if (c.history[j] && field < c.fields.size())
-            c.history[j]->setAccessibleName(QStringLiteral("Historia ") + c.fields[field]->accessibleName());
+        if (c.history[j] && field < c.fields.size()) {
+            historyNames_[c.history[j]] = c.fields[field];
+            c.history[j]->setAccessibleName(
+                Tr(QT_TRANSLATE_NOOP("Ampero", "Historia %1")).arg(c.fields[field]->accessibleName()));
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "ui/drawing.h"
 #include "ui/keys.h"
+#include "ui/language.h"
 
 namespace ampero::ui {
 
@@ -192,14 +193,14 @@ void EntryField::contextMenuEvent(QContextMenuEvent* e) {
     // Copy, a paste that goes through the key rule, and select all; nothing
     // that would change the text behind the calculator's back.
     QMenu menu(this);
-    QAction* copy = menu.addAction(tr("&Kopiera"));
+    QAction* copy = menu.addAction(Tr(QT_TRANSLATE_NOOP("Ampero", "&Kopiera")));
     copy->setObjectName("edit-copy");
     copy->setEnabled(hasSelectedText());
-    QAction* paste = menu.addAction(tr("Klistra &in"));
+    QAction* paste = menu.addAction(Tr(QT_TRANSLATE_NOOP("Ampero", "Klistra &in")));
     paste->setObjectName("edit-paste");
     paste->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());
     menu.addSeparator();
-    QAction* all = menu.addAction(tr("Markera &allt"));
+    QAction* all = menu.addAction(Tr(QT_TRANSLATE_NOOP("Ampero", "Markera &allt")));
     all->setObjectName("select-all");
     all->setEnabled(!text().isEmpty());
     QAction* chosen = menu.exec(e->globalPos());

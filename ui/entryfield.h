@@ -34,6 +34,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    // The field's description follows the language.
+    void changeEvent(QEvent* e) override;
 
 private:
     void describeBuddy();
@@ -130,11 +132,19 @@ private:
 // unit written under the field.
 class DisplayFrame : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
 public:
     // fieldRect is the field's geometry in the parent; the frame grows
     // around it and puts the caption underneath.
     DisplayFrame(QWidget* parent, const QString& name, const QRect& fieldRect, const QString& caption);
     QString caption() const { return caption_; }
+    void setCaption(const QString& caption) {
+        caption_ = caption;
+        update();
+    }
+    // Where the caption is written under the field, and in what face.
+    QRectF captionRoom() const;
+    static QFont captionFont();
 
 protected:
     void paintEvent(QPaintEvent*) override;

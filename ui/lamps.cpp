@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lamp beside a field, the colour patches of the colour code, and the
 // display frame around a field.
+#include <QEvent>
 #include <QPainter>
 
 #include "ui/colors.h"
 #include "ui/drawing.h"
 #include "ui/entryfield.h"
+#include "ui/language.h"
 
 namespace ampero::ui {
 
@@ -43,9 +45,14 @@ void Lamp::setBuddy(QWidget* field) {
 
 void Lamp::describeBuddy() {
     if (!buddy_) return;
-    buddy_->setAccessibleDescription(state_ == LampState::Confirmed  ? QStringLiteral("bekräftad")
-                                     : state_ == LampState::Computed ? QStringLiteral("beräknad")
+    buddy_->setAccessibleDescription(state_ == LampState::Confirmed  ? Tr(QT_TRANSLATE_NOOP("Ampero", "bekräftad"))
+                                     : state_ == LampState::Computed ? Tr(QT_TRANSLATE_NOOP("Ampero", "beräknad"))
                                                                      : QString());
+}
+
+void Lamp::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) describeBuddy();
+    QWidget::changeEvent(e);
 }
 
 void Lamp::paintEvent(QPaintEvent*) {
@@ -104,6 +111,17 @@ DisplayFrame::DisplayFrame(QWidget* parent, const QString& name, const QRect& fi
     lower();
 }
 
+QFont DisplayFrame::captionFont() {
+    QFont f = FormFont();
+    f.setPixelSize(11);
+    return f;
+}
+
+QRectF DisplayFrame::captionRoom() const {
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    return {r.left() + 6, r.bottom() - kCaptionH - 1, r.width() - 12, qreal(kCaptionH)};
+}
+
 void DisplayFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -120,12 +138,9 @@ void DisplayFrame::paintEvent(QPaintEvent*) {
     const qreal s = 2.2;
     p.drawEllipse(QPointF(r.left() + 3.5, r.bottom() - 3.5), s, s);
     p.drawEllipse(QPointF(r.right() - 3.5, r.bottom() - 3.5), s, s);
-    QFont f = FormFont();
-    f.setPixelSize(11);
-    p.setFont(f);
+    p.setFont(captionFont());
     p.setPen(QColor(236, 226, 160));
-    QRectF cap(r.left() + 6, r.bottom() - kCaptionH - 1, r.width() - 12, kCaptionH);
-    p.drawText(cap, Qt::AlignCenter, caption_);
+    p.drawText(captionRoom(), Qt::AlignCenter, caption_);
 }
 
 } // namespace ampero::ui

@@ -27,6 +27,8 @@ constexpr int kClientHeightTwips = 7425;
 } // namespace
 
 MainWindow::MainWindow(QSettings* store) : settings_(store) {
+    // Swedish unless another language is remembered, whatever the locale says.
+    UseLanguage(settings_.Language());
     InitPictures();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Ampero"));
@@ -45,7 +47,7 @@ MainWindow::MainWindow(QSettings* store) : settings_(store) {
 
     // The standard values of the last result, in the strip under the pages.
     standard_ = MakeValuePanel(client, QStringLiteral("lblStandard"), Tw(300, 7020, 11220, 360), 6);
-    standard_->setAccessibleName(QStringLiteral("Standardvärden"));
+    Tell(standard_, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Standardvärden"));
     standard_->setFocusPolicy(Qt::NoFocus);
     standard_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     standard_->installEventFilter(this);
@@ -80,7 +82,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildNavigation(QWidget* client) {
     int top = 1470;
     for (const PageRow& row : PageTable()) {
-        auto* b = new QPushButton(QString::fromUtf8(row.caption), client);
+        auto* b = new QPushButton(client);
+        Tell(b, "text", row.caption);
         b->setObjectName(QString::fromLatin1(row.nav));
         b->setGeometry(Tw(300, top, 1680, 435));
         top += 990;
@@ -121,13 +124,15 @@ void MainWindow::buildStartPage(QWidget* client) {
     pan1->setAutoFillBackground(true);
     pan1->setGeometry(Tw(3030, 1230, 7500, 4335));
     const int w = 150, h = 125, gapX = (pan1->width() - 3 * w) / 4, gapY = (pan1->height() - 2 * h) / 3;
-    const char* const says[6] = {"Ohms lag: U = R · I", "Lysdioder",   "Timerkretsen NE 555",
-                                 "Kondensatorer",       "Spolar",      "Resonanskrets LC"};
+    const char* const says[6] = {
+        QT_TRANSLATE_NOOP("Ampero", "Ohms lag: U = R · I"), QT_TRANSLATE_NOOP("Ampero", "Lysdioder"),
+        QT_TRANSLATE_NOOP("Ampero", "Timerkretsen NE 555"), QT_TRANSLATE_NOOP("Ampero", "Kondensatorer"),
+        QT_TRANSLATE_NOOP("Ampero", "Spolar"),              QT_TRANSLATE_NOOP("Ampero", "Resonanskrets LC")};
     for (int k = 0; k < 6; ++k) {
         int col = k % 3, row = k / 3;
         auto* pic = new SvgPicture(pan1, QStringLiteral("imgM%1").arg(k + 1), QStringLiteral("start_m%1").arg(k + 1),
                                    QRect(gapX + col * (w + gapX), gapY + row * (h + gapY), w, h));
-        pic->setAccessibleName(QString::fromUtf8(says[k]));
+        Tell(pic, "accessibleName", says[k]);
     }
 }
 
@@ -179,7 +184,8 @@ void MainWindow::ShowStandard(const QString& text, QLineEdit* result, double ohm
     disconnect(standardFollows_);
     standardOhms_ = text.isEmpty() ? 0 : ohms;
     standard_->setCursor(standardOhms_ > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    standard_->setOwnTip(standardOhms_ > 0 ? QStringLiteral("Klicka för två motstånd som ger värdet") : QString());
+    standard_->setOwnTip(standardOhms_ > 0 ? Tr(QT_TRANSLATE_NOOP("Ampero", "Klicka för två motstånd som ger värdet"))
+                                           : QString());
     standard_->setText(text);
     standard_->setAccessibleDescription(text);
     standard_->setVisible(!text.isEmpty());
@@ -203,6 +209,17 @@ void MainWindow::ShowMessage(const QString& text) {
         activateWindow();
         before->setFocus(Qt::OtherFocusReason);
     }
+}
+
+bool MainWindow::StandardShown() const { return !standard_->isHidden(); }
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    Retell(this);
+    retellMenus();
+    for (Page* p : pages_) p->LanguageChanged();
+    if (help_ && help_->isVisible()) mnuInfo_Click();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -29,6 +29,7 @@ public:
     void Exited(Page& page) override;
     void ShowMessage(const QString& text) override;
     void ShowStandard(const QString& text, QLineEdit* result, double ohms = 0) override;
+    bool StandardShown() const override;
 
     // The calculator pages are built after the first frame has been
     // painted (those of the table marked so when first shown); this builds
@@ -44,6 +45,7 @@ public:
 
     // The help document: Info.html beside the executable, else
     // ../share/ampero/Info.html relative to it; tests may point elsewhere.
+    // Another language's is beside it: Info.en.html.
     static QString LocateHelpFile(const QString& appDir);
     QString helpFile() const { return helpFile_; }
     void setHelpFile(const QString& f) { helpFile_ = f; }
@@ -56,6 +58,9 @@ protected:
     // An access key clicks its button at once, on the page where it was
     // pressed, rather than a moment later when that page may be gone.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language: every text again in the language now shown,
+    // every value, lamp and page as it was.
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 public Q_SLOTS:
@@ -65,6 +70,7 @@ public Q_SLOTS:
 
 private:
     void buildMenus();
+    void retellMenus();
     void buildNavigation(QWidget* client);
     void buildHeader(QWidget* client);
     void buildStartPage(QWidget* client);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's menus: "Arkiv" with "Avsluta", the help document under
-// "Info", and "Om"; F10 and the keys that turn the tabs.
+// The window's menus: "Arkiv" with "Språk" and "Avsluta", the help document
+// under "Info", and "Om"; F10 and the keys that turn the tabs.
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
+#include <QRegularExpression>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
@@ -26,24 +28,42 @@ namespace ampero::ui {
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
-    // The blanks before "Arkiv" and "Info" space the titles on screen; the
-    // style draws them, so that a screen reader reads the bare words.
-    bar->setProperty(kLeadingBlanks, QVariantMap{{QStringLiteral("Arkiv"), 3}, {QStringLiteral("Info"), 2}});
-    QMenu* arkiv = bar->addMenu(QStringLiteral("Arkiv"));
+    QMenu* arkiv = bar->addMenu(QString());
+    Tell(arkiv, "title", QT_TRANSLATE_NOOP("Ampero", "Arkiv"));
     arkiv->setObjectName(QStringLiteral("mnuArkiv"));
     arkiv->menuAction()->setObjectName(QStringLiteral("mnuArkivAction"));
-    QAction* end = arkiv->addAction(QStringLiteral("Avsluta"));
+    // Each language by its own name, whatever the language shown.
+    QMenu* languages = arkiv->addMenu(QString());
+    Tell(languages, "title", QT_TRANSLATE_NOOP("Ampero", "Språk"));
+    languages->setObjectName(QStringLiteral("mnuSprak"));
+    auto* group = new QActionGroup(languages);
+    for (int i = 0; i < int(Languages().size()); ++i) {
+        QAction* a = languages->addAction(QString::fromUtf8(Languages()[static_cast<size_t>(i)].name));
+        a->setObjectName(QStringLiteral("mnuSprak_%1").arg(i));
+        a->setCheckable(true);
+        a->setChecked(i == ShownLanguage());
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] {
+            settings_.SetLanguage(i);
+            UseLanguage(i);
+        });
+    }
+    QAction* end = arkiv->addAction(QString());
+    Tell(end, "text", QT_TRANSLATE_NOOP("Ampero", "Avsluta"));
     end->setObjectName(QStringLiteral("mnuEnd"));
     end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     end->setShortcutContext(Qt::ApplicationShortcut);
     connect(end, &QAction::triggered, this, &MainWindow::mnuEnd_Click);
 
-    QAction* info = bar->addAction(QStringLiteral("Info"));
+    QAction* info = bar->addAction(QString());
+    Tell(info, "text", QT_TRANSLATE_NOOP("Ampero", "Info"));
     info->setObjectName(QStringLiteral("mnuInfo"));
     connect(info, &QAction::triggered, this, &MainWindow::mnuInfo_Click);
-    QAction* om = bar->addAction(QStringLiteral("Om"));
+    QAction* om = bar->addAction(QString());
+    Tell(om, "text", QT_TRANSLATE_NOOP("Ampero", "Om"));
     om->setObjectName(QStringLiteral("mnuOm"));
     connect(om, &QAction::triggered, this, &MainWindow::mnuOm_Click);
+    retellMenus();
 
     // F10 opens the menu bar; Ctrl+PageDown and Ctrl+PageUp turn the tabs of
     // the page shown, from wherever the focus is in the window.
@@ -57,6 +77,16 @@ void MainWindow::buildMenus() {
                 if (p && p->isVisible()) p->turnTab(s);
         });
     }
+}
+
+void MainWindow::retellMenus() {
+    // The blanks before the first two titles space them on screen; the style
+    // draws them, so that a screen reader reads the bare words.
+    const QList<QAction*> titles = menuBar()->actions();
+    if (titles.size() > 1)
+        menuBar()->setProperty(kLeadingBlanks, QVariantMap{{titles[0]->text(), 3}, {titles[1]->text(), 2}});
+    for (QAction* a : menuBar()->findChildren<QAction*>(QRegularExpression(QStringLiteral("^mnuSprak_"))))
+        a->setChecked(a->objectName().endsWith(QString::number(ShownLanguage())));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -99,21 +129,24 @@ QString MainWindow::LocateHelpFile(const QString& appDir) {
 void MainWindow::mnuEnd_Click() { close(); }
 
 void MainWindow::mnuInfo_Click() {
-    QFile f(helpFile_);
+    // The help in the language shown, beside the Swedish one: Info.en.html.
+    const QString code = QString::fromLatin1(Languages()[static_cast<size_t>(ShownLanguage())].code);
+    QFile f(code == QLatin1String("sv") ? helpFile_
+                                        : QFileInfo(helpFile_).dir().filePath(QStringLiteral("Info.%1.html").arg(code)));
     if (!f.open(QIODevice::ReadOnly)) {
-        ShowMessage(QStringLiteral("Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf"));
+        ShowMessage(Tr(QT_TRANSLATE_NOOP("Ampero", "Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf")));
         return;
     }
     const QString html = QString::fromUtf8(f.readAll());
     if (!help_) {
         auto* dlg = new QDialog(this);
         dlg->setObjectName(QStringLiteral("HelpWindow"));
-        dlg->setWindowTitle(QStringLiteral("Ampero – Info"));
+        Tell(dlg, "windowTitle", QT_TRANSLATE_NOOP("Ampero", "Ampero – Info"));
         dlg->resize(620, 520);
         auto* lay = new QVBoxLayout(dlg);
         auto* browser = new QTextBrowser(dlg);
         browser->setObjectName(QStringLiteral("HelpText"));
-        browser->setAccessibleName(QStringLiteral("Hjälptext"));
+        Tell(browser, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Hjälptext"));
         browser->setOpenExternalLinks(false);
         lay->addWidget(browser);
         help_ = dlg;
@@ -127,12 +160,12 @@ void MainWindow::mnuInfo_Click() {
 void MainWindow::mnuOm_Click() {
     QMessageBox box(this);
     box.setObjectName(QStringLiteral("AboutBox"));
-    box.setWindowTitle(QStringLiteral("Om Ampero"));
+    box.setWindowTitle(Tr(QT_TRANSLATE_NOOP("Ampero", "Om Ampero")));
     box.setText(QStringLiteral("Ampero"));
     box.setInformativeText(
-        QStringLiteral("Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
-                       "kondensatorer, spolar, resonans och impedans, och verktyg för arbetsbänken: spänningsdelare, "
-                       "två motstånd för ett värde och avläsning av märkningar.\nVersion %1")
+        Tr(QT_TRANSLATE_NOOP("Ampero", "Räknare för hobbyelektronik: Ohms lag, färgkod, lysdioder, RC-nät och NE 555, "
+                                       "kondensatorer, spolar, resonans och impedans, och verktyg för arbetsbänken: "
+                                       "spänningsdelare, två motstånd för ett värde och avläsning av märkningar.\nVersion %1"))
             .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0.0")
                                                                   : QCoreApplication::applicationVersion()));
     const QPixmap icon = RenderPicture(QStringLiteral("ampero"), QSize(64, 64), devicePixelRatioF());

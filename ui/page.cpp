@@ -24,52 +24,55 @@ Page::Page(QWidget* parent, Shell& shell, const PageRow& row)
     tabs_->setUsesScrollButtons(false);
     // The tab bar's scroll buttons, never shown, are named for a screen reader all the same.
     for (auto* scroll : tabs_->tabBar()->findChildren<QToolButton*>())
-        scroll->setAccessibleName(scroll->objectName().contains(QStringLiteral("Left")) ? QStringLiteral("Bläddra vänster")
-                                                                                       : QStringLiteral("Bläddra höger"));
+        Tell(scroll, "accessibleName",
+             scroll->objectName().contains(QStringLiteral("Left")) ? QT_TRANSLATE_NOOP("Ampero", "Bläddra vänster")
+                                                                   : QT_TRANSLATE_NOOP("Ampero", "Bläddra höger"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { tabChanged(t); });
-    eval_ = new QPushButton(QStringLiteral("Räkna"), this);
+    eval_ = new QPushButton(this);
+    Tell(eval_, "text", QT_TRANSLATE_NOOP("Ampero", "Räkna"));
     eval_->setObjectName(QStringLiteral("cmdEval_%1").arg(row.eval));
     eval_->setGeometry(Tw(6120, 660, 1230, 435));
     connect(eval_, &QPushButton::clicked, this, &Page::cmdEval_Click);
 
-    auto* f12 = MakeLabel(this, QStringLiteral("lblF12"), QStringLiteral("F 12"), Tw(6120, 1125, 1230, 255));
+    auto* f12 = MakeLabel(this, QStringLiteral("lblF12"), QT_TRANSLATE_NOOP("Ampero", "F 12"), Tw(6120, 1125, 1230, 255));
     f12->setAlignment(Qt::AlignCenter);
 
-    new_ = new QPushButton(QStringLiteral("&Ny"), this);
+    new_ = new QPushButton(this);
+    Tell(new_, "text", QT_TRANSLATE_NOOP("Ampero", "&Ny"));
     new_->setObjectName(QStringLiteral("cmdNew_%1").arg(row.newIndex));
     new_->setGeometry(Tw(6120, 1560, 1230, 435));
     connect(new_, &QPushButton::clicked, this, &Page::cmdNew_Click);
 
-    exit_ = new QPushButton(QStringLiteral("E&xit"), this);
+    exit_ = new QPushButton(this);
+    Tell(exit_, "text", QT_TRANSLATE_NOOP("Ampero", "E&xit"));
     exit_->setObjectName(QStringLiteral("cmdExit_%1").arg(row.exit));
     exit_->setGeometry(Tw(6120, 2160, 1230, 435));
     connect(exit_, &QPushButton::clicked, this, &Page::cmdExit_Click);
     hide();
 }
 
-QWidget* Page::addTab(const QString& caption) {
+QWidget* Page::addTab(const char* caption) {
     auto* w = new QWidget;
     w->setObjectName(QStringLiteral("%1_tab%2").arg(tabs_->objectName()).arg(tabs_->count()));
     const QSignalBlocker block(tabs_);
-    const int index = tabs_->addTab(w, caption);
     // Blanks that space a caption on screen are not read out.
-    tabs_->tabBar()->setAccessibleTabName(index, caption.trimmed());
+    TellTab(tabs_, tabs_->addTab(w, QString()), caption);
     return w;
 }
 
-QGroupBox* Page::addFrame(QWidget* tab, const QString& name, const QString& caption, const QString& hint) {
-    auto* box = new QGroupBox(caption, tab);
+QGroupBox* Page::addFrame(QWidget* tab, const QString& name, const char* caption, const char* hint) {
+    auto* box = new QGroupBox(tab);
     box->setObjectName(name);
-    box->setAccessibleName(caption.simplified());
+    Tell(box, "title", caption);
     box->setGeometry(QRect(3, 0, Px(5940) - 12, Px(4830) - 32));
-    if (!hint.isEmpty()) box->setToolTip(hint);
+    if (hint) Tell(box, "toolTip", hint);
     box->lower();
     return box;
 }
 
 std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString& prefix, std::array<int, 4> gridOrder,
                                        int count) {
-    auto* heading = MakeLabel(this, headingName, QStringLiteral("Historia"), Tw(4110, 4900, 2565, 255));
+    auto* heading = MakeLabel(this, headingName, QT_TRANSLATE_NOOP("Ampero", "Historia"), Tw(4110, 4900, 2565, 255));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     const QPoint cells[4] = {{4110, 5160}, {5460, 5160}, {4110, 5490}, {5460, 5490}};
     std::vector<QLabel*> labels(static_cast<size_t>(count));
@@ -82,14 +85,15 @@ std::vector<QLabel*> Page::makeHistory(const QString& headingName, const QString
     return labels;
 }
 
-EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const QString& caption,
+EntryField* Page::makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const char* caption,
                             const QString& frameName) {
     auto* frame =
-        new DisplayFrame(tab, frameName.isEmpty() ? QStringLiteral("img%1").arg(name) : frameName, geometry, caption);
+        new DisplayFrame(tab, frameName.isEmpty() ? QStringLiteral("img%1").arg(name) : frameName, geometry, QString());
+    Tell(frame, "caption", caption);
     frame->lower();
     auto* f = new EntryField(tab, name, index, nullptr, kFieldNormal, kFieldFocus);
     f->setGeometry(geometry);
-    f->setAccessibleName(caption);
+    Tell(f, "accessibleName", caption);
     return f;
 }
 
@@ -101,8 +105,8 @@ void Page::makeFieldRow(QWidget* tab, const QString& fieldPrefix, const QString&
     for (const FieldPlace& p : places) {
         EntryField* f =
             makeField(tab, QStringLiteral("%1_%2").arg(fieldPrefix).arg(i), i, Tw(p.left, p.top, p.width, 420),
-                      QString::fromUtf8(p.caption), p.frame ? QString::fromLatin1(p.frame) : QString());
-        if (p.name) f->setAccessibleName(QString::fromUtf8(p.name));
+                      p.caption, p.frame ? QString::fromLatin1(p.frame) : QString());
+        if (p.name) Tell(f, "accessibleName", p.name);
         if (previous) QWidget::setTabOrder(previous, f);
         previous = f;
         fields.push_back(f);

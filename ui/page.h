@@ -53,12 +53,17 @@ public:
     virtual bool CombinesResistances() const { return false; }
     virtual void OpenWithResistance(double /*ohms*/) {}
     QWidget* FirstField() const;
+    // The language has changed and every told text shows in it: the lines
+    // of the answers on screen are written again in it, then retold().
+    void LanguageChanged();
     // The next (step 1) or previous (step -1) tab, round.
     void turnTab(int step);
 
 protected:
-    QWidget* addTab(const QString& caption);
-    QGroupBox* addFrame(QWidget* tab, const QString& name, const QString& caption, const QString& hint = {});
+    // Captions, frames and field captions are given in Swedish, marked for
+    // the catalogue, and shown in the language chosen.
+    QWidget* addTab(const char* caption);
+    QGroupBox* addFrame(QWidget* tab, const QString& name, const char* caption, const char* hint = nullptr);
     // The four history captions in a 2x2 grid under the heading; gridOrder
     // gives the index of the label at top left, top right, bottom left,
     // bottom right.
@@ -79,7 +84,7 @@ protected:
                       std::initializer_list<FieldPlace> places, std::vector<EntryField*>& fields,
                       std::vector<Lamp*>& lamps);
     // A calculator field in its display frame, with its lamp.
-    EntryField* makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const QString& caption,
+    EntryField* makeField(QWidget* tab, const QString& name, int index, const QRect& geometry, const char* caption,
                           const QString& frameName = {});
     Lamp* makeLamp(QWidget* tab, const QString& name, const QRect& geometry);
 
@@ -93,12 +98,15 @@ protected:
 
     // The page's own part of an Exit.
     virtual void exited() {}
+    // The page's own part of a change of language: the texts it set itself
+    // from a calculation, written again in the language now shown.
+    virtual void retold() {}
     // Answers again for the values the answer on screen is for, with the
     // form now chosen, where every field and lamp is as that answer left
     // them; otherwise empties the captions.
     void answerAgain(Calculator& c);
     // The history captions named by the fields of the calculator in view.
-    static void nameHistory(const Calculator& c);
+    void nameHistory(const Calculator& c);
 
     Shell& shell_;
     EntryState& state_;
@@ -114,6 +122,7 @@ private:
     Inputs inputsOf(const Calculator& c) const;
     void run(Calculator& c, const Inputs& in);
     void apply(const Outcome& outcome, Calculator& c);
+    void showHint(Calculator& c, const Inputs& in, const Outcome& outcome);
     void clear(Calculator& c);
 
     // A list: each description stays where it was made whatever is added
@@ -128,6 +137,18 @@ private:
         std::array<bool, kConfirmingFields> confirmed{};
     };
     std::map<const Calculator*, Standing> standing_;
+    // What each calculator's last answer was computed from and the lines it
+    // wrote, by slot, to write those still on screen again in another
+    // language; and the calculator whose answer the standard-values line
+    // speaks of.
+    struct Told {
+        Inputs in;
+        std::map<int, QString> lines;
+    };
+    std::map<Calculator*, Told> told_;
+    Calculator* hinted_ = nullptr;
+    // The field each history caption is named after now.
+    std::map<QWidget*, QWidget*> historyNames_;
 };
 
 } // namespace ampero::ui

@@ -8,6 +8,7 @@
 #include "core/marking.h"
 #include "core/partmarks.h"
 #include "ui/drawing.h"
+#include "ui/language.h"
 
 namespace ampero::ui {
 
@@ -17,7 +18,8 @@ const QColor kInk(32, 40, 48);
 
 QColor BandColour(const QString& name) {
     for (int c = 0; c <= kSilver; ++c) {
-        if (name != QString::fromUtf8(ColourName(c))) continue;
+        // The names come in the language shown.
+        if (name != Tr(ColourName(c))) continue;
         if (c == kGuld) return QColor(212, 175, 55);
         if (c == kSilver) return QColor(192, 192, 192);
         const Rgb& rgb = kColourCode[static_cast<size_t>(c)];

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pictures.h"
 
+#include <QEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
@@ -8,6 +10,7 @@
 #include <QSvgRenderer>
 
 #include "ui/drawing.h"
+#include "ui/language.h"
 
 namespace ampero::ui {
 
@@ -53,10 +56,13 @@ SvgPicture::SvgPicture(QWidget* parent, const QString& objectName, const QString
     setResource(resource);
 }
 
-QString SvgPicture::path() const { return QStringLiteral(":/img/%1.svg").arg(resource_); }
+QString SvgPicture::path() const { return QStringLiteral(":/img/%1.svg").arg(shown_); }
 
 void SvgPicture::setResource(const QString& resource) {
     resource_ = resource;
+    // The picture in the language shown where it has one of its own ("leds.en").
+    const QString own = resource + QLatin1Char('.') + QLatin1String(Languages()[static_cast<size_t>(ShownLanguage())].code);
+    shown_ = ShownLanguage() != 0 && QFile::exists(QStringLiteral(":/img/%1.svg").arg(own)) ? own : resource;
     valid_ = -1;
     cache_ = QImage();
     update();
@@ -67,11 +73,16 @@ bool SvgPicture::isValidPicture() const {
     return valid_ == 1;
 }
 
+void SvgPicture::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) setResource(resource_);
+    QWidget::changeEvent(e);
+}
+
 void SvgPicture::paintEvent(QPaintEvent*) {
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
     if (valid_ != 0 && (cache_.isNull() || cache_.size() != pixels) && !pixels.isEmpty()) {
-        cache_ = PictureImage(resource_, size(), dpr);
+        cache_ = PictureImage(shown_, size(), dpr);
         valid_ = cache_.isNull() ? 0 : 1;
     }
     QPainter p(this);

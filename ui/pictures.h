@@ -27,7 +27,8 @@ QPixmap RenderPicture(const QString& resource, QSize size, qreal dpr); // the sa
 // plug-in, which brings every image format plug-in along at start.
 QIcon PictureIcon(const QString& resource, QSize size);
 
-// A picture from the compiled-in resources (":/img/<name>.svg").
+// A picture from the compiled-in resources (":/img/<name>.svg"), or in a
+// language other than Swedish its own picture there (":/img/<name>.en.svg").
 class SvgPicture : public QWidget {
     Q_OBJECT
 public:
@@ -38,13 +39,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     // The picture is read only when it is first shown (or asked about) and
     // drawn once per size into a pixmap that later paints copy: most
     // pictures sit on pages and tabs that are hidden at start.
     QString path() const;
-    QString resource_;
+    QString resource_, shown_;
     mutable int valid_ = -1; // -1 not read yet, 0 no picture, 1 a picture
     QImage cache_;
 };

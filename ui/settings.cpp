@@ -4,12 +4,14 @@
 #include <QSettings>
 
 #include "core/partslist.h"
+#include "ui/language.h"
 
 namespace ampero::ui {
 
 namespace {
 const QString kParts = QStringLiteral("tools/ownParts");
 const QString kPosition = QStringLiteral("window/position");
+const QString kLanguage = QStringLiteral("window/language");
 } // namespace
 
 Settings::Settings(QSettings* store) : store_(store) {
@@ -54,5 +56,9 @@ std::optional<QPoint> Settings::Position() const {
 
 // A window dragged moves many times a second: Qt writes the last place soon after.
 void Settings::SetPosition(QPoint p) { write(kPosition, p, false); }
+
+int Settings::Language() const { return Choice(kLanguage, int(Languages().size()), 0); }
+
+void Settings::SetLanguage(int index) { SetChoice(kLanguage, index); }
 
 } // namespace ampero::ui

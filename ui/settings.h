@@ -33,6 +33,10 @@ public:
     // A list the user accepted: written even over a damaged one.
     void SetParts(std::vector<double> parts);
 
+    // The language shown: a row of Languages(), 0 (Swedish) when none is kept.
+    int Language() const;
+    void SetLanguage(int index);
+
     std::optional<QPoint> Position() const;
     void SetPosition(QPoint p);
 

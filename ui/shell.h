@@ -28,6 +28,7 @@ public:
     // speaks of a resistance (ohms > 0), a click on it shows two standard
     // resistors that make that value.
     virtual void ShowStandard(const QString& text, QLineEdit* result, double ohms = 0) = 0;
+    virtual bool StandardShown() const = 0;
 };
 
 } // namespace ampero::ui

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QStyle>
 
 namespace ampero::ui {
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap) {
-    auto* l = new QLabel(text, parent);
+QLabel* MakeLabel(QWidget* parent, const QString& name, const char* text, const QRect& geometry, bool wrap) {
+    auto* l = new QLabel(parent);
     l->setObjectName(name);
     l->setGeometry(geometry);
     l->setWordWrap(wrap);
     l->setTextFormat(Qt::PlainText);
-    if (text != text.simplified()) l->setAccessibleName(text.simplified());
+    Tell(l, "text", text);
     return l;
 }
 
@@ -77,11 +76,6 @@ void FitLabel::paintEvent(QPaintEvent*) {
     if (backdrop_.isValid() && !shown.isEmpty())
         p.fillRect(fm.boundingRect(room, flags, shown).adjusted(-2, 0, 1, 0).intersected(rect()), backdrop_);
     style()->drawItemText(&p, room, flags, palette(), isEnabled(), shown, foregroundRole());
-}
-
-char LocaleDecimalSeparator() {
-    QString d = QLocale().decimalPoint();
-    return d.isEmpty() ? '.' : d.at(0).toLatin1() ? d.at(0).toLatin1() : '.';
 }
 
 } // namespace ampero::ui

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "ui/drawing.h"
+#include "ui/language.h"
 #include "ui/entryfield.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
@@ -17,6 +18,7 @@ namespace ampero::ui {
 // its tool tip.
 class FitLabel : public QLabel {
     Q_OBJECT
+    Q_PROPERTY(QString ownTip READ ownTip WRITE setOwnTip)
 public:
     static constexpr qreal kMinPoints = 4.5;
     static constexpr qreal kMinPixels = 6.0;
@@ -28,6 +30,7 @@ public:
     void setBackdrop(const QColor& c) { backdrop_ = c; }
     // The label's own tool tip, kept whether the text fits or not; a text
     // that is cut shows whole in the tip, above it.
+    QString ownTip() const { return ownTip_; }
     void setOwnTip(const QString& tip) {
         ownTip_ = tip;
         setToolTip(tip);
@@ -41,14 +44,13 @@ private:
     QString ownTip_;
 };
 
-// A label with fixed geometry and an object name.
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap = false);
+// A label with fixed geometry and an object name, showing the Swedish
+// `text` in the language shown.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const char* text, const QRect& geometry, bool wrap = false);
 // The same for a label whose text comes from a calculation.
 FitLabel* MakeFitLabel(QWidget* parent, const QString& name, const QRect& geometry);
 // Such a label on a sunken cream panel: the history captions, the standard values.
 FitLabel* MakeValuePanel(QWidget* parent, const QString& name, const QRect& geometry, int indent);
 
-// The locale's decimal separator as one character ("," on a Swedish system).
-char LocaleDecimalSeparator();
 
 } // namespace ampero::ui

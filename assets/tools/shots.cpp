@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the start page and of every tab, for looking at the window
 // as a whole or comparing two builds pixel by pixel:
-//   QT_QPA_PLATFORM=offscreen build/ui/ampero_shots DIR
+//   QT_QPA_PLATFORM=offscreen build/ui/ampero_shots DIR [LANGUAGE]
+// LANGUAGE is a row of the language table, 0 Swedish (the default), 1 English.
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 
+#include "ui/language.h"
 #include "ui/mainwindow.h"
 #include "ui/page.h"
 #include "ui/pagetable.h"
@@ -13,13 +15,14 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        qWarning("usage: ampero_shots DIR");
+    if (argc < 2 || argc > 3) {
+        qWarning("usage: ampero_shots DIR [LANGUAGE]");
         return 2;
     }
     ampero::ui::SetupApplicationLook();
     const QString dir = QString::fromLocal8Bit(argv[1]);
     ampero::ui::MainWindow w;
+    if (argc == 3) ampero::ui::UseLanguage(QString::fromLocal8Bit(argv[2]).toInt());
     w.show();
     w.BuildPages();
     QApplication::processEvents();

@@ -8,7 +8,9 @@ of it, the help window - and fails on what a blind user could not use:
 fields, buttons, check boxes, option buttons and tabs without a name, names
 with blanks around them, colour swatches that cannot be pressed, history
 captions without the field they belong to, read-only text reported as
-editable.
+editable. It does so in Swedish and again in English (File -> Language,
+remembered in a settings folder of its own), and fails on a name the English
+window reads as the Swedish one did.
 
 Usage: test_atspi.py <path to the ampero executable>
 Exit codes: 0 passed, 1 failed, 77 skipped (the AT-SPI packages are missing).
@@ -29,7 +31,7 @@ import time
 
 SKIP = 77
 # The whole run, Xvfb, bus, registry and program included.
-RUN_TIMEOUT_S = 60
+RUN_TIMEOUT_S = 120
 # Each single wait inside it.
 WAIT_S = 10
 
@@ -261,10 +263,12 @@ def walk(acc, Atspi, path=None, only_showing=True, parent=None, index=0, depth=0
 
 
 class Report:
-    def __init__(self):
+    def __init__(self, language):
         self.failed = []
         self.pending = []
         self.seen = set()
+        self.language = language
+        self.names = set()  # every name read, for the other language
 
     def fail(self, check, node, msg):
         text = "[%s] %s: %s\n      role %s, name %r\n      path %s" % (
@@ -284,13 +288,31 @@ NAMED_ROLES = None  # filled once Atspi is loaded
 ENGLISH = {"Scroll Left", "Scroll Right", "Select All", "Undo", "Redo", "Cut", "Copy", "Paste", "Delete"}
 
 
+# The texts that read the same in both languages.
+SAME = {"Ampero", "I am Your Ampero", "Ampero – Info", "Info", "Svenska", "English", "Exit", "NE 555", "F 12", "Diameter cm"}
+
+
+def catalogue():
+    """The English catalogue, Swedish source to translation."""
+    import xml.etree.ElementTree as ET
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../i18n/ampero_en.ts")
+    return {m.findtext("source"): m.findtext("translation") or m.findtext("source")
+            for m in ET.parse(path).getroot().iter("message")}
+
+
+def tr(report, swedish):
+    """A Swedish text as the window shows it in the language of the run."""
+    return catalogue().get(swedish, swedish) if report.language == "en" else swedish
+
+
 def check_names(nodes, report):
     for n in nodes:
+        report.names.add(n.name.replace("&", "").strip())
         if n.role in NAMED_ROLES and not n.name.strip():
             report.fail("names", n, "has no accessible name")
         if n.name != n.name.strip():
             report.fail("blanks", n, "name has leading or trailing blanks")
-        if n.name.replace("&", "") in ENGLISH:
+        if report.language == "sv" and n.name.replace("&", "") in ENGLISH:
             report.fail("english", n, "name is Qt's English one")
         if n.role in TEXT_ROLES and n.read_only and n.editable:
             report.fail("read-only", n, "read-only text reported as EDITABLE")
@@ -318,8 +340,23 @@ def in_session(app_path):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1", XDG_CONFIG_HOME=config,
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8", LANG="C.UTF-8")
         Atspi.init()
-        app = session.start([app_path], env=env)
-        return run_checks(app, Atspi)
+        names = {}
+        failed = 0
+        for language, row in (("sv", 0), ("en", 1)):
+            if row:
+                os.makedirs(os.path.join(config, "ampero"), exist_ok=True)
+                with open(os.path.join(config, "ampero", "ampero.conf"), "w", encoding="utf-8") as f:
+                    f.write("[window]\nlanguage=%d\n" % row)
+            app = session.start([app_path], env=env)
+            report = Report(language)
+            failed |= run_checks(app, Atspi, report)
+            names[language] = report.names
+            app.terminate()
+            app.wait(timeout=5)
+        left = sorted(n for n in names["en"] & names["sv"] if re.search(r"[^\W\d_]{3}", n) and n not in SAME)
+        for n in left:
+            log("FAIL: [language] the English window reads %r as the Swedish one does" % n)
+        return 1 if failed or left else 0
     finally:
         session.stop()
 
@@ -338,9 +375,9 @@ def find_app(app, Atspi):
     return None
 
 
-def run_checks(app, Atspi):
+def run_checks(app, Atspi, report):
     t0 = time.monotonic()
-    report = Report()
+    log("---- %s" % report.language)
     R = Atspi.Role
 
     accapp = wait_for("ampero on the accessibility bus", lambda: find_app(app, Atspi))
@@ -469,15 +506,17 @@ def page_is(nav, short):
 
 def check_page(nav, nodes, report, Atspi):
     R = Atspi.Role
-    if not [n for n in nodes if n.role == R.LABEL and n.name.startswith("Historia ")]:
-        heading = next((n for n in nodes if n.role == R.LABEL and n.name.strip() == "Historia"), None)
+    history = tr(report, "Historia")
+    if not [n for n in nodes if n.role == R.LABEL and n.name.startswith(tr(report, "Historia %1")[:-2])]:
+        heading = next((n for n in nodes if n.role == R.LABEL and n.name.strip() == history), None)
         report.fail("history-caption", heading or nav,
-                    "no label on the page of %r is named 'Historia <field name>': the history "
-                    "captions beside this heading have no names" % nav.name)
+                    "no label on the page of %r is named '%s <field name>': the history "
+                    "captions beside this heading have no names" % (nav.name, history))
 
     if page_is(nav, "Ohm"):
+        colour = tr(report, "F\u00e4rg %1 %2").split("%1")[0]
         for d in range(10):
-            sw = next((n for n in nodes if re.match(r"F\u00e4rg %d\b" % d, n.name)), None)
+            sw = next((n for n in nodes if re.match(r"%s%d\b" % (re.escape(colour), d), n.name)), None)
             if sw is None:
                 report.fail("swatch", nav, "colour swatch %d (named 'F\u00e4rg %d ...') not found "
                             "on the page of %r" % (d, d, nav.name))
@@ -490,7 +529,7 @@ def check_page(nav, nodes, report, Atspi):
                             % (d, sw.actions()))
 
     if page_is(nav, "RC"):
-        strip = [n for n in nodes if n.name.startswith("F\u00e4rgkodens") and n.role != R.PANEL]
+        strip = [n for n in nodes if n.name == tr(report, "F\u00e4rgkodens siffror") and n.role != R.PANEL]
         if not strip:
             report.fail("colour-digits", nav, "the digit strip of the colour chart "
                         "('F\u00e4rgkodens siffror') was not found on the page of %r" % nav.name)
@@ -502,7 +541,7 @@ def check_page(nav, nodes, report, Atspi):
 def check_help(accapp, main, report, Atspi):
     """The Info menu opens the help window: its text needs a name."""
     R = Atspi.Role
-    menu = [n for n in walk(main, Atspi) if n.role == R.MENU_ITEM and n.name.strip() == "Info"]
+    menu = [n for n in walk(main, Atspi) if n.role == R.MENU_ITEM and n.name.strip() == tr(report, "Info")]
     if len(menu) != 1 or not menu[0].do_action():
         report.fail("help-menu", menu[0] if menu else None, "no menu item 'Info' that can be pressed")
         return

@@ -1,5 +1,5 @@
-// A seeded storm of keys, access keys, values, clicks, tab changes and
-// navigations, one run starting on each page, with no waiting between events;
+// A seeded storm of keys, access keys, values, clicks, tab changes,
+// navigations and changes of language, one run starting on each page, with no waiting between events;
 // after each event the window must hold together (see broken() below).
 // AMPERO_STORM_EVENTS (default 2000 a page) and AMPERO_STORM_SEED choose the
 // run; a failure names the seed, the page, the event index and the last events.
@@ -88,9 +88,11 @@ private Q_SLOTS:
                 for (ampero::ui::Page* page : ui.pages())
                     if (const int t = below(page->tabs()->count()); page->isVisible())
                         ui.selectTab(page->tabs(), t), what = QString("tab %1 of %2").arg(t).arg(page->objectName());
-            } else {
+            } else if (r < 98) {
                 what = QString("navigation ") + ampero::ui::PageTable()[size_t(below(int(ampero::ui::PageTable().size())))].nav;
                 ui.click(what.section(' ', 1));
+            } else {
+                what = QString("mnuSprak_%1").arg(below(2)), ui.get<QAction>(what)->trigger();
             }
             if (below(200) == 0) QTest::qWait(120), what += ", then a pause"; // long enough for a delayed click to land
             if (QApplication::activeWindow() != ui.w.get() && !QApplication::activeModalWidget()) QApplication::setActiveWindow(ui.w.get());

@@ -29,7 +29,7 @@ QStringList Shown(Ui& ui) {
 }
 QStringList Answer(const char* calc, const QString& text, int variant, std::vector<double> parts = {}) {
     QStringList l;
-    const ampero::Inputs in{.fields = {text.toStdString()}, .variant = variant, .decimalSep = ampero::ui::LocaleDecimalSeparator(), .ownParts = std::move(parts)};
+    const ampero::Inputs in{.fields = {text.toStdString()}, .variant = variant, .decimalSep = ampero::ui::ReadingSeparator(), .ownParts = std::move(parts)};
     for (const ampero::CaptionResult& c : ampero::FindCalculator(calc).eval(in).captions) l << QString::fromStdString(c.text);
     return l;
 }
@@ -207,7 +207,7 @@ private Q_SLOTS:
             shown = Shown(*ui), want = Answer("Komb", ui->text("Komb_0"), variant);
         } else if (expect.startsWith("Div")) {
             shown << ui->text("Div_1") << ui->text("Div_2") << ui->text("lblStandard");
-            const ampero::Outcome o = ampero::FindCalculator("Div").eval({.fields = {"5", "", "", "3.3"}, .confirmed = {true, false, false, true}, .variant = variant, .decimalSep = ampero::ui::LocaleDecimalSeparator()});
+            const ampero::Outcome o = ampero::FindCalculator("Div").eval({.fields = {"5", "", "", "3.3"}, .confirmed = {true, false, false, true}, .variant = variant, .decimalSep = ampero::ui::ReadingSeparator()});
             for (const ampero::FieldResult& f : o.fields) want << QString::fromStdString(f.text);
             want << QString::fromStdString(o.note);
         } else {
@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(shown, line);
         QCOMPARE(store.value("tools/ownParts").toString(), kept);
         const ampero::PartsList parts = ampero::ReadPartsList(kept.toStdString());
-        const ampero::Outcome div = ampero::FindCalculator("Div").eval({.fields = {"5", "", "", "3.3"}, .confirmed = {true, false, false, true}, .variant = 3, .decimalSep = ampero::ui::LocaleDecimalSeparator(), .ownParts = parts.values});
+        const ampero::Outcome div = ampero::FindCalculator("Div").eval({.fields = {"5", "", "", "3.3"}, .confirmed = {true, false, false, true}, .variant = 3, .decimalSep = ampero::ui::ReadingSeparator(), .ownParts = parts.values});
         QCOMPARE(ui->messages, div.messages.empty() ? QStringList{} : QStringList{QString::fromStdString(div.messages[0])});
         QCOMPARE(ui->text("Div_1"), div.fields.empty() ? "" : QString::fromStdString(div.fields[0].text));
         QCOMPARE(Shown(*ui), Answer("Komb", "667", 3, parts.values));
@@ -278,6 +278,7 @@ private Q_SLOTS:
             ui->run({"click:cmdVerktyg", "click:optDiv_2", "Tab:TabVerktyg:1", "click:optKomb_0", "Tab:TabVerktyg:2", "click:optMark_1"});
             ui->w->move(5, 7);
             QTRY_COMPARE(ui->messages, message.isEmpty() ? QStringList{} : QStringList{message});
+            ui->get<QAction>("mnuSprak_1")->trigger();
             ui.reset();
         }
         QSettings store(QStringLiteral("ampero"), QStringLiteral("ampero"));
@@ -290,6 +291,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(second.get<QRadioButton>("optDiv_2")->isChecked() && second.get<QRadioButton>("optKomb_0")->isChecked() && second.get<QRadioButton>("optMark_1")->isChecked());
+        QVERIFY(second.get<QAction>("mnuSprak_1")->isChecked() && second.get<QPushButton>("cmdEval_0")->text() != "Räkna");
         QCOMPARE(second.w->pos(), QPoint(5, 7));
     }
 

@@ -105,6 +105,11 @@ private Q_SLOTS:
         auto* help = ui.w->findChild<QWidget*>("HelpWindow");
         QVERIFY(help && help->isVisible() && !help->isModal());
         QVERIFY(help->findChild<QTextBrowser*>("HelpText")->toPlainText().contains("U = R · I"));
+        QFile en(dir.filePath("Info.en.html")); // in English the English one beside it, at once
+        QVERIFY(en.open(QIODevice::WriteOnly) && en.write("<p>In English</p>") > 0 && en.flush());
+        ui.get<QAction>("mnuSprak_1")->trigger();
+        QCOMPARE(help->findChild<QTextBrowser*>("HelpText")->toPlainText(), QString("In English"));
+        ui.get<QAction>("mnuSprak_0")->trigger();
         ClickMenu(ui, "mnuOm");
         QTRY_COMPARE(ui.messages.size(), 2);
         QCOMPARE(ui.messages.last(), QString("Ampero"));

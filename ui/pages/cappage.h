@@ -16,6 +16,9 @@ class CapPage : public Page {
 public:
     CapPage(QWidget* parent, Shell& shell, const PageRow& row);
 
+protected:
+    void retold() override;
+
 private:
     void buildXcTab(QWidget* tab);
     void buildSerieTab(QWidget* tab);

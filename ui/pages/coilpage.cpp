@@ -40,16 +40,17 @@ const QColor kDimensionInk(24, 28, 60);
 } // namespace
 
 CoilPage::CoilPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
-    auto* xlTab = addTab(QStringLiteral("Spolar XL"));
-    auto* windTab = addTab(QStringLiteral(" Tillverka Spolar"));
-    auto* infoTab = addTab(QStringLiteral("Info"));
-    addFrame(xlTab, QStringLiteral("fraInd_0"), QStringLiteral("Spole"));
-    addFrame(windTab, QStringLiteral("fraInd_1"), QStringLiteral("Tillverka Spole"),
-             QStringLiteral("Längd och diameter måste alltid vara med. Här krävs 3 uppgifter    "));
+    auto* xlTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Spolar XL"));
+    auto* windTab = addTab(QT_TRANSLATE_NOOP("Ampero", " Tillverka Spolar"));
+    auto* infoTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Info"));
+    addFrame(xlTab, QStringLiteral("fraInd_0"), QT_TRANSLATE_NOOP("Ampero", "Spole"));
+    addFrame(windTab, QStringLiteral("fraInd_1"), QT_TRANSLATE_NOOP("Ampero", "Tillverka Spole"),
+             QT_TRANSLATE_NOOP("Ampero", "Längd och diameter måste alltid vara med. Här krävs 3 uppgifter    "));
     new SvgPicture(infoTab, QStringLiteral("imgInfoCoil"), QStringLiteral("info_coil"), Tw(240, 120, 5250, 3000));
-    auto* l9 = MakeLabel(infoTab, QStringLiteral("Label9"),
-                         QStringLiteral("Tillverka Spolar måste ha 3 värde . Diameter och Längd måste vara med"),
-                         Tw(240, 3300, 5400, 420), true);
+    auto* l9 =
+        MakeLabel(infoTab, QStringLiteral("Label9"),
+                  QT_TRANSLATE_NOOP("Ampero", "Tillverka Spolar måste ha 3 värde . Diameter och Längd måste vara med"),
+                  Tw(240, 3300, 5400, 420), true);
     l9->setAlignment(Qt::AlignCenter);
     history_ = makeHistory(QStringLiteral("LblHiInd"), QStringLiteral("lblInd"));
 
@@ -113,9 +114,9 @@ void CoilPage::buildXlTab(QWidget* tab) {
     auto* pilot = new Lamp(picture, QStringLiteral("LampFrek"), kLampRed);
     pilot->setGeometry(kPilotLamp);
     makeFieldRow(tab, QStringLiteral("Ind"), QStringLiteral("sInd"),
-                 {{510, 630, 2280, 270, "Frekvens Mhz", 1740},
-                  {3570, 600, 5280, 255, "Induktans µH", 1770},
-                  {480, 3120, 2190, 2760, "Reaktans Ohm", 1740}},
+                 {{510, 630, 2280, 270, QT_TRANSLATE_NOOP("Ampero", "Frekvens Mhz"), 1740},
+                  {3570, 600, 5280, 255, QT_TRANSLATE_NOOP("Ampero", "Induktans µH"), 1770},
+                  {480, 3120, 2190, 2760, QT_TRANSLATE_NOOP("Ampero", "Reaktans Ohm"), 1740}},
                  ind_, indLamps_);
 }
 
@@ -134,22 +135,24 @@ void CoilPage::buildWindingTab(QWidget* tab) {
     // The AL field lies where the length is; only one of them is in view,
     // and the one out of view cannot take the focus either.
     al_ = makeField(tab, QStringLiteral("AL_0"), 0, Tw(kLengthLeft, kLengthTop, 1755, 420),
-                    QStringLiteral("AL-värde nH/N²"), QStringLiteral("imgAL"));
+                    QT_TRANSLATE_NOOP("Ampero", "AL-värde nH/N²"), QStringLiteral("imgAL"));
     alView_ = {coreCoil, tab->findChild<DisplayFrame*>(QStringLiteral("imgAL")), al_};
     for (QWidget* w : alView_) w->hide();
 
-    makeFieldRow(tab, QStringLiteral("Coil"), QStringLiteral("sCoil"),
-                 {{kLengthLeft, kLengthTop, 2160, 225, "Längd cm", 1755, nullptr, "imgSpol1"},
-                  {3570, 570, 5280, 225, "Diameter cm", 1755, nullptr, "imgSpol2"},
-                  {450, 3120, 2160, 2745, "Induktans µH", 1785},
-                  {3600, 3120, 5280, 2745, "Antal Varv"}},
-                 coil_, coilLamps_);
+    makeFieldRow(
+        tab, QStringLiteral("Coil"), QStringLiteral("sCoil"),
+        {{kLengthLeft, kLengthTop, 2160, 225, QT_TRANSLATE_NOOP("Ampero", "Längd cm"), 1755, nullptr, "imgSpol1"},
+         {3570, 570, 5280, 225, QT_TRANSLATE_NOOP("Ampero", "Diameter cm"), 1755, nullptr, "imgSpol2"},
+         {450, 3120, 2160, 2745, QT_TRANSLATE_NOOP("Ampero", "Induktans µH"), 1785},
+         {3600, 3120, 5280, 2745, QT_TRANSLATE_NOOP("Ampero", "Antal Varv")}},
+        coil_, coilLamps_);
     // Length and diameter with their frames and the diameter's lamp.
     for (const char* frame : {"imgSpol1", "imgSpol2"})
         dimensionView_.push_back(tab->findChild<DisplayFrame*>(QString::fromLatin1(frame)));
     dimensionView_.insert(dimensionView_.end(), {coilLamps_[1], coil_[0], coil_[1]});
 
-    chkAL_ = new QCheckBox(QStringLiteral("A&L-värdet är känt"), tab);
+    chkAL_ = new QCheckBox(tab);
+    Tell(chkAL_, "text", QT_TRANSLATE_NOOP("Ampero", "A&L-värdet är känt"));
     chkAL_->setObjectName(QStringLiteral("chkAL"));
     chkAL_->setGeometry(Tw(240, 2040, 2130, 255));
     connect(chkAL_, &QCheckBox::clicked, this, [this] { chkAL_Click(); });

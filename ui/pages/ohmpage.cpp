@@ -18,33 +18,37 @@ namespace ampero::ui {
 
 namespace {
 
-const char* const kColourNames[] = {"svart", "brun", "röd", "orange", "gul", "grön", "blå", "violett", "grå", "vit"};
+const char* const kColourNames[] = {
+    QT_TRANSLATE_NOOP("Ampero", "svart"),  QT_TRANSLATE_NOOP("Ampero", "brun"),    QT_TRANSLATE_NOOP("Ampero", "röd"),
+    QT_TRANSLATE_NOOP("Ampero", "orange"), QT_TRANSLATE_NOOP("Ampero", "gul"),     QT_TRANSLATE_NOOP("Ampero", "grön"),
+    QT_TRANSLATE_NOOP("Ampero", "blå"),    QT_TRANSLATE_NOOP("Ampero", "violett"), QT_TRANSLATE_NOOP("Ampero", "grå"),
+    QT_TRANSLATE_NOOP("Ampero", "vit"),
+};
 
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
-const char* const kLedHelp[] = {
-    "När du trycker <Enter> i Ohmrutan sker uträkning",
-    "Obs Max mA  är högsta rekommenderade ström",
-    "enl. databladet.Du kan sänka detta värde till hälften",
-    "",
-    "Vf = den spänning som krävs för att tända LED",
-    "",
-    "LysDiod  LED : räkneexempel : Drivspänning: 12V",
-    "Lysdiod: 2 V     15mA",
-    "(12  -  2)  /  0,015 = 666 ohm = 680 ohm  (E12)",
-    "",
-    "Drivspänning:    5V",
-    "Lysdiod: 2 V    15mA",
-    "(5 - 2) / 0,015 = 200 ohm      = 220 ohm  (E12)",
-    "",
-    "Drivspänning:    5V",
-    "Lysdiod: 3,6 V    25mA",
-    "(5 - 3,6) / 0,025 = 56 ohm      = 56 ohm  (E12)",
-    "",
-    "Drivspänning:   9V",
-    "Tre dioder i serie ( 2V  15 mA)",
-    "( 9 - 6 ) / 0,015 =  200 ohm   =  220 ohm (E12)",
-};
+// The worked example on the LED tab, one text with its line breaks.
+const char* const kLedHelp = QT_TRANSLATE_NOOP("Ampero", "När du trycker <Enter> i Ohmrutan sker uträkning\n"
+                                                         "Obs Max mA  är högsta rekommenderade ström\n"
+                                                         "enl. databladet.Du kan sänka detta värde till hälften\n"
+                                                         "\n"
+                                                         "Vf = den spänning som krävs för att tända LED\n"
+                                                         "\n"
+                                                         "LysDiod  LED : räkneexempel : Drivspänning: 12V\n"
+                                                         "Lysdiod: 2 V     15mA\n"
+                                                         "(12  -  2)  /  0,015 = 666 ohm = 680 ohm  (E12)\n"
+                                                         "\n"
+                                                         "Drivspänning:    5V\n"
+                                                         "Lysdiod: 2 V    15mA\n"
+                                                         "(5 - 2) / 0,015 = 200 ohm      = 220 ohm  (E12)\n"
+                                                         "\n"
+                                                         "Drivspänning:    5V\n"
+                                                         "Lysdiod: 3,6 V    25mA\n"
+                                                         "(5 - 3,6) / 0,025 = 56 ohm      = 56 ohm  (E12)\n"
+                                                         "\n"
+                                                         "Drivspänning:   9V\n"
+                                                         "Tre dioder i serie ( 2V  15 mA)\n"
+                                                         "( 9 - 6 ) / 0,015 =  200 ohm   =  220 ohm (E12)\n");
 
 } // namespace
 
@@ -76,9 +80,9 @@ protected:
 };
 
 OhmPage::OhmPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
-    auto* ohmTab = addTab(QStringLiteral("Ohm : s Lag"));
-    auto* ledTab = addTab(QStringLiteral("LED beräkningar"));
-    auto* infoTab = addTab(QStringLiteral("Info"));
+    auto* ohmTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Ohm : s Lag"));
+    auto* ledTab = addTab(QT_TRANSLATE_NOOP("Ampero", "LED beräkningar"));
+    auto* infoTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Info"));
     buildOhmTab(ohmTab);
     buildLedTab(ledTab);
     buildInfoTab(infoTab);
@@ -90,14 +94,16 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(paren
         auto* s = new SwatchButton(this, ToQColor(kColourCode[static_cast<size_t>(d)]));
         s->setObjectName(QStringLiteral("lCol_%1").arg(d));
         s->setGeometry(Tw(840 + 270 * d, 4920, 255, 255));
-        s->setToolTip(QStringLiteral("Klicka på färg "));
-        s->setAccessibleName(QStringLiteral("Färg %1 %2").arg(d).arg(QString::fromUtf8(kColourNames[d])));
+        Tell(s, "toolTip", QT_TRANSLATE_NOOP("Ampero", "Klicka på färg "));
+        Tell(s, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Färg %1 %2"),
+             {QString::number(d), QString::fromUtf8(kColourNames[d])});
         s->setCursor(Qt::PointingHandCursor);
         connect(s, &QAbstractButton::clicked, this, [this, d] { ColourClick(d); });
         swatches_.push_back(s);
     }
     auto* hint = MakeLabel(this, QStringLiteral("lblSkriv"),
-                           QStringLiteral("Skriv in två värde.  Validera med < Enter >  "), Tw(90, 5310, 3960, 255));
+                           QT_TRANSLATE_NOOP("Ampero", "Skriv in två värde.  Validera med < Enter >  "),
+                           Tw(90, 5310, 3960, 255));
     hint->setAlignment(Qt::AlignCenter);
     QFont hintFont = FormFont();
     hintFont.setPixelSize(10);
@@ -130,14 +136,17 @@ OhmPage::OhmPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(paren
 OhmPage::~OhmPage() = default;
 
 void OhmPage::buildOhmTab(QWidget* tab) {
-    addFrame(tab, QStringLiteral("fraOhm"), QStringLiteral("Ohm :s Lag"));
+    addFrame(tab, QStringLiteral("fraOhm"), QT_TRANSLATE_NOOP("Ampero", "Ohm :s Lag"));
     new SvgPicture(tab, QStringLiteral("imgResistor"), QStringLiteral("resistor"), QRect(90, 116, 190, 51));
-    makeFieldRow(tab, QStringLiteral("Ohm"), QStringLiteral("sOhm"),
-                 {{450, 600, 2160, 255, "Ohm", 1755, "Resistans Ohm"},
-                  {3570, 600, 5280, 255, "Volt", 1755, "Spänning Volt"},
-                  {450, 3120, 2160, 2760, "Watt", 1755, "Effekt Watt"},
-                  {3570, 3120, 5280, 2760, "Amper", 1755, "Ström Amper"}},
-                 ohm_, lamps_);
+    makeFieldRow(
+        tab, QStringLiteral("Ohm"), QStringLiteral("sOhm"),
+        {{450, 600, 2160, 255, QT_TRANSLATE_NOOP("Ampero", "Ohm"), 1755, QT_TRANSLATE_NOOP("Ampero", "Resistans Ohm")},
+         {3570, 600, 5280, 255, QT_TRANSLATE_NOOP("Ampero", "Volt"), 1755,
+          QT_TRANSLATE_NOOP("Ampero", "Spänning Volt")},
+         {450, 3120, 2160, 2760, QT_TRANSLATE_NOOP("Ampero", "Watt"), 1755, QT_TRANSLATE_NOOP("Ampero", "Effekt Watt")},
+         {3570, 3120, 5280, 2760, QT_TRANSLATE_NOOP("Ampero", "Amper"), 1755,
+          QT_TRANSLATE_NOOP("Ampero", "Ström Amper")}},
+        ohm_, lamps_);
     for (int i = 0; i < 3; ++i)
         bands_.push_back(new ColourSwatch(tab, QStringLiteral("rCol_%1").arg(i),
                                           ToQColor(kDefaultBands[static_cast<size_t>(i)]),
@@ -150,19 +159,24 @@ void OhmPage::buildOhmTab(QWidget* tab) {
 
 void OhmPage::buildLedTab(QWidget* tab) {
     new SvgPicture(tab, QStringLiteral("imgLed"), QStringLiteral("leds"), Tw(300, 60, 5295, 1425));
-    auto* l3 = MakeLabel(tab, QStringLiteral("Label3"),
-                         QStringLiteral("Lysdioder skall normalt alltid serikopplas med en resistans på minus sidan"),
-                         Tw(300, 1470, 5295, 390), true);
+    auto* l3 = MakeLabel(
+        tab, QStringLiteral("Label3"),
+        QT_TRANSLATE_NOOP("Ampero", "Lysdioder skall normalt alltid serikopplas med en resistans på minus sidan"),
+        Tw(300, 1470, 5295, 390), true);
     l3->setAlignment(Qt::AlignCenter);
     QFont small = FormFont();
     small.setPixelSize(10);
     l3->setFont(small);
-    auto* l4 = MakeLabel(tab, QStringLiteral("Label4"),
-                         QStringLiteral("Drivspänning      Vf           Max   mA    Antal i ser.   Ohm i serie"),
-                         Tw(300, 1890, 5400, 255));
+    auto* l4 =
+        MakeLabel(tab, QStringLiteral("Label4"),
+                  QT_TRANSLATE_NOOP("Ampero", "Drivspänning      Vf           Max   mA    Antal i ser.   Ohm i serie"),
+                  Tw(300, 1890, 5400, 255));
     l4->setFont(small);
     const char* start[] = {"5", "2", "8", "1", "375"};
-    const char* ledNames[] = {"Drivspänning Volt", "Vf Volt", "Max mA", "Antal i serie", "Ohm i serie"};
+    const char* const ledNames[] = {QT_TRANSLATE_NOOP("Ampero", "Drivspänning Volt"),
+                                    QT_TRANSLATE_NOOP("Ampero", "Vf Volt"), QT_TRANSLATE_NOOP("Ampero", "Max mA"),
+                                    QT_TRANSLATE_NOOP("Ampero", "Antal i serie"),
+                                    QT_TRANSLATE_NOOP("Ampero", "Ohm i serie")};
     for (int i = 0; i < 5; ++i) {
         auto* f =
             new EntryField(tab, QStringLiteral("txtLed_%1").arg(i), i, &ledKeys_, kLedFieldNormal, kLedFieldFocus);
@@ -176,7 +190,7 @@ void OhmPage::buildLedTab(QWidget* tab) {
         ff.setPixelSize(13);
         f->setFont(ff);
         f->setText(QString::fromLatin1(start[i]));
-        f->setAccessibleName(QString::fromUtf8(ledNames[i]));
+        Tell(f, "accessibleName", ledNames[i]);
         led_.push_back(f);
     }
     led_[4]->setReadOnly(true);
@@ -192,26 +206,25 @@ void OhmPage::buildLedTab(QWidget* tab) {
     text1->setReadOnly(true);
     text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QStringList lines;
-    for (const char* l : kLedHelp) lines << QString::fromUtf8(l);
-    text1->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    Tell(text1, "plainText", kLedHelp);
     QFont tf(QStringLiteral("DejaVu Sans Mono"));
     tf.setPixelSize(10);
     text1->setFont(tf);
     text1->setFocusPolicy(Qt::ClickFocus);
-    text1->setAccessibleName(QStringLiteral("LED räkneexempel"));
+    Tell(text1, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "LED räkneexempel"));
 }
 
 void OhmPage::buildInfoTab(QWidget* tab) {
-    auto* l10 = MakeLabel(tab, QStringLiteral("Label10"),
-                          QStringLiteral("I Ohm:s Lag kan du klicka på en färgruta för att få ett färgvärde"),
-                          Tw(240, 120, 5400, 420), true);
+    auto* l10 =
+        MakeLabel(tab, QStringLiteral("Label10"),
+                  QT_TRANSLATE_NOOP("Ampero", "I Ohm:s Lag kan du klicka på en färgruta för att få ett färgvärde"),
+                  Tw(240, 120, 5400, 420), true);
     l10->setAlignment(Qt::AlignCenter);
     new SvgPicture(tab, QStringLiteral("imgInfoLpt"), QStringLiteral("info_lpt"), Tw(300, 700, 2700, 2250));
     new SvgPicture(tab, QStringLiteral("imgInfoOpto"), QStringLiteral("info_opto"), Tw(3300, 700, 2250, 2250));
-    auto* l5 =
-        MakeLabel(tab, QStringLiteral("Label5"), QStringLiteral("Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
-                  Tw(240, 3150, 5400, 420), true);
+    auto* l5 = MakeLabel(tab, QStringLiteral("Label5"),
+                         QT_TRANSLATE_NOOP("Ampero", "Optokopplare till  PC   Lpt lämplig motstånd 330 ohm"),
+                         Tw(240, 3150, 5400, 420), true);
     l5->setAlignment(Qt::AlignCenter);
 }
 

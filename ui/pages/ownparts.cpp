@@ -9,21 +9,23 @@
 
 #include "core/numrules.h"
 #include "core/partslist.h"
+#include "ui/language.h"
 
 namespace ampero::ui {
 
 OwnPartsDialog::OwnPartsDialog(QWidget* parent, const std::vector<double>& parts) : QDialog(parent), parts_(parts) {
     setObjectName(QStringLiteral("dlgEgna"));
-    setWindowTitle(tr("Egna delar"));
+    Tell(this, "windowTitle", QT_TRANSLATE_NOOP("Ampero", "Egna delar"));
     auto* layout = new QVBoxLayout(this);
-    auto* hint = new QLabel(tr("Dina motstånd, ett per rad eller åtskilda med blanksteg eller semikolon: "
-                               "4k7, 470R, 10 k, 1M, 4,7 kΩ, 220."),
-                            this);
+    auto* hint = new QLabel(this);
+    Tell(hint, "text",
+         QT_TRANSLATE_NOOP("Ampero", "Dina motstånd, ett per rad eller åtskilda med blanksteg eller semikolon: "
+                                     "4k7, 470R, 10 k, 1M, 4,7 kΩ, 220."));
     hint->setWordWrap(true);
     layout->addWidget(hint);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("txtEgna"));
-    text_->setAccessibleName(tr("Egna delar"));
+    Tell(text_, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Egna delar"));
     text_->setTabChangesFocus(true);
     QStringList lines;
     for (double v : parts) lines << QString::fromStdString(ResultText(v));
@@ -34,9 +36,11 @@ OwnPartsDialog::OwnPartsDialog(QWidget* parent, const std::vector<double>& parts
     count_->setWordWrap(true);
     layout->addWidget(count_);
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    ok_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    Tell(ok_, "text", QT_TRANSLATE_NOOP("Ampero", "OK"));
     ok_->setObjectName(QStringLiteral("cmdEgnaOK"));
-    QPushButton* cancel = buttons->addButton(tr("Avbryt"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    Tell(cancel, "text", QT_TRANSLATE_NOOP("Ampero", "Avbryt"));
     cancel->setObjectName(QStringLiteral("cmdEgnaAvbryt"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -51,9 +55,11 @@ void OwnPartsDialog::read() {
     QStringList unreadable;
     for (const std::string& w : list.unreadable) unreadable << QString::fromStdString(w);
     const int n = int(list.values.size());
-    count_->setText(!unreadable.isEmpty() ? tr("Kan inte läsa: %1").arg(unreadable.join(QStringLiteral(", ")))
-                    : n == 1             ? tr("1 värde")
-                                         : tr("%1 värden").arg(n));
+    count_->setText(
+        !unreadable.isEmpty()
+            ? Tr(QT_TRANSLATE_NOOP("Ampero", "Kan inte läsa: %1")).arg(unreadable.join(QStringLiteral(", ")))
+        : n == 1 ? Tr(QT_TRANSLATE_NOOP("Ampero", "1 värde"))
+                 : Tr(QT_TRANSLATE_NOOP("Ampero", "%1 värden")).arg(n));
     ok_->setEnabled(unreadable.isEmpty());
     if (unreadable.isEmpty()) parts_ = list.values;
 }

@@ -37,29 +37,32 @@ struct CompPicture {
 };
 
 const CompPicture kCompPictures[4] = {
-    {"comp_res", "Max Ra  3.3 M - Min Ra 1000 ohm"},
-    {"comp_res", "Max Ra  3.3 M - Min Ra 1000 ohm"},
-    {"comp_cap", "Min C   1nF "},
-    {"comp_freq", "Max   300 Khz"},
+    {"comp_res", QT_TRANSLATE_NOOP("Ampero", "Max Ra  3.3 M - Min Ra 1000 ohm")},
+    {"comp_res", QT_TRANSLATE_NOOP("Ampero", "Max Ra  3.3 M - Min Ra 1000 ohm")},
+    {"comp_cap", QT_TRANSLATE_NOOP("Ampero", "Min C   1nF ")},
+    {"comp_freq", QT_TRANSLATE_NOOP("Ampero", "Max   300 Khz")},
 };
 
-const char* const k555Captions[4] = {"Ra  kOhm", "Rb  kOhm", "C  nF", "f  Hz"};
+const char* const k555Captions[4] = {QT_TRANSLATE_NOOP("Ampero", "Ra  kOhm"), QT_TRANSLATE_NOOP("Ampero", "Rb  kOhm"),
+                                     QT_TRANSLATE_NOOP("Ampero", "C  nF"), QT_TRANSLATE_NOOP("Ampero", "f  Hz")};
 
 } // namespace
 
 RCPage::RCPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
-    auto* rcTab = addTab(QStringLiteral("Astabil vippa"));
-    auto* ne555Tab = addTab(QStringLiteral("NE 555"));
-    auto* thtlTab = addTab(QStringLiteral("tH och tL"));
-    auto* infoTab = addTab(QStringLiteral("Info"));
-    addFrame(rcTab, QStringLiteral("fraRC_0"), QStringLiteral("Resistans Kapacitans   RC"),
-             QStringLiteral("Lågfrekvensräkning  Obs nF och Hz  "));
-    addFrame(ne555Tab, QStringLiteral("fraRC_1"), QStringLiteral("Resistans Kapacitans  NE 555 Timer"),
-             QStringLiteral("Lågfrekvensräkning  Obs nF och Hz   Obs 3 inmatningar krävs !  "));
-    addFrame(thtlTab, QStringLiteral("fratHtL"), QStringLiteral("Räkna ut tider Till / Från      tH / tL för NE 555"));
-    auto* info = MakeLabel(infoTab, QStringLiteral("Label8"),
-                           QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter>"),
-                           Tw(240, 120, 5400, 420), true);
+    auto* rcTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Astabil vippa"));
+    auto* ne555Tab = addTab(QT_TRANSLATE_NOOP("Ampero", "NE 555"));
+    auto* thtlTab = addTab(QT_TRANSLATE_NOOP("Ampero", "tH och tL"));
+    auto* infoTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Info"));
+    addFrame(rcTab, QStringLiteral("fraRC_0"), QT_TRANSLATE_NOOP("Ampero", "Resistans Kapacitans   RC"),
+             QT_TRANSLATE_NOOP("Ampero", "Lågfrekvensräkning  Obs nF och Hz  "));
+    addFrame(ne555Tab, QStringLiteral("fraRC_1"), QT_TRANSLATE_NOOP("Ampero", "Resistans Kapacitans  NE 555 Timer"),
+             QT_TRANSLATE_NOOP("Ampero", "Lågfrekvensräkning  Obs nF och Hz   Obs 3 inmatningar krävs !  "));
+    addFrame(thtlTab, QStringLiteral("fratHtL"),
+             QT_TRANSLATE_NOOP("Ampero", "Räkna ut tider Till / Från      tH / tL för NE 555"));
+    auto* info =
+        MakeLabel(infoTab, QStringLiteral("Label8"),
+                  QT_TRANSLATE_NOOP("Ampero", "Alla inmatningar du gör skall bekräftas(valideras) med <Enter>"),
+                  Tw(240, 120, 5400, 420), true);
     info->setAlignment(Qt::AlignCenter);
     new SvgPicture(infoTab, QStringLiteral("imgInfoRC_0"), QStringLiteral("info_rc1"), Tw(240, 700, 2700, 2400));
     new SvgPicture(infoTab, QStringLiteral("imgInfoRC_1"), QStringLiteral("info_rc2"), Tw(3060, 700, 2700, 2400));
@@ -74,18 +77,19 @@ RCPage::RCPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent,
 
 void RCPage::buildRCTab(QWidget* tab) {
     makeFieldRow(tab, QStringLiteral("RC"), QStringLiteral("sRC"),
-                 {{450, 600, 2160, 255, "Resistans Ohm"},
-                  {3570, 600, 5280, 255, "Kapacitans nF"},
-                  {3600, 3090, 5280, 2745, "Frekvens Hz"}},
+                 {{450, 600, 2160, 255, QT_TRANSLATE_NOOP("Ampero", "Resistans Ohm")},
+                  {3570, 600, 5280, 255, QT_TRANSLATE_NOOP("Ampero", "Kapacitans nF")},
+                  {3600, 3090, 5280, 2745, QT_TRANSLATE_NOOP("Ampero", "Frekvens Hz")}},
                  rc_, sRC_);
 
-    chkAsta_ = new QCheckBox(QStringLiteral("Astabil vippa"), tab);
+    chkAsta_ = new QCheckBox(tab);
+    Tell(chkAsta_, "text", QT_TRANSLATE_NOOP("Ampero", "Astabil vippa"));
     chkAsta_->setObjectName(QStringLiteral("chkAsta"));
     chkAsta_->setGeometry(Tw(240, 1920, 1725, 345));
     PaintGreyYellow(chkAsta_);
     QWidget::setTabOrder(rc_[2], chkAsta_);
 
-    label2_ = MakeLabel(tab, QStringLiteral("Label2"), QStringLiteral("t1 = 0.7 * R * C"), Tw(540, 3900, 1425, 255));
+    label2_ = MakeLabel(tab, QStringLiteral("Label2"), "t1 = 0.7 * R * C", Tw(540, 3900, 1425, 255));
     label2_->setAlignment(Qt::AlignCenter);
     PaintGreyYellow(label2_);
 
@@ -127,14 +131,14 @@ void RCPage::build555Fields(QWidget* tab, const QString& fieldPrefix, const QStr
     for (int i = 0; i < 4; ++i) {
         const QPoint f = at[i];
         fields.push_back(makeField(tab, QStringLiteral("%1_%2").arg(fieldPrefix).arg(i), i,
-                                   Tw(f.x(), f.y(), kFieldW, kFieldH), QString::fromUtf8(k555Captions[i])));
+                                   Tw(f.x(), f.y(), kFieldW, kFieldH), k555Captions[i]));
         // The component stands on the side of its field that faces the
         // middle of the tab.
         const int compLeft = i < 3 ? f.x() + kFieldW + 45 : f.x() - 105 - kCompW - 15;
         auto* comp =
             new SvgPicture(tab, QStringLiteral("%1_%2").arg(pictureName).arg(i),
                            QString::fromLatin1(kCompPictures[i].resource), Tw(compLeft, f.y(), kCompW, kCompH));
-        comp->setToolTip(QString::fromUtf8(kCompPictures[i].hint));
+        Tell(comp, "toolTip", kCompPictures[i].hint);
     }
     for (int i = 0; i < 4; ++i)
         lamps.push_back(makeLamp(tab, QStringLiteral("%1_%2").arg(lampPrefix).arg(i),
@@ -178,11 +182,13 @@ void RCPage::buildNE555Tab(QWidget* tab) {
     pic555_->setPalette(pal);
     new SvgPicture(pic555_, QStringLiteral("imgPuls"), QStringLiteral("ne555_pulse"), Tw(570, 270, 2220, 465));
     const int tops[3] = {1110, 1500, 1800};
-    const char* const fixed[3] = {" Till / Från %", " Hög   1    tH", " Låg    0    tL"};
+    const char* const fixed[3] = {QT_TRANSLATE_NOOP("Ampero", " Till / Från %"),
+                                  QT_TRANSLATE_NOOP("Ampero", " Hög   1    tH"),
+                                  QT_TRANSLATE_NOOP("Ampero", " Låg    0    tL")};
     lbl555_.resize(6);
     for (int k = 0; k < 3; ++k) {
-        lbl555_[static_cast<size_t>(k)] = MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k),
-                                                    QString::fromUtf8(fixed[k]), Tw(0, tops[k], 1395, 315));
+        lbl555_[static_cast<size_t>(k)] =
+            MakeLabel(pic555_, QStringLiteral("lbl555_%1").arg(k), fixed[k], Tw(0, tops[k], 1395, 315));
         auto* result = MakeFitLabel(pic555_, QStringLiteral("lbl555_%1").arg(k + 3), Tw(1410, tops[k], 1485, 315));
         result->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         lbl555_[static_cast<size_t>(k) + 3] = result;
@@ -200,10 +206,12 @@ void RCPage::buildTHTLTab(QWidget* tab) {
     const QPoint lamps[4] = {{2160, 240}, {2160, 1500}, {2160, 2760}, {5280, 240}};
     build555Fields(tab, QStringLiteral("tHtL"), QStringLiteral("stHtL"), QStringLiteral("imgKomptHtL"), lamps, tHtL_,
                    stHtL_);
-    auto* high = new QRadioButton(QStringLiteral("Räkna på tid Hög"), tab);
+    auto* high = new QRadioButton(tab);
+    Tell(high, "text", QT_TRANSLATE_NOOP("Ampero", "Räkna på tid Hög"));
     high->setObjectName(QStringLiteral("opttH"));
     high->setGeometry(Tw(3420, 2910, 2175, 315));
-    auto* low = new QRadioButton(QStringLiteral("Räkna på tid Låg"), tab);
+    auto* low = new QRadioButton(tab);
+    Tell(low, "text", QT_TRANSLATE_NOOP("Ampero", "Räkna på tid Låg"));
     low->setObjectName(QStringLiteral("Option1"));
     low->setGeometry(Tw(3420, 3450, 2145, 315));
     high->setChecked(true);
@@ -215,7 +223,8 @@ void RCPage::buildTHTLTab(QWidget* tab) {
 
 void RCPage::buildColourChart() {
     // The passive colour chart under the tab control.
-    auto* chart = new QGroupBox(QStringLiteral("Färgkod"), this);
+    auto* chart = new QGroupBox(this);
+    Tell(chart, "title", QT_TRANSLATE_NOOP("Ampero", "Färgkod"));
     chart->setObjectName(QStringLiteral("FraColCode"));
     chart->setGeometry(Tw(120, 4875, 3735, 1095));
     for (int d = 0; d < 10; ++d) {
@@ -223,9 +232,9 @@ void RCPage::buildColourChart() {
         new ColourSwatch(chart, QStringLiteral("ShaCol_%1").arg(d), QColor(c.r, c.g, c.b), Tw(120 + 360 * d, 240, 300, 525));
     }
     // The digits under the squares: text to read, nothing to edit.
-    auto* nr = MakeLabel(chart, QStringLiteral("txtColNr"),
-                         QStringLiteral(" 0     1    2    3    4     5    6    7    8     9"), Tw(120, 780, 3525, 255));
-    nr->setAccessibleName(QStringLiteral("Färgkodens siffror"));
+    auto* nr = MakeLabel(chart, QStringLiteral("txtColNr"), " 0     1    2    3    4     5    6    7    8     9",
+                         Tw(120, 780, 3525, 255));
+    Tell(nr, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Färgkodens siffror"));
     nr->setContentsMargins(2, 0, 2, 0);
     nr->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     nr->setAutoFillBackground(true);

@@ -22,7 +22,7 @@ const QPoint kNeedleDip(4382, 3720);
 
 QPoint NeedlePoint(QPoint twips) { return TwPoint(twips.x(), twips.y()); }
 
-const QString kFrequencyHint = QStringLiteral("Här måste alltid Frekvensboxen vara ifylld  ");
+const char* const kFrequencyHint = QT_TRANSLATE_NOOP("Ampero", "Här måste alltid Frekvensboxen vara ifylld  ");
 
 // A caption printed on a picture: no background of its own.
 QLabel* PictureCaption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
@@ -44,9 +44,9 @@ QLabel* PictureCaption(QWidget* parent, const QString& name, const QString& text
 } // namespace
 
 ResPage::ResPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
-    auto* resTab = addTab(QStringLiteral("Resonans Fq"));
-    auto* impTab = addTab(QStringLiteral("Icke Resonans"));
-    auto* infoTab = addTab(QStringLiteral("Info"));
+    auto* resTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Resonans Fq"));
+    auto* impTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Icke Resonans"));
+    auto* infoTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Info"));
     buildResonanceTab(resTab);
     buildImpedanceTab(impTab);
     buildInfoTab(infoTab);
@@ -79,7 +79,7 @@ ResPage::ResPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(paren
 }
 
 void ResPage::buildResonanceTab(QWidget* tab) {
-    fraRes0_ = addFrame(tab, QStringLiteral("fraRes_0"), QStringLiteral("Resonans"));
+    fraRes0_ = addFrame(tab, QStringLiteral("fraRes_0"), QT_TRANSLATE_NOOP("Ampero", "Resonans"));
 
     // Capacitor, coil and grid-dip meter; the meter's pivot lies at picture
     // px (147, 164), which is where the needle is fixed.
@@ -87,9 +87,9 @@ void ResPage::buildResonanceTab(QWidget* tab) {
     const QPoint origin = pic->pos();
 
     makeFieldRow(tab, QStringLiteral("Res"), QStringLiteral("sRes"),
-                 {{450, 600, 2160, 255, "Kapacitans pF"},
-                  {3570, 600, 5280, 255, "Frekvens Mhz"},
-                  {450, 3120, 2160, 2760, "Induktans µH"}},
+                 {{450, 600, 2160, 255, QT_TRANSLATE_NOOP("Ampero", "Kapacitans pF")},
+                  {3570, 600, 5280, 255, QT_TRANSLATE_NOOP("Ampero", "Frekvens Mhz")},
+                  {450, 3120, 2160, 2760, QT_TRANSLATE_NOOP("Ampero", "Induktans µH")}},
                  res_, resLamps_);
 
     // The capacitor's value printed on its body, with its unit after it. The
@@ -113,8 +113,7 @@ void ResPage::buildResonanceTab(QWidget* tab) {
 
 void ResPage::buildImpedanceTab(QWidget* tab) {
     addFrame(tab, QStringLiteral("fraRes_1"),
-             QStringLiteral("  Icke Resonans") + QString(25, QLatin1Char(' ')) + QStringLiteral("Filterberäkning"),
-             kFrequencyHint);
+             QT_TRANSLATE_NOOP("Ampero", "  Icke Resonans                         Filterberäkning"), kFrequencyHint);
 
     imgPar_ = new SvgPicture(tab, QStringLiteral("imgPar"), QStringLiteral("imp_par"), Tw(450, 1350, 2250, 1650));
     imgSerie_ =
@@ -122,35 +121,39 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
     imgSerie_->hide();
 
     makeFieldRow(tab, QStringLiteral("iRes"), QStringLiteral("siRes"),
-                 {{450, 600, 2160, 255, "Kapacitans pF"},
-                  {3570, 600, 5280, 255, "Frekvens Mhz"},
-                  {450, 3420, 2160, 3060, "Induktans µH"},
-                  {3570, 3420, 5280, 3060, "Impedans Z ohm"}},
+                 {{450, 600, 2160, 255, QT_TRANSLATE_NOOP("Ampero", "Kapacitans pF")},
+                  {3570, 600, 5280, 255, QT_TRANSLATE_NOOP("Ampero", "Frekvens Mhz")},
+                  {450, 3420, 2160, 3060, QT_TRANSLATE_NOOP("Ampero", "Induktans µH")},
+                  {3570, 3420, 5280, 3060, QT_TRANSLATE_NOOP("Ampero", "Impedans Z ohm")}},
                  ires_, iresLamps_);
     // The frequency is always needed; its display says so.
     ires_[ImpF]->setText(QStringLiteral("1"));
-    ires_[ImpF]->setToolTip(kFrequencyHint);
-    if (auto* frame = tab->findChild<DisplayFrame*>(QStringLiteral("imgiRes_1"))) frame->setToolTip(kFrequencyHint);
+    Tell(ires_[ImpF], "toolTip", kFrequencyHint);
+    if (auto* frame = tab->findChild<DisplayFrame*>(QStringLiteral("imgiRes_1")))
+        Tell(frame, "toolTip", kFrequencyHint);
 
-    optPar_ = new QRadioButton(QStringLiteral("&Parallell koppling"), tab);
+    optPar_ = new QRadioButton(tab);
+    Tell(optPar_, "text", QT_TRANSLATE_NOOP("Ampero", "&Parallell koppling"));
     optPar_->setObjectName(QStringLiteral("optPar"));
     optPar_->setGeometry(Tw(3000, 1500, 2655, 300));
     optPar_->setChecked(true);
-    optSerie_ = new QRadioButton(QStringLiteral("Ser&ie koppling"), tab);
+    optSerie_ = new QRadioButton(tab);
+    Tell(optSerie_, "text", QT_TRANSLATE_NOOP("Ampero", "Ser&ie koppling"));
     optSerie_->setObjectName(QStringLiteral("optSerie"));
     optSerie_->setGeometry(Tw(3000, 1860, 2655, 300));
     connect(optPar_, &QRadioButton::clicked, this, [this] { optPar_Click(); });
     connect(optSerie_, &QRadioButton::clicked, this, [this] { optSerie_Click(); });
 
-    auto* lblR2 = MakeLabel(tab, QStringLiteral("lblR2"), QStringLiteral("Motstånd  Rs"), Tw(3000, 2445, 1320, 300));
+    auto* lblR2 =
+        MakeLabel(tab, QStringLiteral("lblR2"), QT_TRANSLATE_NOOP("Ampero", "Motstånd  Rs"), Tw(3000, 2445, 1320, 300));
     lblR2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The coil's wire resistance: a plain field outside the entry protocol,
     // read at every evaluation.
     iResR2_ = new EntryField(tab, QStringLiteral("iResR2"), 0, nullptr, kFieldNormal, kFieldNormal);
     iResR2_->setText(QStringLiteral("0"));
     iResR2_->setGeometry(Tw(4335, 2385, 1320, 390));
-    iResR2_->setToolTip(QStringLiteral("Spolens trådresistans ohm  "));
-    iResR2_->setAccessibleName(QStringLiteral("Motstånd Rs ohm"));
+    Tell(iResR2_, "toolTip", QT_TRANSLATE_NOOP("Ampero", "Spolens trådresistans ohm  "));
+    Tell(iResR2_, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Motstånd Rs ohm"));
     QFont rf = FieldFont();
     rf.setPixelSize(13);
     iResR2_->setFont(rf);
@@ -162,13 +165,16 @@ void ResPage::buildImpedanceTab(QWidget* tab) {
 
 void ResPage::buildInfoTab(QWidget* tab) {
     new SvgPicture(tab, QStringLiteral("imgInfoRes"), QStringLiteral("info_res"), Tw(120, 60, 4950, 3300));
-    auto* l6 = MakeLabel(
-        tab, QStringLiteral("Label6"),
-        QStringLiteral("Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får röd lampa.") +
-            QString(12, QLatin1Char(' ')) + QStringLiteral("Grön visar svaret") + QString(121, QLatin1Char(' ')) +
-            QStringLiteral("Icke Resonans kräver tre(3) inmatningar för att kunna räkna. Frekvens måste "
-                           "alltid vara en av dom. Svar Impedans  Z"),
-        Tw(120, 3420, 5600, 1000), true);
+    // One text, its runs of blanks included, as the label has always shown it.
+    auto* l6 =
+        MakeLabel(tab, QStringLiteral("Label6"),
+                  QT_TRANSLATE_NOOP("Ampero", "Alla inmatningar du gör skall bekräftas(valideras) med <Enter> . Du får "
+                                              "röd lampa.            Grön visar svaret"
+                                              "                                                            "
+                                              "                                                             "
+                                              "Icke Resonans kräver tre(3) inmatningar för att kunna räkna. Frekvens "
+                                              "måste alltid vara en av dom. Svar Impedans  Z"),
+                  Tw(120, 3420, 5600, 1000), true);
     QFont small = FormFont();
     small.setPixelSize(10);
     l6->setFont(small);

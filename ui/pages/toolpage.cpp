@@ -38,7 +38,8 @@ private:
     std::function<void()> read_;
 };
 
-const char* const kInfo =
+const char* const kInfo = QT_TRANSLATE_NOOP(
+    "Ampero",
     "Spänningsdelare: tre av Uin, R1, R2 och Uut bekräftade med <Enter> ger den fjärde. Bara Uin och Uut ger "
     "det bästa paret ur vald serie (R2 från 10 kΩ till under 100 kΩ), som räknas om när du byter serie. "
     "5 V till 3,3 V ur E24: R1 47 kΩ och R2 91 kΩ, 3,297 V.\n\n"
@@ -47,15 +48,15 @@ const char* const kInfo =
     "Egna: dina egna motstånd i stället för en serie, listan skrivs under Ändra…, t.ex. 100 220 470 1k 4k7 10k. "
     "Ur dem ger 667 Ω: 1 kΩ ∥ (1 kΩ + 1 kΩ). Listan och valen sparas till nästa gång.\n\n"
     "Märkning: skriv koden på delen (472, 4702, 01C, 4R7; 104, 4n7, 104K) och tryck <Enter>.\n\n"
-    "Alla fält med enhet tar värden som på delarna: 4k7 = 4700 Ω, R47 = 0,47 Ω, 2M2 (m milli, M mega).";
+    "Alla fält med enhet tar värden som på delarna: 4k7 = 4700 Ω, R47 = 0,47 Ω, 2M2 (m milli, M mega).");
 
 } // namespace
 
 ToolPage::ToolPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(parent, shell, row) {
-    auto* divTab = addTab(QStringLiteral("Spänningsdelare"));
-    auto* kombTab = addTab(QStringLiteral("Kombination"));
-    auto* markTab = addTab(QStringLiteral("Märkning"));
-    auto* infoTab = addTab(QStringLiteral("Info"));
+    auto* divTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Spänningsdelare"));
+    auto* kombTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Kombination"));
+    auto* markTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Märkning"));
+    auto* infoTab = addTab(QT_TRANSLATE_NOOP("Ampero", "Info"));
     history_ = makeHistory(QStringLiteral("LblHiVerk"), QStringLiteral("lblVerk"));
     buildDividerTab(divTab);
     buildCombinationTab(kombTab);
@@ -66,7 +67,8 @@ ToolPage::ToolPage(QWidget* parent, Shell& shell, const PageRow& row) : Page(par
     QWidget::setTabOrder(new_, exit_);
     // Own parts that could not be read back are left in the file; said once.
     if (shell_.Remembered().PartsDamaged())
-        QTimer::singleShot(0, this, [this] { shell_.ShowMessage(tr("Kunde inte läsa egna delar")); });
+        QTimer::singleShot(
+            0, this, [this] { shell_.ShowMessage(Tr(QT_TRANSLATE_NOOP("Ampero", "Kunde inte läsa egna delar"))); });
 }
 
 std::vector<QAbstractButton*> ToolPage::seriesChoice(QWidget* tab, const QString& prefix, int index, const QString& key,
@@ -75,7 +77,11 @@ std::vector<QAbstractButton*> ToolPage::seriesChoice(QWidget* tab, const QString
     const int chosen = settings.Choice(key, 4, 1);
     std::vector<QAbstractButton*> later;
     for (int k = 0; k < 4; ++k) {
-        auto* b = new QRadioButton(k < 3 ? QStringList{"E12", "E24", "E96"}[k] : tr("Egna"), tab);
+        auto* b = new QRadioButton(tab);
+        if (k < 3)
+            b->setText(QStringList{"E12", "E24", "E96"}[k]);
+        else
+            Tell(b, "text", QT_TRANSLATE_NOOP("Ampero", "Egna"));
         b->setObjectName(QStringLiteral("%1_%2").arg(prefix).arg(k));
         b->setGeometry(Tw(places[size_t(k)].x(), places[size_t(k)].y(), 840, 300));
         b->setChecked(k == chosen);
@@ -84,9 +90,10 @@ std::vector<QAbstractButton*> ToolPage::seriesChoice(QWidget* tab, const QString
         });
         if (k > 0) later.push_back(b);
     }
-    auto* edit = new QPushButton(tr("Ändra…"), tab);
+    auto* edit = new QPushButton(tab);
+    Tell(edit, "text", QT_TRANSLATE_NOOP("Ampero", "Ändra…"));
     edit->setObjectName(QStringLiteral("cmdEgna_%1").arg(index));
-    edit->setAccessibleName(tr("Ändra egna delar"));
+    Tell(edit, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Ändra egna delar"));
     edit->setGeometry(Tw(places[4].x(), places[4].y(), 1050, 360));
     connect(edit, &QPushButton::clicked, this, &ToolPage::editOwnParts);
     return later;
@@ -106,14 +113,16 @@ void ToolPage::editOwnParts() {
 }
 
 void ToolPage::buildDividerTab(QWidget* tab) {
-    addFrame(tab, QStringLiteral("fraDiv"), QStringLiteral("Spänningsdelare"));
+    addFrame(tab, QStringLiteral("fraDiv"), QT_TRANSLATE_NOOP("Ampero", "Spänningsdelare"));
     new SvgPicture(tab, QStringLiteral("imgDiv"), QStringLiteral("divider"), Tw(2250, 1230, 1500, 1680));
-    makeFieldRow(tab, QStringLiteral("Div"), QStringLiteral("sDiv"),
-                 {{450, 600, 2160, 255, "Uin  V", 1755, "Uin Volt"},
-                  {3570, 600, 5280, 255, "R1  Ohm", 1755, "R1 Ohm"},
-                  {450, 3120, 2160, 2760, "R2  Ohm", 1755, "R2 Ohm"},
-                  {3570, 3120, 5280, 2760, "Uut  V", 1755, "Uut Volt"}},
-                 div_, divLamps_);
+    makeFieldRow(
+        tab, QStringLiteral("Div"), QStringLiteral("sDiv"),
+        {{450, 600, 2160, 255, QT_TRANSLATE_NOOP("Ampero", "Uin  V"), 1755, QT_TRANSLATE_NOOP("Ampero", "Uin Volt")},
+         {3570, 600, 5280, 255, QT_TRANSLATE_NOOP("Ampero", "R1  Ohm"), 1755, QT_TRANSLATE_NOOP("Ampero", "R1 Ohm")},
+         {450, 3120, 2160, 2760, QT_TRANSLATE_NOOP("Ampero", "R2  Ohm"), 1755, QT_TRANSLATE_NOOP("Ampero", "R2 Ohm")},
+         {3570, 3120, 5280, 2760, QT_TRANSLATE_NOOP("Ampero", "Uut  V"), 1755,
+          QT_TRANSLATE_NOOP("Ampero", "Uut Volt")}},
+        div_, divLamps_);
     // The series in a column right of the picture.
     const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optDiv"), 0, QStringLiteral("tools/dividerSeries"),
                                                              {{{4050, 1320}, {4050, 1620}, {4050, 1920}, {4050, 2220}, {4050, 2550}}});
@@ -127,20 +136,23 @@ void ToolPage::buildDividerTab(QWidget* tab) {
 }
 
 void ToolPage::buildCombinationTab(QWidget* tab) {
-    addFrame(tab, QStringLiteral("fraKomb"), tr("Två eller tre motstånd för ett värde"));
-    makeFieldRow(tab, QStringLiteral("Komb"), QStringLiteral("sKomb"), {{450, 600, 2160, 255, "Mål  Ohm", 1755, "Mål Ohm"}},
-                 komb_, kombLamps_);
+    addFrame(tab, QStringLiteral("fraKomb"), QT_TRANSLATE_NOOP("Ampero", "Två eller tre motstånd för ett värde"));
+    makeFieldRow(
+        tab, QStringLiteral("Komb"), QStringLiteral("sKomb"),
+        {{450, 600, 2160, 255, QT_TRANSLATE_NOOP("Ampero", "Mål  Ohm"), 1755, QT_TRANSLATE_NOOP("Ampero", "Mål Ohm")}},
+        komb_, kombLamps_);
     const std::vector<QAbstractButton*> forms = seriesChoice(tab, QStringLiteral("optKomb"), 1, QStringLiteral("tools/combinationSeries"),
                                                              {{{3000, 540}, {3900, 540}, {4800, 540}, {3000, 900}, {3900, 870}}});
     // The nearest value, two in series, two in parallel, three; the nearest part under them.
-    const char* const names[4] = {"Närmast", "I serie", "Parallellt", "Tre delar"};
+    const char* const names[4] = {QT_TRANSLATE_NOOP("Ampero", "Närmast"), QT_TRANSLATE_NOOP("Ampero", "I serie"),
+                                  QT_TRANSLATE_NOOP("Ampero", "Parallellt"), QT_TRANSLATE_NOOP("Ampero", "Tre delar")};
     for (int k = 0; k < 4; ++k) {
         FitLabel* l = MakeValuePanel(tab, QStringLiteral("lblKomb_%1").arg(k), Tw(450, 1440 + 540 * k, 5040, 480), 4);
-        l->setAccessibleName(tr(names[k]));
+        Tell(l, "accessibleName", names[k]);
         kombRows_.push_back(l);
     }
     auto* picture = new PartPicture(tab, QStringLiteral("imgKomb"), Tw(1800, 3600, 2340, 750));
-    picture->setAccessibleName(tr("Närmaste motstånd"));
+    Tell(picture, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Närmaste motstånd"));
     kombRows_.insert(kombRows_.begin() + kCombinationPicture, picture); // the captions by their slots
     Calculator& c = *(combination_ = &addCalculator({.info = &FindCalculator("Komb"),
                                    .tab = 1,
@@ -168,25 +180,28 @@ void ToolPage::exited() {
 }
 
 void ToolPage::buildMarkingTab(QWidget* tab) {
-    addFrame(tab, QStringLiteral("fraMark"), QStringLiteral("Märkning"));
-    auto* type = new QRadioButton(QStringLiteral("Motstånd"), tab);
+    addFrame(tab, QStringLiteral("fraMark"), QT_TRANSLATE_NOOP("Ampero", "Märkning"));
+    auto* type = new QRadioButton(tab);
+    Tell(type, "text", QT_TRANSLATE_NOOP("Ampero", "Motstånd"));
     type->setObjectName(QStringLiteral("optMark_0"));
     type->setGeometry(Tw(3570, 540, 1800, 300));
-    auto* capacitor = new QRadioButton(QStringLiteral("Kondensator"), tab);
+    auto* capacitor = new QRadioButton(tab);
+    Tell(capacitor, "text", QT_TRANSLATE_NOOP("Ampero", "Kondensator"));
     capacitor->setObjectName(QStringLiteral("optMark_1"));
     capacitor->setGeometry(Tw(3570, 900, 1800, 300));
     // The kind of part is remembered.
     const QString kind = QStringLiteral("tools/markingKind");
     (shell_.Remembered().Choice(kind, 2, 0) ? capacitor : type)->setChecked(true);
     auto* label = MakeValuePanel(tab, QStringLiteral("lblMark"), Tw(450, 1560, 5040, 540), 4);
-    label->setAccessibleName(QStringLiteral("Värde"));
+    Tell(label, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Värde"));
     auto* picture = new PartPicture(tab, QStringLiteral("imgMark"), Tw(1800, 2400, 2340, 1140));
-    picture->setAccessibleName(QStringLiteral("Delen"));
+    Tell(picture, "accessibleName", QT_TRANSLATE_NOOP("Ampero", "Delen"));
     markShown_ = {label, picture};
 
     markKeys_ = std::make_unique<MarkingKeys>([this] { evaluate(*marking_); });
     // Wide enough for the 16 characters the field takes.
-    auto* field = makeField(tab, QStringLiteral("txtMark"), 0, Tw(450, 600, 2940, 420), QStringLiteral("Märkning"));
+    auto* field =
+        makeField(tab, QStringLiteral("txtMark"), 0, Tw(450, 600, 2940, 420), QT_TRANSLATE_NOOP("Ampero", "Märkning"));
     field->setMaxLength(16);
     field->setHandler(markKeys_.get());
     mark_ = {field};
@@ -201,7 +216,7 @@ void ToolPage::buildMarkingTab(QWidget* tab) {
 }
 
 void ToolPage::buildInfoTab(QWidget* tab) {
-    auto* info = MakeLabel(tab, QStringLiteral("lblVerkInfo"), QString::fromUtf8(kInfo), Tw(240, 120, 5460, 4200), true);
+    auto* info = MakeLabel(tab, QStringLiteral("lblVerkInfo"), kInfo, Tw(240, 120, 5460, 4200), true);
     info->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 }
 

@@ -1,0 +1,141 @@
+// The window in each language: none of its texts clipped, the access keys
+// unique, Qt's own texts with it; Swedish whatever the system's locale; a
+// change of language that keeps every value, lamp and page and writes every
+// text, the lines on screen among them, anew.
+#include "uitest.h"
+
+#include "ui/language.h"
+
+using namespace uitest;
+
+namespace {
+
+QString Path(const QObject* o) { return QString("%1 %2").arg(o->objectName()).arg(quintptr(o), 0, 16); }
+
+// Every text the window shows or names, by object and what it is.
+QMap<QString, QString> Texts(QWidget* root) {
+    QMap<QString, QString> all;
+    QList<QObject*> objects = root->findChildren<QObject*>();
+    for (QObject* o : objects << root) {
+        for (const char* p : {"text", "title", "toolTip", "accessibleName", "accessibleDescription", "caption", "windowTitle", "plainText", "ownTip"})
+            if (const QString t = o->property(p).toString(); !t.isEmpty()) all[Path(o) + "." + p] = t;
+        if (auto* tabs = qobject_cast<QTabWidget*>(o))
+            for (int i = 0; i < tabs->count(); ++i) all[Path(o) + ".tab" + QString::number(i)] = tabs->tabText(i);
+    }
+    return all;
+}
+
+// What shows less than its whole text, in the face and room each kind of
+// widget writes it in, and the access keys taken twice by the buttons in view.
+QStringList Faults(QWidget* root) {
+    QStringList faults;
+    QMap<QChar, QString> keys;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        QString text = w->property("text").toString();
+        QFont face = w->font();
+        int room = w->width(), height = 0;
+        if (!w->isVisible() || qobject_cast<QLineEdit*>(w)) continue;
+        if (auto* l = qobject_cast<QLabel*>(w))
+            room = l->contentsRect().width() - 2 * std::max(l->indent(), 0), height = l->wordWrap() ? l->contentsRect().height() : 0;
+        if (auto* fit = qobject_cast<ampero::ui::FitLabel*>(w)) face = fit->shownFont();
+        if (auto* b = qobject_cast<QPushButton*>(w)) room -= b->icon().isNull() ? 6 : b->iconSize().width() + 10;
+        else if (auto* b = qobject_cast<QAbstractButton*>(w)) room -= b->sizeHint().width() - b->fontMetrics().size(Qt::TextShowMnemonic, text).width(); // the box or the circle
+        if (auto* g = qobject_cast<QGroupBox*>(w)) text = g->title(), room -= 16;
+        if (auto* d = qobject_cast<ampero::ui::DisplayFrame*>(w)) text = d->caption(), face = d->captionFont(), room = int(d->captionRoom().width());
+        if (auto* t = qobject_cast<QTabWidget*>(w)) text = "tabs", room -= t->tabBar()->sizeHint().width() - QFontMetrics(face).horizontalAdvance(text);
+        const QFontMetrics fm(face);
+        if (height ? fm.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text).height() > height : fm.size(Qt::TextShowMnemonic, text).width() > room)
+            faults << "clipped: " + Path(w) + " \"" + text + "\"";
+        if (const qsizetype at = text.indexOf('&'); qobject_cast<QAbstractButton*>(w) && at >= 0 && at + 1 < text.size()) {
+            if (QString& first = keys[text[at + 1].toLower()]; first.isEmpty()) first = text;
+            else faults << "access key twice: " + first + " / " + text;
+        }
+    }
+    return faults;
+}
+
+// Texts that read the same in both languages.
+const QSet<QString> kSame{"Info", "Ampero", " Ampero", "I am Your Ampero", " I am Your Ampero ", "E&xit", "Svenska", "English", "F 12", "NE 555", "Diameter cm", "Uin  V"};
+
+void Choose(Ui& ui, int language) { ui.get<QAction>(QString("mnuSprak_%1").arg(language))->trigger(); }
+
+// Every calculator's fields, lamps and history captions, the confirmations, the page and tab shown.
+QStringList State(Ui& ui) {
+    QStringList s;
+    for (ampero::ui::Page* page : ui.pages()) {
+        s << QString("%1 %2 %3").arg(page->objectName()).arg(page->isVisible()).arg(page->tabs()->currentIndex());
+        for (const ampero::ui::Calculator& c : page->calculators()) {
+            for (EntryField* f : c.fields) s << f->objectName() + "=" + f->text();
+            for (Lamp* l : c.lamps) s << l->objectName() + "=" + l->color().name();
+            for (QLabel* h : c.history) if (h) s << h->objectName() + "=" + h->text();
+        }
+    }
+    for (int i = 0; i < ampero::kConfirmingFields; ++i) s << QString("%1 %2").arg(ui.state().EntryConfirmed[size_t(i)]).arg(ui.state().EntryHistory[size_t(i)]);
+    return s;
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QSettings store{dir.filePath("ampero.conf"), QSettings::IniFormat};
+private Q_SLOTS:
+    void init() { store.clear(); }
+
+    // Each page and tab in each language: no text clipped, no access key twice.
+    void everyTab_data() {
+        Columns<int>("language");
+        QTest::newRow("Svenska") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void everyTab() {
+        QFETCH(int, language);
+        ampero::ui::Settings(&store).SetLanguage(language);
+        Ui ui(&store);
+        QCOMPARE(ampero::ui::ShownLanguage(), language);
+        // Qt's own texts with it (a field's menu), and the languages first under Arkiv.
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QString(language ? "&Copy" : "&Kopiera"));
+        QCOMPARE(ui.get<QMenu>("mnuArkiv")->actions().value(0), ui.get<QMenu>("mnuSprak")->menuAction());
+        QStringList faults;
+        for (ampero::ui::Page* page : ui.pages())
+            for (int t = 0; t < page->tabs()->count(); ++t) ui.w->ShowPage(page->row().pan), page->tabs()->setCurrentIndex(t), faults << Faults(ui.w.get());
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // Answers on screen, then English and back: values, lamps,
+    // confirmations, history and page stay; every text of every page, the
+    // lines on screen among them, is written in English (none left as the
+    // Swedish one reads), then reads exactly as before.
+    void switching_data() {
+        Columns<QStringList>("steps");
+        QTest::newRow("Ohm's law and the standard values") << QStringList{"click:cmdOhm", "Ohm_1=12", "Ohm_3=0.018", "F12"};
+        QTest::newRow("NE 555 times") << QStringList{"click:cmdRC", "Tab:TabRC:1", "RC555_0=10", "RC555_1=10", "RC555_2=100", "F12"};
+        QTest::newRow("Combination lines") << QStringList{"click:cmdVerktyg", "Tab:TabVerktyg:1", "Komb_0=667"};
+        QTest::newRow("Divider best pair") << QStringList{"click:cmdVerktyg", "Div_0=5", "Div_3=3.3", "F12"};
+        QTest::newRow("Marking") << QStringList{"click:cmdVerktyg", "Tab:TabVerktyg:2", "type:txtMark:472\r"};
+        QTest::newRow("Confirmed, not computed") << QStringList{"click:cmdKond", "Cap_0=1"};
+    }
+    void switching() {
+        QFETCH(QStringList, steps);
+        Ui ui(&store);
+        QCOMPARE(ui.get<QPushButton>("cmdEval_0")->text(), QString("Räkna")); // whatever the locale says
+        ui.run(steps);
+        const QStringList state = State(ui);
+        const QMap<QString, QString> swedish = Texts(ui.w.get());
+        Choose(ui, 1);
+        QCOMPARE(State(ui), state);
+        QStringList same;
+        for (auto [key, text] : Texts(ui.w.get()).asKeyValueRange())
+            if (swedish.value(key) == text && text.contains(QRegularExpression("[^\\W\\d_]{3}")) && !kSame.contains(text)) same << key + " \"" + text + "\"";
+        QVERIFY2(same.isEmpty(), qPrintable(same.join('\n')));
+        Choose(ui, 0);
+        QCOMPARE(State(ui), state);
+        QCOMPARE(Texts(ui.w.get()), swedish);
+        QCOMPARE(ui.messages, QStringList{});
+    }
+};
+
+AMPERO_UI_TEST_MAIN(LanguageTest)
+#include "test_language.moc"
