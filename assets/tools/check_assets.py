@@ -89,6 +89,22 @@ PICTURES = {
     ]),
 }
 
+# The English pictures beside those that write Swedish words or a decimal
+# comma: "<name>.en.svg", the same size, its texts in English.
+PICTURES.update({
+    "leds.en": (353, 95, ["15 mA", "2.0 V", "30 mA", "3.6 V", "per datasheet", "−", "+"]),
+    "series_caps.en": (147, 87, ["22 pF", "48 pF", "15.1 pF"]),
+    "info_opto.en": (150, 150, ["1.2 - 1.4 Vf", "20 mA"]),
+    "coil_al.en": (200, 100, ["AL", "n", "ferrite core"]),
+    "divider.en": (100, 112, ["Uin", "Uout", "R1", "R2"]),
+    "info_cap.en": (250, 230, ["Capacitors", "1 nF = 1000 pF", "A good tip: work in picofarads, pF, in your calculations"]),
+    "info_coil.en": (350, 200, ["l and d in cm, L in µH", "AL value in nH/N²", "Best Q: coil length 2 - 2.5 × its diameter",
+                                "Coil diameter = 5 × the wire diameter", "Coils on ferrite and iron cores: see the help"]),
+    "info_res.en": (330, 220, ["Resonance and impedance", "Zseries = √(R² + (XL − XC)²)", "f in Hz, L in henries, C in farads",
+                               "A negative answer: the capacitor dominates"]),
+})
+SWEDISH = re.compile(r"[åäöÅÄÖ]|\d,\d|\b(och|i|enl|Uut)\b")
+
 FORBIDDEN_TAGS = {"style", "filter", "mask", "marker", "image", "foreignObject",
                   "clipPath", "pattern", "script"}
 FORBIDDEN_ATTRS = {"class", "filter", "mask", "marker-start", "marker-mid",
@@ -198,6 +214,11 @@ def main():
         if f.endswith(".svg") and f[:-4] not in PICTURES:
             failed += 1
             print("FAIL %s: a picture nobody expects" % f)
+        # Swedish on a picture: its English one beside it, and none there.
+        elif f.endswith(".svg") and SWEDISH.search(" ".join(text_of(t) for t in ET.parse(os.path.join(assets, f)).getroot().iter(SVG + "text"))):
+            if f.endswith(".en.svg") or f[:-4] + ".en" not in PICTURES:
+                failed += 1
+                print("FAIL %s: Swedish words or a decimal comma without an English picture beside it" % f)
     print("%d passed, %d failed" % (passed, failed))
     return 1 if failed else 0
 
