@@ -15,6 +15,11 @@ export QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu LC_ALL=C.UTF-8
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 # Settings of the benchmark's own, never the user's.
 export XDG_CONFIG_HOME="$(mktemp -d)"
+# BENCH_LANGUAGE=1 starts Ampero in English (a row of the language table).
+if [ -n "${BENCH_LANGUAGE:-}" ]; then
+  mkdir -p "$XDG_CONFIG_HOME/ampero"
+  printf '[window]\nlanguage=%s\n' "$BENCH_LANGUAGE" > "$XDG_CONFIG_HOME/ampero/ampero.conf"
+fi
 
 echo "== start-up"
 QT_QPA_PLATFORM=offscreen "$b/startup_driver" "$runs" "$b/ampero_startup" "$b/bare_window" "$b/bare_text_window"
