@@ -27,13 +27,10 @@ private Q_SLOTS:
         QList<QChar> accessKeys; // every "&x" of the window's buttons
         for (QAbstractButton* b : ui.w->findChildren<QAbstractButton*>())
             if (const qsizetype amp = b->text().indexOf('&'); amp >= 0 && amp + 1 < b->text().size()) accessKeys << b->text()[amp + 1].toUpper();
-        QList<QWidget*> texts; // the calculators' fields and captions
-        QList<Lamp*> lamps;
-        for (ampero::ui::Page* page : ui.pages())
-            for (const ampero::ui::Calculator& c : page->calculators()) {
-                texts << QList<QWidget*>(c.fields.begin(), c.fields.end()) << QList<QWidget*>(c.captions.begin(), c.captions.end());
-                texts << QList<QWidget*>(c.history.begin(), c.history.end()), lamps << QList<Lamp*>(c.lamps.begin(), c.lamps.end());
-            }
+        QList<QWidget*> texts; // the fields and every line written from an answer
+        for (QWidget* w : ui.w->findChildren<QWidget*>()) if (qobject_cast<EntryField*>(w) || qobject_cast<ampero::ui::FitLabel*>(w)) texts << w;
+        QList<Lamp*> lamps; // the calculators' own
+        for (ampero::ui::Page* page : ui.pages()) for (const ampero::ui::Calculator& c : page->calculators()) lamps << QList<Lamp*>(c.lamps.begin(), c.lamps.end());
         static const QRegularExpression infNan("(?<![a-z])(inf|nan)", QRegularExpression::CaseInsensitiveOption);
         // The confirmations within the largest limit of the page shown (0 with none); at most one page shown;
         // lamps grey, red or green; no text reads inf or nan; the focus never in a hidden widget.

@@ -1,6 +1,6 @@
 // The window around the pages: its size and place, the navigation with its
-// access keys and tab captions, the menus and the help document, and a name
-// for a screen reader on every control.
+// access keys and tab captions, the menus and the help document (a name for
+// a screen reader on every control: test_language).
 #include "uitest.h"
 
 using namespace uitest;
@@ -21,14 +21,6 @@ private Q_SLOTS:
         const QRect screen = ui.w->screen()->geometry(), frame = ui.w->frameGeometry();
         QVERIFY(screen.contains(frame) && std::abs(frame.left() + frame.right() - screen.left() - screen.right()) <= 1);
         QVERIFY(std::abs(frame.top() + frame.bottom() - screen.top() - screen.bottom()) <= 1);
-        int controls = 0;
-        for (QWidget* c : ui.w->findChildren<QWidget*>()) { // Qt's own "qt_" buttons are outside the window's controls
-            if (!qobject_cast<EntryField*>(c) && (!qobject_cast<QAbstractButton*>(c) || c->objectName().startsWith("qt_"))) continue;
-            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(c);
-            QVERIFY2(i && !i->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
-            ++controls;
-        }
-        QVERIFY(controls > 60);
     }
 
     // Each button, by click and by its access key, from another page on its
@@ -109,7 +101,6 @@ private Q_SLOTS:
         QVERIFY(en.open(QIODevice::WriteOnly) && en.write("<p>In English</p>") > 0 && en.flush());
         ui.get<QAction>("mnuSprak_1")->trigger();
         QCOMPARE(help->findChild<QTextBrowser*>("HelpText")->toPlainText(), QString("In English"));
-        ui.get<QAction>("mnuSprak_0")->trigger();
         ClickMenu(ui, "mnuOm");
         QTRY_COMPARE(ui.messages.size(), 2);
         QCOMPARE(ui.messages.last(), QString("Ampero"));
