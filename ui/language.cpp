@@ -61,10 +61,10 @@ void Apply(QObject* o, const char* property, const QString& text) {
     if (!w || named || !(frame || (p == "text" && qobject_cast<QLabel*>(o)))) return;
     if (frame || text != text.simplified()) {
         w->setAccessibleName(text.simplified());
-        w->setProperty("sv:simplified", true);
-    } else if (w->property("sv:simplified").toBool()) {
+        w->setProperty("ampero:simplifiedName", true);
+    } else if (w->property("ampero:simplifiedName").toBool()) {
         w->setAccessibleName(QString());
-        w->setProperty("sv:simplified", QVariant());
+        w->setProperty("ampero:simplifiedName", QVariant());
     }
 }
 
@@ -113,7 +113,7 @@ void Tell(QObject* o, const char* property, const char* swedish, const QStringLi
 
 void TellTab(QTabWidget* tabs, int index, const char* swedish) {
     QWidget* page = tabs->widget(index);
-    page->setProperty("sv:tab", QString::fromUtf8(swedish));
+    page->setProperty("ampero:tab", QString::fromUtf8(swedish));
     const QString text = Tr(swedish);
     tabs->setTabText(index, text);
     tabs->tabBar()->setAccessibleTabName(index, text.trimmed());
@@ -126,12 +126,12 @@ void Retell(QObject* root) {
     for (QObject* o : all) {
         if (!o) continue;
         for (const QByteArray& name : o->dynamicPropertyNames())
-            if (name.startsWith(kToldPrefix) && name != "sv:tab")
+            if (name.startsWith(kToldPrefix))
                 Apply(o, name.mid(int(sizeof kToldPrefix) - 1).constData(),
                       Shown(o->property(name.constData()).toStringList()));
         if (auto* tabs = qobject_cast<QTabWidget*>(o))
             for (int i = 0; i < tabs->count(); ++i)
-                if (const QVariant t = tabs->widget(i)->property("sv:tab"); t.isValid())
+                if (const QVariant t = tabs->widget(i)->property("ampero:tab"); t.isValid())
                     TellTab(tabs, i, t.toString().toUtf8().constData());
     }
 }

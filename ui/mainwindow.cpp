@@ -219,7 +219,7 @@ void MainWindow::changeEvent(QEvent* event) {
     Retell(this);
     retellMenus();
     for (Page* p : pages_) p->LanguageChanged();
-    if (help_ && help_->isVisible()) mnuInfo_Click();
+    if (help_ && help_->isVisible()) loadHelp();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -71,6 +71,9 @@ public Q_SLOTS:
 private:
     void buildMenus();
     void retellMenus();
+    // The help document in the language shown into the help window (made
+    // the first time); false where there is none to read.
+    bool loadHelp();
     void buildNavigation(QWidget* client);
     void buildHeader(QWidget* client);
     void buildStartPage(QWidget* client);

@@ -129,15 +129,21 @@ QString MainWindow::LocateHelpFile(const QString& appDir) {
 void MainWindow::mnuEnd_Click() { close(); }
 
 void MainWindow::mnuInfo_Click() {
+    if (!loadHelp()) {
+        ShowMessage(Tr(QT_TRANSLATE_NOOP("Ampero", "Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf")));
+        return;
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+bool MainWindow::loadHelp() {
     // The help in the language shown, beside the Swedish one: Info.en.html.
     const QString code = QString::fromLatin1(Languages()[static_cast<size_t>(ShownLanguage())].code);
     QFile f(code == QLatin1String("sv") ? helpFile_
                                         : QFileInfo(helpFile_).dir().filePath(QStringLiteral("Info.%1.html").arg(code)));
-    if (!f.open(QIODevice::ReadOnly)) {
-        ShowMessage(Tr(QT_TRANSLATE_NOOP("Ampero", "Hittade inte WinHlp32.exe\r\nLäs bifogad Info.rtf")));
-        return;
-    }
-    const QString html = QString::fromUtf8(f.readAll());
+    if (!f.open(QIODevice::ReadOnly)) return false;
     if (!help_) {
         auto* dlg = new QDialog(this);
         dlg->setObjectName(QStringLiteral("HelpWindow"));
@@ -151,10 +157,8 @@ void MainWindow::mnuInfo_Click() {
         lay->addWidget(browser);
         help_ = dlg;
     }
-    help_->findChild<QTextBrowser*>(QStringLiteral("HelpText"))->setHtml(html);
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    help_->findChild<QTextBrowser*>(QStringLiteral("HelpText"))->setHtml(QString::fromUtf8(f.readAll()));
+    return true;
 }
 
 void MainWindow::mnuOm_Click() {
