@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
-#include <QRegularExpression>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
@@ -85,8 +84,9 @@ void MainWindow::retellMenus() {
     const QList<QAction*> titles = menuBar()->actions();
     if (titles.size() > 1)
         menuBar()->setProperty(kLeadingBlanks, QVariantMap{{titles[0]->text(), 3}, {titles[1]->text(), 2}});
-    for (QAction* a : menuBar()->findChildren<QAction*>(QRegularExpression(QStringLiteral("^mnuSprak_"))))
-        a->setChecked(a->objectName().endsWith(QString::number(ShownLanguage())));
+    // The language shown is the one checked, whoever chose it.
+    if (auto* languages = menuBar()->findChild<QMenu*>(QStringLiteral("mnuSprak")))
+        if (QAction* shown = languages->actions().value(ShownLanguage())) shown->setChecked(true);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
